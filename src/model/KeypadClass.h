@@ -1,0 +1,190 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+// The keypad definition: 20 keys, each with a key type and one macro per
+// level, plus the global device parameters that USER Mode edits.
+
+enum TKeyType : uint8_t { ktNormal = 0, ktShift = 1, ktToggle = 2, ktAlpha = 3 };
+enum TStorageFormat : uint8_t { sfDefault = 0, sfSingleKey = 1 };
+enum TModifierKeys : uint8_t { mkLShift = 0, mkRShift = 1, mkLCtrl = 2, mkRCtrl = 3, mkLAlt = 4, mkRAlt = 5 };
+// A set of TModifierKeys: bit n stands for the value n.
+using TSetModifierKeys = uint8_t;
+
+constexpr int MaxKeys = 20;
+constexpr int MaxLevels = 2;
+constexpr int MacroSlots = 256;
+constexpr int MacroCapacity = 100; // bytes per level on the keypad
+
+// Flag bits that decide the class of a macro code.
+constexpr int32_t DelayFlag = 0x1000;
+constexpr int32_t BeepFlag = 0x2000;
+constexpr int32_t CommandFlag = 0x4000;
+constexpr int32_t EscapedPrefixCode = 0x4040;
+
+// Pending on-screen modifier mask bits.
+constexpr int ModLShift = 0x01;
+constexpr int ModRShift = 0x02;
+constexpr int ModLCtrl = 0x04;
+constexpr int ModRCtrl = 0x08;
+constexpr int ModCapsLock = 0x20;
+
+struct TMacroData
+{
+    std::array<int32_t, MacroSlots> Values{};
+    TStorageFormat Format = sfDefault;
+    bool AutoRepeat = false;
+    bool SendKeyNow = false;
+    QString Name;
+};
+
+struct TKeyDataRec
+{
+    std::array<TMacroData, MaxLevels> Macro{};
+    TKeyType KeyType = ktNormal;
+};
+
+struct TKeyTableEntry
+{
+    int Code;        // -1: the key has no character code
+    int ShiftedCode; // -1: none
+};
+
+// Key number (1..110) to character code; entry 0 is "no key".
+extern const std::array<TKeyTableEntry, 111> KeyTable;
+
+// What InsertKey needs to know about the keyboards at the moment of a call:
+// the main window's pending on-screen modifiers and the host PC keyboard.
+class TModifierSource
+{
+public:
+    virtual ~TModifierSource() = default;
+    virtual int GetModifiers() const { return 0; }
+    // Caps Lock toggled on and its key not being held down.
+    virtual bool HostCapsLockOn() const { return false; }
+    virtual bool HostShiftDown() const { return false; }
+};
+
+class TKeypadClass
+{
+public:
+    TKeypadClass();
+    void Initialize();
+
+    // The source of the modifier state; nullptr means nothing pending, unshifted.
+    void SetModifierSource(const TModifierSource* source) { fModifierSource = source; }
+
+    uint8_t Key() const { return fKey; }
+    void SetKey(int value);
+    uint8_t Level() const { return fLevel; }
+    void SetLevel(int value);
+
+    uint8_t NumOfElements() const;
+    QString MakeCodes() const;
+    int32_t CodeCount() const;
+    uint8_t PercentUsed() const;
+    TKeyType Keytype() const;
+    void SetKeytype(TKeyType value);
+    bool CanAutoRepeat() const;
+    void SetCanAutoRepeat(bool value);
+    bool SendKeyNow() const;
+    void SetSendKeyNow(bool value);
+
+    bool InsertKey(int32_t& position, int32_t value);
+    bool InsertByte(int32_t& position, int32_t value);
+    bool RemoveKey(uint8_t position);
+    int32_t ReadLastKey() const;
+    QString GetDisplayValue(int32_t index) const;
+    TSetModifierKeys GetModifierSet(uint8_t Index) const;
+    QString GetMacroName() const;
+    bool SetMacroName(const QString& value);
+
+    // Direct access to the selected macro's slots, for readers and views.
+    const TMacroData& SelectedMacro() const { return keys[fKey].Macro[fLevel]; }
+
+    // Global device parameters: setters store the value unchanged.
+    uint8_t KeyRollOver() const { return fKeyRollOver; }
+    void SetKeyRollOver(uint8_t v) { fKeyRollOver = v; }
+    uint8_t LEDBehavior() const { return fLEDBehavior; }
+    void SetLEDBehavior(uint8_t v) { fLEDBehavior = v; }
+    uint8_t CharacterPacing() const { return fCharacterPacing; }
+    void SetCharacterPacing(uint8_t v) { fCharacterPacing = v; }
+    int32_t DownloadDelay() const { return fDownloadDelay; }
+    void SetDownloadDelay(int32_t v) { fDownloadDelay = v; }
+    uint8_t OpMode() const { return fOpMode; }
+    void SetOpMode(uint8_t v) { fOpMode = v; }
+    uint8_t TailChar() const { return fTailChar; }
+    void SetTailChar(uint8_t v) { fTailChar = v; }
+    uint8_t KeyClick() const { return fKeyClick; }
+    void SetKeyClick(uint8_t v) { fKeyClick = v; }
+    uint8_t CmdPrefix() const { return fCmdPrefix; }
+    void SetCmdPrefix(uint8_t v) { fCmdPrefix = v; }
+    uint8_t BaudRate() const { return fBaudRate; }
+    void SetBaudRate(uint8_t v) { fBaudRate = v; }
+    uint8_t XonChar() const { return fXonChar; }
+    void SetXonChar(uint8_t v) { fXonChar = v; }
+    uint8_t XoffChar() const { return fXoffChar; }
+    void SetXoffChar(uint8_t v) { fXoffChar = v; }
+    uint8_t WordFormat() const { return fWordFormat; }
+    void SetWordFormat(uint8_t v) { fWordFormat = v; }
+    uint8_t FormCardType() const { return fFormCardType; }
+    void SetFormCardType(uint8_t v) { fFormCardType = v; }
+    uint8_t CardPrefix() const { return fCardPrefix; }
+    void SetCardPrefix(uint8_t v) { fCardPrefix = v; }
+    bool CardPrefixEnable() const { return fCardPrefixEnable; }
+    void SetCardPrefixEnable(bool v) { fCardPrefixEnable = v; }
+    uint8_t CardSuffix() const { return fCardSuffix; }
+    void SetCardSuffix(uint8_t v) { fCardSuffix = v; }
+    bool CardSuffixEnable() const { return fCardSuffixEnable; }
+    void SetCardSuffixEnable(bool v) { fCardSuffixEnable = v; }
+    uint8_t CardTracks() const { return fCardTracks; }
+    void SetCardTracks(uint8_t v) { fCardTracks = v; }
+    uint8_t CardStartSentinel() const { return fCardStartSentinel; }
+    void SetCardStartSentinel(uint8_t v) { fCardStartSentinel = v; }
+    uint8_t CardEndSentinel() const { return fCardEndSentinel; }
+    void SetCardEndSentinel(uint8_t v) { fCardEndSentinel = v; }
+    uint8_t CardFieldSeparator() const { return fCardFieldSeparator; }
+    void SetCardFieldSeparator(uint8_t v) { fCardFieldSeparator = v; }
+    uint8_t CardBadSwipe() const { return fCardBadSwipe; }
+    void SetCardBadSwipe(uint8_t v) { fCardBadSwipe = v; }
+    int32_t CdcSerialNo() const { return fCdcSerialNo; }
+    void SetCdcSerialNo(int32_t v) { fCdcSerialNo = v; }
+
+    bool bViewInHex = false;
+
+private:
+    TMacroData& selected() { return keys[fKey].Macro[fLevel]; }
+    void makeRoom(int32_t& position);
+
+    std::array<TKeyDataRec, MaxKeys> keys{};
+    uint8_t fKey = 0;
+    uint8_t fLevel = 0;
+    uint8_t fKeyRollOver = 2;
+    uint8_t fLEDBehavior = 49;
+    uint8_t fCharacterPacing = 2;
+    int32_t fDownloadDelay = 0;
+    uint8_t fOpMode = 1;
+    uint8_t fTailChar = 13;
+    uint8_t fKeyClick = 40;
+    uint8_t fCmdPrefix = 64;
+    uint8_t fBaudRate = 3;
+    uint8_t fWordFormat = 8;
+    uint8_t fXonChar = 0;
+    uint8_t fXoffChar = 0;
+    uint8_t fFormCardType = 1;
+    uint8_t fCardPrefix = 9;
+    bool fCardPrefixEnable = false;
+    uint8_t fCardSuffix = 13;
+    bool fCardSuffixEnable = true;
+    uint8_t fCardTracks = 3;
+    uint8_t fCardStartSentinel = 0;
+    uint8_t fCardEndSentinel = 13;
+    uint8_t fCardFieldSeparator = 9;
+    uint8_t fCardBadSwipe = 0;
+    int32_t fCdcSerialNo = 1;
+
+    const TModifierSource* fModifierSource = nullptr;
+};
