@@ -83,7 +83,7 @@ constexpr std::array<uint8_t, 128> makeAsciiToKeyNumber()
     return table;
 }
 
-constexpr int GridColumnWidth = 74;
+constexpr int GridColumnWidth = 82;
 constexpr int GridRowHeight = 21;
 constexpr int KeyButtonWidth = 46;
 constexpr int KeyButtonHeight = 31;
