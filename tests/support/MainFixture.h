@@ -6,7 +6,17 @@
 #include "ui/main/Main.h"
 #include "ui/main/MacroGrid.h"
 
+#include <QAbstractButton>
+#include <QButtonGroup>
 #include <QByteArray>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QToolButton>
 #include <QStringList>
 #include <QTemporaryDir>
 
