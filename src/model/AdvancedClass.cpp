@@ -4,26 +4,24 @@ bool TAdvancedParams::operator==(const TAdvancedParams& o) const
 {
     return OpMode == o.OpMode && bHostEcho == o.bHostEcho && bMaskEnable == o.bMaskEnable &&
            MaskChar == o.MaskChar && ScreenEnable == o.ScreenEnable &&
-           StartScreen == o.StartScreen && CalcPrefix == o.CalcPrefix &&
-           CalcStart == o.CalcStart && TailChar == o.TailChar && CalcSuffix == o.CalcSuffix &&
-           KeyRollOver == o.KeyRollOver && CharacterPacing == o.CharacterPacing &&
-           DownloadDelay == o.DownloadDelay && LEDBehavior == o.LEDBehavior &&
-           LcdSize == o.LcdSize && SignOnMsgLine1 == o.SignOnMsgLine1 &&
-           SignOnMsgLine2 == o.SignOnMsgLine2 && TSignOnHold == o.TSignOnHold &&
-           CursorStyle == o.CursorStyle && ScrollWrap == o.ScrollWrap &&
-           LcdXlate == o.LcdXlate && LcdBrightness == o.LcdBrightness &&
-           HostType == o.HostType && BaudRate == o.BaudRate && WordFormat == o.WordFormat &&
-           XonChar == o.XonChar && XoffChar == o.XoffChar && CmdPrefix == o.CmdPrefix &&
-           CdcSerialNo == o.CdcSerialNo && TBeepChirp == o.TBeepChirp &&
-           KeyClick == o.KeyClick && TBeepError == o.TBeepError &&
-           TBeepCardOK == o.TBeepCardOK && FormCardType == o.FormCardType &&
-           DeviceType == o.DeviceType && CardBaudRate == o.CardBaudRate &&
-           CardWordFormat == o.CardWordFormat && CardReadMsgLine1 == o.CardReadMsgLine1 &&
-           CardReadMsgLine2 == o.CardReadMsgLine2 && TCardReadHold == o.TCardReadHold &&
-           CardPrefix == o.CardPrefix && CardStartDelim == o.CardStartDelim &&
-           CardEndDelim == o.CardEndDelim && CardSuffix == o.CardSuffix &&
-           CardTracks == o.CardTracks && CardStartSentinel == o.CardStartSentinel &&
-           CardEndSentinel == o.CardEndSentinel &&
+           StartScreen == o.StartScreen && CalcPrefix == o.CalcPrefix && CalcStart == o.CalcStart &&
+           TailChar == o.TailChar && CalcSuffix == o.CalcSuffix && KeyRollOver == o.KeyRollOver &&
+           CharacterPacing == o.CharacterPacing && DownloadDelay == o.DownloadDelay &&
+           LEDBehavior == o.LEDBehavior && LcdSize == o.LcdSize &&
+           SignOnMsgLine1 == o.SignOnMsgLine1 && SignOnMsgLine2 == o.SignOnMsgLine2 &&
+           TSignOnHold == o.TSignOnHold && CursorStyle == o.CursorStyle &&
+           ScrollWrap == o.ScrollWrap && LcdXlate == o.LcdXlate &&
+           LcdBrightness == o.LcdBrightness && HostType == o.HostType && BaudRate == o.BaudRate &&
+           WordFormat == o.WordFormat && XonChar == o.XonChar && XoffChar == o.XoffChar &&
+           CmdPrefix == o.CmdPrefix && CdcSerialNo == o.CdcSerialNo && TBeepChirp == o.TBeepChirp &&
+           KeyClick == o.KeyClick && TBeepError == o.TBeepError && TBeepCardOK == o.TBeepCardOK &&
+           FormCardType == o.FormCardType && DeviceType == o.DeviceType &&
+           CardBaudRate == o.CardBaudRate && CardWordFormat == o.CardWordFormat &&
+           CardReadMsgLine1 == o.CardReadMsgLine1 && CardReadMsgLine2 == o.CardReadMsgLine2 &&
+           TCardReadHold == o.TCardReadHold && CardPrefix == o.CardPrefix &&
+           CardStartDelim == o.CardStartDelim && CardEndDelim == o.CardEndDelim &&
+           CardSuffix == o.CardSuffix && CardTracks == o.CardTracks &&
+           CardStartSentinel == o.CardStartSentinel && CardEndSentinel == o.CardEndSentinel &&
            CardFieldSeparator == o.CardFieldSeparator && CardBadSwipe == o.CardBadSwipe &&
            EcrMode == o.EcrMode && EcrString == o.EcrString;
 }

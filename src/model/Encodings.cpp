@@ -2,11 +2,9 @@
 
 #include "model/AdvancedClass.h"
 
-namespace Encodings
-{
+namespace Encodings {
 
-namespace
-{
+namespace {
 
 template <std::size_t N> QStringList toList(const std::array<const char*, N>& texts)
 {
@@ -61,8 +59,8 @@ void SelectOperatingMode(TAdvancedParams& params, TOperatingMode mode)
 QStringList AdvancedLedCaptions(TLed led, bool hidHost)
 {
     if (!hidHost)
-        return toList<4>({"Not Used", "Shift/Toggle Indicator", "Under Host Control",
-                          "Power Indicator"});
+        return toList<4>(
+            {"Not Used", "Shift/Toggle Indicator", "Under Host Control", "Power Indicator"});
     if (led == TLed::Green)
         return toList<4>(
             {"Not Used", "CapsLock Indicator", "NumLock Indicator", "Power Indicator"});
@@ -81,7 +79,10 @@ QStringList UserLedCaptions(TLed led, bool hidHost)
 
 // ---------------------------------------------------------------- simple lists
 
-QStringList RollOverCaptions() { return toList<2>({"1", "2"}); }
+QStringList RollOverCaptions()
+{
+    return toList<2>({"1", "2"});
+}
 
 QStringList BaudRateCaptions()
 {
@@ -89,10 +90,22 @@ QStringList BaudRateCaptions()
         {"1200", "2400", "4800", "9600", "19.2k", "38.4k", "57.6k", "115.2k", "31.25k"});
 }
 
-QStringList DataBitsCaptions() { return toList<2>({"7", "8"}); }
-QStringList StopBitsCaptions() { return toList<2>({"1", "2"}); }
-QStringList ParityCaptions() { return toList<5>({"None", "Odd", "Even", "Mark", "Space"}); }
-QStringList UserWordFormatCaptions() { return toList<4>({"8,N,1", "7,N,1", "7,E,1", "7,O,1"}); }
+QStringList DataBitsCaptions()
+{
+    return toList<2>({"7", "8"});
+}
+QStringList StopBitsCaptions()
+{
+    return toList<2>({"1", "2"});
+}
+QStringList ParityCaptions()
+{
+    return toList<5>({"None", "Odd", "Even", "Mark", "Space"});
+}
+QStringList UserWordFormatCaptions()
+{
+    return toList<4>({"8,N,1", "7,N,1", "7,E,1", "7,O,1"});
+}
 
 QStringList StartScreenCaptions()
 {
@@ -108,9 +121,15 @@ QStringList CardTypeCaptions()
     return toList<4>({"None", "Barcode/RFID", "Magnetic Card", "Ext. Wedge"});
 }
 
-QStringList UserCardTypeCaptions() { return toList<3>({"None", "Barcode/RFID", "Magnetic Card"}); }
+QStringList UserCardTypeCaptions()
+{
+    return toList<3>({"None", "Barcode/RFID", "Magnetic Card"});
+}
 
-QStringList LedModeCaptions() { return toList<3>({"Off", "On", "Flashing"}); }
+QStringList LedModeCaptions()
+{
+    return toList<3>({"Off", "On", "Flashing"});
+}
 
 // ---------------------------------------------------------------- word format
 

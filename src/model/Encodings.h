@@ -19,8 +19,7 @@ struct TAdvancedParams;
 //  - The "With..." helpers return the field's new value for one dialog edit;
 //    they change exactly the bits that edit changes and leave the rest alone.
 //  - Captions are the system's own texts, blanks included.
-namespace Encodings
-{
+namespace Encodings {
 
 // ---------------------------------------------------------------- general
 
@@ -32,10 +31,7 @@ struct TRange
     int Step;
 
     constexpr bool Contains(int value) const { return value >= Min && value <= Max; }
-    constexpr int Clamp(int value) const
-    {
-        return value < Min ? Min : (value > Max ? Max : value);
-    }
+    constexpr int Clamp(int value) const { return value < Min ? Min : (value > Max ? Max : value); }
 };
 
 // Characters on one LCD line.
@@ -71,8 +67,7 @@ constexpr TOperatingMode OperatingMode(uint8_t opMode, bool screenEnable)
 {
     if (screenEnable)
         return TOperatingMode::AutomatedScreen;
-    return (opMode & OpModeLineEditBit) ? TOperatingMode::LineEdit
-                                        : TOperatingMode::TrueTerminal;
+    return (opMode & OpModeLineEditBit) ? TOperatingMode::LineEdit : TOperatingMode::TrueTerminal;
 }
 
 // What choosing a mode on the advanced dialog does: True Terminal and Line
@@ -89,8 +84,14 @@ enum class TLed
 };
 constexpr int LedCodeCount = 4;
 
-constexpr int GreenLedCode(uint8_t ledBehavior) { return (ledBehavior >> 4) & 3; }
-constexpr int RedLedCode(uint8_t ledBehavior) { return ledBehavior & 3; }
+constexpr int GreenLedCode(uint8_t ledBehavior)
+{
+    return (ledBehavior >> 4) & 3;
+}
+constexpr int RedLedCode(uint8_t ledBehavior)
+{
+    return ledBehavior & 3;
+}
 constexpr int LedCode(uint8_t ledBehavior, TLed led)
 {
     return led == TLed::Green ? GreenLedCode(ledBehavior) : RedLedCode(ledBehavior);
@@ -116,8 +117,14 @@ QStringList UserLedCaptions(TLed led, bool hidHost);
 
 QStringList RollOverCaptions(); // "1", "2"
 // The shown choice: 1 shows "1", every other value "2".
-constexpr int RollOverIndex(uint8_t keyRollOver) { return keyRollOver == 1 ? 0 : 1; }
-constexpr uint8_t RollOverValue(int index) { return index == 0 ? 1 : 2; }
+constexpr int RollOverIndex(uint8_t keyRollOver)
+{
+    return keyRollOver == 1 ? 0 : 1;
+}
+constexpr uint8_t RollOverValue(int index)
+{
+    return index == 0 ? 1 : 2;
+}
 
 // ------------------------------------------------ baud rates (BaudRate, CardBaudRate)
 
@@ -230,13 +237,14 @@ inline constexpr std::array<THostMode, 6> HostModes{{
     {HostModeHidKeyboard, "Mode 3: USB HID PC Keyboard "},
     {HostModeEthernet, "Mode 4: Ethernet Virtual COM port (requires XPort)"},
     {HostModeCdc, "Mode 7: USB CDC Class Virtual COM port ... v5.60+"},
-    {HostModeVirtualCom2, "Mode 10: Alternate USB OstrellaPro Virtual COM port  (USB FS) ... v6.16+"},
-    {HostModeHidKeyboard2, "Mode 11: Alternate USB HID PC Keyboard (MultiMedia, USB FS) ... v6.16+"},
+    {HostModeVirtualCom2,
+     "Mode 10: Alternate USB OstrellaPro Virtual COM port  (USB FS) ... v6.16+"},
+    {HostModeHidKeyboard2,
+     "Mode 11: Alternate USB HID PC Keyboard (MultiMedia, USB FS) ... v6.16+"},
 }};
 // The user properties dialog offers the same without Ethernet.
-inline constexpr std::array<int, 5> UserHostModes{HostModeDefault, HostModeHidKeyboard,
-                                                  HostModeCdc, HostModeVirtualCom2,
-                                                  HostModeHidKeyboard2};
+inline constexpr std::array<int, 5> UserHostModes{HostModeDefault, HostModeHidKeyboard, HostModeCdc,
+                                                  HostModeVirtualCom2, HostModeHidKeyboard2};
 
 // The two plain labels under the Default choice.
 inline constexpr char HostMode1Label[] = "-- Mode 1: RS-232 serial (physical DB-9 COM port) ";
@@ -249,7 +257,10 @@ constexpr bool IsHidHost(int hostMode)
     return hostMode == HostModeHidKeyboard || hostMode == HostModeHidKeyboard2;
 }
 // The CDC serial number applies in mode 7 only.
-constexpr bool UsesCdcSerialNo(int hostMode) { return hostMode == HostModeCdc; }
+constexpr bool UsesCdcSerialNo(int hostMode)
+{
+    return hostMode == HostModeCdc;
+}
 
 // The choice the advanced dialog shows for a stored HostType: its own code
 // when it has a choice, else Default. The stored value is not changed.
@@ -276,7 +287,10 @@ constexpr uint8_t LcdSizeTwoLines = 32;
 inline constexpr char LcdOneLineCaption[] = "1 line x 16 characters";
 inline constexpr char LcdTwoLinesCaption[] = "2 lines x 16 characters";
 // Every value but 16 is a two-line display.
-constexpr bool IsOneLineLcd(uint8_t lcdSize) { return lcdSize == LcdSizeOneLine; }
+constexpr bool IsOneLineLcd(uint8_t lcdSize)
+{
+    return lcdSize == LcdSizeOneLine;
+}
 
 constexpr uint8_t CursorUnderlineBit = 0x02;
 constexpr uint8_t CursorBlockBit = 0x01;
@@ -289,8 +303,14 @@ inline constexpr char ScrollCaption[] = "Enable scroll (True Terminal mode only)
 inline constexpr char WrapCaption[] = "Enable wrap (True Terminal mode only)";
 
 inline constexpr char LcdXlateCaption[] = "Enable Line Edit LCD character translation";
-constexpr bool LcdXlateOn(uint8_t lcdXlate) { return lcdXlate != 0; }
-constexpr uint8_t LcdXlateValue(bool on) { return on ? 1 : 0; }
+constexpr bool LcdXlateOn(uint8_t lcdXlate)
+{
+    return lcdXlate != 0;
+}
+constexpr uint8_t LcdXlateValue(bool on)
+{
+    return on ? 1 : 0;
+}
 
 constexpr TRange LcdBrightnessRange{0, 9, 1};
 inline constexpr char LcdBrightnessMinCaption[] = "Off";
@@ -397,11 +417,20 @@ constexpr int32_t EcrTrack2Bit = 0x0010;
 constexpr int32_t EcrFieldMask = 0x000F;
 constexpr int EcrFieldCount = 16;
 
-constexpr bool EcrEnabled(int32_t ecrMode) { return (ecrMode & EcrEnableBit) != 0; }
+constexpr bool EcrEnabled(int32_t ecrMode)
+{
+    return (ecrMode & EcrEnableBit) != 0;
+}
 // 0: track 1, 1: track 2.
-constexpr int EcrTrackIndex(int32_t ecrMode) { return (ecrMode & EcrTrack2Bit) ? 1 : 0; }
+constexpr int EcrTrackIndex(int32_t ecrMode)
+{
+    return (ecrMode & EcrTrack2Bit) ? 1 : 0;
+}
 // 0..15: "Field 1".."Field 16".
-constexpr int EcrFieldIndex(int32_t ecrMode) { return ecrMode & EcrFieldMask; }
+constexpr int EcrFieldIndex(int32_t ecrMode)
+{
+    return ecrMode & EcrFieldMask;
+}
 
 // Setting a bit keeps the rest; clearing one also clears bits 16 to 31,
 // which have no meaning.
@@ -430,11 +459,14 @@ inline constexpr char EcrEnableCaption[] =
 inline constexpr char EcrTrackLabel[] = "Select card track: ";
 inline constexpr char EcrFieldLabel[] = "Select card field: ";
 inline constexpr char EcrSuppressZerosLabel[] = "Suppress leading zeroes: ";
-inline constexpr char EcrSuppressZerosCaption[] = " \u00b7\u00b7\u00b7 Remove leading 0's from card.";
+inline constexpr char EcrSuppressZerosCaption[] =
+    " \u00b7\u00b7\u00b7 Remove leading 0's from card.";
 inline constexpr char EcrPrependZerosLabel[] = "Prepend 00 to card data: ";
-inline constexpr char EcrPrependZerosCaption[] = " \u00b7\u00b7\u00b7 Add two 0's before card data.";
+inline constexpr char EcrPrependZerosCaption[] =
+    " \u00b7\u00b7\u00b7 Add two 0's before card data.";
 inline constexpr char EcrConcatenateLabel[] = "Concatenate key data: ";
-inline constexpr char EcrConcatenateNote1[] = "\u00b7\u00b7\u00b7 Append key data after card data. ";
+inline constexpr char EcrConcatenateNote1[] =
+    "\u00b7\u00b7\u00b7 Append key data after card data. ";
 inline constexpr char EcrConcatenateNote2[] = "            (Requires screen mode)";
 inline constexpr char EcrStringLabel[] = "Remove this card suffix:";
 
@@ -500,9 +532,18 @@ enum TLedMode : uint8_t
     LedOn = 1,
     LedFlashing = 2
 };
-constexpr int GreenLedMode(uint8_t ledModes) { return ledModes / 10; }
-constexpr int RedLedMode(uint8_t ledModes) { return ledModes % 10; }
-constexpr uint8_t MakeLedModes(int green, int red) { return uint8_t(green * 10 + red); }
+constexpr int GreenLedMode(uint8_t ledModes)
+{
+    return ledModes / 10;
+}
+constexpr int RedLedMode(uint8_t ledModes)
+{
+    return ledModes % 10;
+}
+constexpr uint8_t MakeLedModes(int green, int red)
+{
+    return uint8_t(green * 10 + red);
+}
 QStringList LedModeCaptions(); // "Off", "On", "Flashing"
 
 // TimeoutPeriod; files cap larger values at the maximum.

@@ -9,13 +9,15 @@ using ScreenEdit = std::function<void(TScreenDataRec&)>;
 Q_DECLARE_METATYPE(AdvancedEdit)
 Q_DECLARE_METATYPE(ScreenEdit)
 
-namespace
-{
+namespace {
 
 // One edit per field, each making the field differ from its reset value.
 QList<QPair<const char*, AdvancedEdit>> advancedEdits()
 {
-#define EDIT(field, stmt) {#field, [](TAdvancedParams& p) { stmt; }}
+#define EDIT(field, stmt)                                                                          \
+    {                                                                                              \
+#field, [](TAdvancedParams & p) { stmt; }                                                  \
+    }
     return {
         EDIT(OpMode, p.OpMode ^= 0x80),
         EDIT(bHostEcho, p.bHostEcho = !p.bHostEcho),
@@ -74,7 +76,10 @@ QList<QPair<const char*, AdvancedEdit>> advancedEdits()
 
 QList<QPair<const char*, ScreenEdit>> screenEdits()
 {
-#define EDIT(field, stmt) {#field, [](TScreenDataRec& s) { stmt; }}
+#define EDIT(field, stmt)                                                                          \
+    {                                                                                              \
+#field, [](TScreenDataRec & s) { stmt; }                                                   \
+    }
     return {
         EDIT(TextLine1, s.TextLine1[0] = QChar(u'X')),
         EDIT(TextLine2, s.TextLine2.append(u'X')),
