@@ -11,7 +11,8 @@ int readInteger(const QString& path, const QString& section, const QString& key,
 {
     QSettings ini(path, QSettings::IniFormat);
     bool ok = false;
-    const int value = ini.value(section + QLatin1Char('/') + key).toString().trimmed().toInt(&ok, 0);
+    const int value =
+        ini.value(section + QLatin1Char('/') + key).toString().trimmed().toInt(&ok, 0);
     return ok ? value : fallback;
 }
 

@@ -3,8 +3,8 @@
 #include "model/AppState.h"
 #include "support/ScriptedPrompts.h"
 #include "ui/common/HostKeyboard.h"
-#include "ui/main/Main.h"
 #include "ui/main/MacroGrid.h"
+#include "ui/main/Main.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -15,10 +15,10 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QRadioButton>
-#include <QTabBar>
-#include <QToolButton>
 #include <QStringList>
+#include <QTabBar>
 #include <QTemporaryDir>
+#include <QToolButton>
 
 #include <memory>
 

@@ -82,8 +82,8 @@ void TestMainShell::startsWithSettings_data()
     QTest::newRow("channel 17") << settings("MIDI_Channel=17\r\n") << 2 << false << 1;
     QTest::newRow("channel 0") << settings("MIDI_Channel=0\r\n") << 2 << false << 1;
     QTest::newRow("channel 257, low byte 1") << settings("MIDI_Channel=257\r\n") << 2 << false << 1;
-    QTest::newRow("channel 272, low byte 16") << settings("MIDI_Channel=272\r\n") << 2 << false
-                                              << 16;
+    QTest::newRow("channel 272, low byte 16")
+        << settings("MIDI_Channel=272\r\n") << 2 << false << 16;
     QTest::newRow("channel in hex") << settings("MIDI_Channel=0x0A\r\n") << 2 << false << 10;
     QTest::newRow("ROM Edit Mode") << settings("Advanced_Enable=1\r\n") << 2 << true << 1;
     QTest::newRow("names in any case")
@@ -119,8 +119,7 @@ void TestMainShell::startsWithSettings()
 
     // Closing writes the channel, corrected as well.
     QVERIFY(w.close());
-    QVERIFY(f.SettingsText().contains(QByteArray("MIDI_Channel=")
-                                      + QByteArray::number(channel)));
+    QVERIFY(f.SettingsText().contains(QByteArray("MIDI_Channel=") + QByteArray::number(channel)));
 }
 
 void TestMainShell::ctrlAtStartAsksForTheMode_data()
@@ -139,7 +138,8 @@ void TestMainShell::ctrlAtStartAsksForTheMode()
     QFETCH(bool, rom);
 
     TMainFixture f;
-    const QByteArray file = settings(advancedEnable ? "Advanced_Enable=1\r\n" : "Advanced_Enable=0\r\n");
+    const QByteArray file =
+        settings(advancedEnable ? "Advanced_Enable=1\r\n" : "Advanced_Enable=0\r\n");
     TTestFolders::WriteFile(f.Folders.SettingsFile(), file);
     f.Keyboard.Ctrl = true;
     f.Prompts.QueueAnswer(TPromptAnswer(answer));
@@ -305,23 +305,23 @@ void TestMainShell::portPanel_data()
 
     QTest::newRow("no file") << QByteArray() << 1 << 0 << "Port: <not set>" << red << setPort;
     QTest::newRow("COM3 USB keyboard too")
-        << section + "ComPort=3\r\nComType=U\r\nbOstrellaK=1\r\n" << 1 << 0
-        << "Port: COM3 (USB) or KB2" << green << setPort;
-    QTest::newRow("COM12 DB9") << section + "ComPort=12\r\nComType=R\r\n" << 1 << 0
-                               << "Port: COM12 (DB9)" << green << setPort;
-    QTest::newRow("other type") << section + "ComPort=2\r\nComType=u\r\n" << 1 << 0
-                                << "Port: COM2" << green << setPort;
-    QTest::newRow("not set, keyboard") << section + "ComPort=0\r\nbOstrellaK=1\r\n" << 1 << 0
-                                       << "Port: <not set> or KB2" << green << setPort;
-    QTest::newRow("negative") << section + "ComPort=-1\r\n" << 1 << 0 << "Port: <not set>" << red
-                              << setPort;
+        << section + "ComPort=3\r\nComType=U\r\nbOstrellaK=1\r\n"
+        << 1 << 0 << "Port: COM3 (USB) or KB2" << green << setPort;
+    QTest::newRow("COM12 DB9") << section + "ComPort=12\r\nComType=R\r\n"
+                               << 1 << 0 << "Port: COM12 (DB9)" << green << setPort;
+    QTest::newRow("other type") << section + "ComPort=2\r\nComType=u\r\n"
+                                << 1 << 0 << "Port: COM2" << green << setPort;
+    QTest::newRow("not set, keyboard") << section + "ComPort=0\r\nbOstrellaK=1\r\n"
+                                       << 1 << 0 << "Port: <not set> or KB2" << green << setPort;
+    QTest::newRow("negative") << section + "ComPort=-1\r\n"
+                              << 1 << 0 << "Port: <not set>" << red << setPort;
     QTest::newRow("HID host mode 0x30")
-        << section + "ComPort=3\r\nComType=U\r\nbOstrellaK=1\r\n" << 0x31 << 0
-        << "Port: COM3 (USB) or KB2 >> HID" << green << hid;
-    QTest::newRow("HID host mode 0xB0") << QByteArray() << 0xB5 << 0
-                                        << "Port: <not set> >> HID" << green << hid;
-    QTest::newRow("HID host type 11") << QByteArray() << 0x21 << 11
-                                      << "Port: <not set> >> HID" << green << hid;
+        << section + "ComPort=3\r\nComType=U\r\nbOstrellaK=1\r\n"
+        << 0x31 << 0 << "Port: COM3 (USB) or KB2 >> HID" << green << hid;
+    QTest::newRow("HID host mode 0xB0")
+        << QByteArray() << 0xB5 << 0 << "Port: <not set> >> HID" << green << hid;
+    QTest::newRow("HID host type 11")
+        << QByteArray() << 0x21 << 11 << "Port: <not set> >> HID" << green << hid;
 }
 
 void TestMainShell::portPanel()
@@ -425,9 +425,9 @@ void TestMainShell::closing()
     QFETCH(bool, closes);
 
     TMainFixture f;
-    TTestFolders::WriteFile(f.Folders.SettingsFile(),
-                            settings(rom ? "Advanced_Enable=1\r\nMIDI_Channel=5\r\n"
-                                         : "MIDI_Channel=5\r\n"));
+    TTestFolders::WriteFile(
+        f.Folders.SettingsFile(),
+        settings(rom ? "Advanced_Enable=1\r\nMIDI_Channel=5\r\n" : "MIDI_Channel=5\r\n"));
     TfrmMain& w = f.Create();
     w.MidiChannel = 7;
     if (pending)

@@ -73,8 +73,8 @@ TPromptAnswer TQtPrompts::YesNo(QWidget* parent, const QString& caption, const Q
 TPromptAnswer TQtPrompts::YesNoCancel(QWidget* parent, const QString& caption, const QString& text)
 {
     const auto button = QMessageBox::question(
-        parent, captionFor(caption), text,
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+        parent, captionFor(caption), text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+        QMessageBox::Yes);
     switch (button) {
     case QMessageBox::Yes:
         return TPromptAnswer::Yes;

@@ -33,10 +33,10 @@ struct TFileDialogSpec
 {
     QString Title;
     std::vector<TFileFilter> Filters;
-    int FilterIndex = 0;        // the filter selected when the dialog opens
-    QString DefaultExt;         // appended when the user types a name without one
+    int FilterIndex = 0; // the filter selected when the dialog opens
+    QString DefaultExt;  // appended when the user types a name without one
     QString InitialDir;
-    QString FileName;           // proposed name; the chosen path after a use
+    QString FileName;             // proposed name; the chosen path after a use
     bool OverwritePrompt = false; // save dialogs: ask before replacing a file
 
     // The filter text in Qt's form: "desc (pattern);;desc (pattern)".
@@ -84,8 +84,14 @@ TPrompts& Get();
 TPrompts* Install(TPrompts* prompts);
 
 // Shorthands for the installed instance.
-inline void Error(QWidget* parent, const QString& text) { Get().Error(parent, text); }
-inline void Information(QWidget* parent, const QString& text) { Get().Information(parent, text); }
+inline void Error(QWidget* parent, const QString& text)
+{
+    Get().Error(parent, text);
+}
+inline void Information(QWidget* parent, const QString& text)
+{
+    Get().Information(parent, text);
+}
 inline TPromptAnswer YesNo(QWidget* parent, const QString& caption, const QString& text)
 {
     return Get().YesNo(parent, caption, text);

@@ -70,11 +70,11 @@ public:
     TEditMode Mode() const { return fMode; }
     bool IsRomEditMode() const { return fMode == TEditMode::Rom; }
 
-    int GuiKeyLayout = 2;       // 1 = 12 keys, 2 = 20 keys
-    QString DirString;          // the data folder
-    QString UserDirString;      // folder of the last file chosen with Open
-    QString DownloadArgument;   // quoted download image path (USER Mode)
-    uint8_t MidiChannel = 1;    // 1..16
+    int GuiKeyLayout = 2;     // 1 = 12 keys, 2 = 20 keys
+    QString DirString;        // the data folder
+    QString UserDirString;    // folder of the last file chosen with Open
+    QString DownloadArgument; // quoted download image path (USER Mode)
+    uint8_t MidiChannel = 1;  // 1..16
     bool bMacroLengthWarningOff = false;
 
     QString MacroFolder() const;

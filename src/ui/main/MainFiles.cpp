@@ -2,18 +2,10 @@
 
 #include "ui/main/Main.h"
 
-void TfrmMain::ToolBtnNewClick()
-{
-}
+void TfrmMain::ToolBtnNewClick() {}
 
-void TfrmMain::ToolBtnOpenClick()
-{
-}
+void TfrmMain::ToolBtnOpenClick() {}
 
-void TfrmMain::ToolBtnSaveClick()
-{
-}
+void TfrmMain::ToolBtnSaveClick() {}
 
-void TfrmMain::ToolBtnSaveAsClick()
-{
-}
+void TfrmMain::ToolBtnSaveAsClick() {}

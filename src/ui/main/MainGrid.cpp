@@ -184,11 +184,13 @@ QWidget* TfrmMain::BuildKeypad()
     popmenKeyType->setObjectName(QStringLiteral("popmenKeyType"));
     ShiftKeyMenuItem = popmenKeyType->addAction(
         ModifierImageList[ktShift],
-        QStringLiteral("Shift Level    -- will cause the keypad to switch levels while held down."));
+        QStringLiteral(
+            "Shift Level    -- will cause the keypad to switch levels while held down."));
     ShiftKeyMenuItem->setObjectName(QStringLiteral("ShiftKeyMenuItem"));
     ToggleKeyMenuItem = popmenKeyType->addAction(
         ModifierImageList[ktToggle],
-        QStringLiteral("Toggle Level -- will cause the keypad to switch levels after key is released."));
+        QStringLiteral(
+            "Toggle Level -- will cause the keypad to switch levels after key is released."));
     ToggleKeyMenuItem->setObjectName(QStringLiteral("ToggleKeyMenuItem"));
     AlphaKeyMenuItem = popmenKeyType->addAction(
         ModifierImageList[ktAlpha],
@@ -267,7 +269,8 @@ QWidget* TfrmMain::BuildMacroArea()
     EditName->installEventFilter(this);
     Label1->setBuddy(EditName);
 
-    chkboxAutoRepeat = new QCheckBox(QStringLiteral("- This macro can auto-repeat"), pnlMacroHeader);
+    chkboxAutoRepeat =
+        new QCheckBox(QStringLiteral("- This macro can auto-repeat"), pnlMacroHeader);
     chkboxAutoRepeat->setObjectName(QStringLiteral("chkboxAutoRepeat"));
     chkboxAutoRepeat->setToolTip(
         QStringLiteral("Check this box to make the current macro auto-repeat"));
@@ -322,8 +325,8 @@ QWidget* TfrmMain::BuildMacroArea()
     for (int row = 0; row < TMacroGrid::Rows; ++row)
         Grid->setRowHeight(row, GridRowHeight);
     const int frame = 2 * Grid->frameWidth();
-    Grid->setFixedSize(TMacroGrid::Columns * GridColumnWidth
-                           + Grid->verticalScrollBar()->sizeHint().width() + frame,
+    Grid->setFixedSize(TMacroGrid::Columns * GridColumnWidth +
+                           Grid->verticalScrollBar()->sizeHint().width() + frame,
                        TMacroGrid::Rows * GridRowHeight + frame);
     // The bottom-right cell can never become the current cell.
     Grid->item(TMacroGrid::Rows - 1, TMacroGrid::Columns - 1)->setFlags(Qt::NoItemFlags);
@@ -342,10 +345,12 @@ QWidget* TfrmMain::BuildMacroArea()
 
     popmenuClearMacro = new QMenu(this);
     popmenuClearMacro->setObjectName(QStringLiteral("popmenuClearMacro"));
-    menuitemClearMacro = popmenuClearMacro->addAction(QStringLiteral("Erase all key codes for this macro"));
+    menuitemClearMacro =
+        popmenuClearMacro->addAction(QStringLiteral("Erase all key codes for this macro"));
     menuitemClearMacro->setObjectName(QStringLiteral("menuitemClearMacro"));
     popmenuClearMacro->addSeparator();
-    menuitemViewKeysAsText = popmenuClearMacro->addAction(QStringLiteral("View key codes as ASCII"));
+    menuitemViewKeysAsText =
+        popmenuClearMacro->addAction(QStringLiteral("View key codes as ASCII"));
     menuitemViewKeysAsText->setObjectName(QStringLiteral("menuitemViewKeysAsText"));
     menuitemViewKeysAsText->setCheckable(true);
     menuitemViewKeysAsHex = popmenuClearMacro->addAction(QStringLiteral("View key codes as hex"));
@@ -373,7 +378,8 @@ void TfrmMain::CopyDataToScreen(int32_t gridIndex)
         Grid->item(p / TMacroGrid::Columns, p % TMacroGrid::Columns)
             ->setText(KeypadDefinition.GetDisplayValue(p));
     // 3.
-    UpdateKeyboard(KeypadDefinition.GetModifierSet(static_cast<uint8_t>(qBound(0, gridIndex, 255))));
+    UpdateKeyboard(
+        KeypadDefinition.GetModifierSet(static_cast<uint8_t>(qBound(0, gridIndex, 255))));
     // 4. - 9. The header.
     lblMacroHeader->setText(QStringLiteral("Macro for Key %1, Level %2")
                                 .arg(KeypadDefinition.Key() + 1)
@@ -466,8 +472,8 @@ bool TfrmMain::AddData(int32_t value)
         if (isPlainCode(inserted) && inserted == KeypadDefinition.CmdPrefix()) {
             KeypadDefinition.RemoveKey(static_cast<uint8_t>(start));
             int32_t again = start;
-            if (KeypadDefinition.CodeCount() + 2 > MacroCapacity
-                || !KeypadDefinition.InsertByte(again, EscapedPrefixCode)) {
+            if (KeypadDefinition.CodeCount() + 2 > MacroCapacity ||
+                !KeypadDefinition.InsertByte(again, EscapedPrefixCode)) {
                 // Back as it was before the call; the message is the full-macro one.
                 Prompts::Error(this, QStringLiteral("Not enough room or macro full!"));
                 return false;
@@ -488,8 +494,8 @@ bool TfrmMain::AddByte(int32_t value)
     bool inserted;
     if (value == KeypadDefinition.CmdPrefix()) {
         // The prefix as data goes in escaped: two bytes on the keypad.
-        inserted = KeypadDefinition.CodeCount() + 2 <= MacroCapacity
-                   && KeypadDefinition.InsertByte(position, EscapedPrefixCode);
+        inserted = KeypadDefinition.CodeCount() + 2 <= MacroCapacity &&
+                   KeypadDefinition.InsertByte(position, EscapedPrefixCode);
     } else {
         inserted = KeypadDefinition.InsertByte(position, value);
     }
@@ -635,8 +641,7 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::MouseButtonPress) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         auto* button = qobject_cast<QAbstractButton*>(watched);
-        if (button && mouse->button() == Qt::RightButton
-            && KeyButtonGroup->id(button) >= 0) {
+        if (button && mouse->button() == Qt::RightButton && KeyButtonGroup->id(button) >= 0) {
             SpeedButton1MouseDown(button, mouse->globalPosition().toPoint());
             return true;
         }

@@ -16,10 +16,6 @@ void TfrmMain::UpdateKeyboard(TSetModifierKeys mkset)
     Q_UNUSED(mkset);
 }
 
-void TfrmMain::CheckMacroLenWarning()
-{
-}
+void TfrmMain::CheckMacroLenWarning() {}
 
-void TfrmMain::About1Click()
-{
-}
+void TfrmMain::About1Click() {}

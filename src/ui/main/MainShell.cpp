@@ -12,8 +12,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDir>
 #include <QDialog>
+#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
@@ -70,9 +70,9 @@ TfrmMain::TfrmMain(TAppState& state, const QStringList& arguments, THostKeyboard
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(AppTitle);
     // Fixed size: no maximise button, no resizing; minimising stays possible.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
-                   | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
     BuildWindow();
     KeypadDefinition.SetModifierSource(this);
     FormCreate(arguments);
@@ -159,19 +159,19 @@ void TfrmMain::BuildToolBar()
                             QStyle::SP_DirOpenIcon);
     ToolBtnSave = addButton(QStringLiteral("ToolBtnSave"), QStringLiteral(" Save "), QString(),
                             QStyle::SP_DialogSaveButton);
-    ToolBtnSaveAs = addButton(QStringLiteral("ToolBtnSaveAs"), QStringLiteral("Save As"),
-                              QString(), QStyle::SP_DriveFDIcon);
+    ToolBtnSaveAs = addButton(QStringLiteral("ToolBtnSaveAs"), QStringLiteral("Save As"), QString(),
+                              QStyle::SP_DriveFDIcon);
     ToolSepSaveAs = makeSeparator(QStringLiteral("ToolSepSaveAs"));
     ToolBar1->addWidget(ToolSepSaveAs);
-    ToolBtnParameters =
-        addButton(QStringLiteral("ToolBtnParameters"), QStringLiteral("Properties"),
-                  QStringLiteral("Edit User/NV Ostrella properties"),
-                  QStyle::SP_FileDialogDetailedView);
+    ToolBtnParameters = addButton(QStringLiteral("ToolBtnParameters"), QStringLiteral("Properties"),
+                                  QStringLiteral("Edit User/NV Ostrella properties"),
+                                  QStyle::SP_FileDialogDetailedView);
     ToolSepParameters = makeSeparator(QStringLiteral("ToolSepParameters"));
     ToolBar1->addWidget(ToolSepParameters);
-    ToolBtnSetPort = addButton(QStringLiteral("ToolBtnSetPort"), QStringLiteral("Set Port"),
-                               QStringLiteral("Set COM Port # for the Download and Test operations"),
-                               QStyle::SP_ComputerIcon);
+    ToolBtnSetPort =
+        addButton(QStringLiteral("ToolBtnSetPort"), QStringLiteral("Set Port"),
+                  QStringLiteral("Set COM Port # for the Download and Test operations"),
+                  QStyle::SP_ComputerIcon);
     ToolBtnDownload = addButton(QStringLiteral("ToolBtnDownload"), QStringLiteral("Download"),
                                 QStringLiteral("Download the current file to the Ostrella"),
                                 QStyle::SP_ArrowDown);
@@ -180,9 +180,9 @@ void TfrmMain::BuildToolBar()
                                QStyle::SP_DialogApplyButton);
     ToolSepTest = makeSeparator(QStringLiteral("ToolSepTest"));
     ToolBar1->addWidget(ToolSepTest);
-    ToolButtonKeyLabels = addButton(QStringLiteral("ToolButtonKeyLabels"),
-                                    QStringLiteral("Key Labels"), QString(),
-                                    QStyle::SP_FileDialogContentsView);
+    ToolButtonKeyLabels =
+        addButton(QStringLiteral("ToolButtonKeyLabels"), QStringLiteral("Key Labels"), QString(),
+                  QStyle::SP_FileDialogContentsView);
     ToolBtnHelp = addButton(QStringLiteral("ToolBtnHelp"), QStringLiteral(" Help "), QString(),
                             QStyle::SP_DialogHelpButton);
 
@@ -285,18 +285,18 @@ void TfrmMain::FormCreate(const QStringList& arguments)
 
     // 2. The dialogs and their initial folders.
     OpenCKDDialog.Title = QStringLiteral("Open CKD Redefinition File");
-    OpenCKDDialog.Filters = {{QStringLiteral("Custom Keyboard Definition (*.ckd)"),
-                              QStringLiteral("*.ckd")}};
+    OpenCKDDialog.Filters = {
+        {QStringLiteral("Custom Keyboard Definition (*.ckd)"), QStringLiteral("*.ckd")}};
     OpenCKDDialog.DefaultExt = QStringLiteral("ckd");
     SaveCKDDialog.Title = QStringLiteral("Save Redefinition File As");
-    SaveCKDDialog.Filters = {{QStringLiteral("Custom Keyboard Definition  Files (*.ckd)"),
-                              QStringLiteral("*.ckd")}};
+    SaveCKDDialog.Filters = {
+        {QStringLiteral("Custom Keyboard Definition  Files (*.ckd)"), QStringLiteral("*.ckd")}};
     SaveCKDDialog.DefaultExt = QStringLiteral("ckd");
     SaveCKDDialog.OverwritePrompt = true;
     SaveCKDDialog.FileName = QStringLiteral("untitled");
     OpenRomDialog.Title = QStringLiteral("Open Advanced Configuration File");
-    OpenRomDialog.Filters = {{QStringLiteral("Ostrella ROM Files (*.rom)"),
-                              QStringLiteral("*.rom")}};
+    OpenRomDialog.Filters = {
+        {QStringLiteral("Ostrella ROM Files (*.rom)"), QStringLiteral("*.rom")}};
     OpenRomDialog.DefaultExt = QStringLiteral("rom");
     SaveRomDialog.Title = QStringLiteral("Save ROM File As");
     SaveRomDialog.Filters = OpenRomDialog.Filters;
@@ -375,8 +375,8 @@ void TfrmMain::FormShow()
     // Centred on the screen the first time it is shown.
     if (QScreen* screen = this->screen()) {
         const QRect available = screen->availableGeometry();
-        move(available.center() - QPoint(frameGeometry().width() / 2,
-                                         frameGeometry().height() / 2));
+        move(available.center() -
+             QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
     }
     Grid->setFocus();
     if (GuiKeyLayout == 1)
@@ -402,8 +402,7 @@ void TfrmMain::SetUntitledTitle()
 
 void TfrmMain::SetFileTitle(TFileKind kind, const QString& path)
 {
-    setWindowTitle((kind == TFileKind::Rom ? RomPrefix : UserPrefix)
-                   + QFileInfo(path).fileName());
+    setWindowTitle((kind == TFileKind::Rom ? RomPrefix : UserPrefix) + QFileInfo(path).fileName());
 }
 
 bool TfrmMain::ApplyLoadResult(const TLoadResult& result, const QString& path, TFileKind kind)
@@ -480,8 +479,7 @@ void TfrmMain::ExecDialog(QDialog* dialog)
         return;
     // The dialogs report an applied change through their changesApplied() signal.
     if (dialog->metaObject()->indexOfSignal("changesApplied()") >= 0)
-        connect(dialog, SIGNAL(changesApplied()), this, SLOT(MarkChanged()),
-                Qt::UniqueConnection);
+        connect(dialog, SIGNAL(changesApplied()), this, SLOT(MarkChanged()), Qt::UniqueConnection);
     dialog->exec();
 }
 
@@ -529,9 +527,9 @@ bool TfrmMain::FormCloseQuery()
 {
     if (!fChangesPending)
         return true;
-    const QString question = IsRomEditMode()
-                                 ? QStringLiteral("Do you wish to save changes to your configuration?")
-                                 : QStringLiteral("Do you wish to save changes to your custom definition?");
+    const QString question =
+        IsRomEditMode() ? QStringLiteral("Do you wish to save changes to your configuration?")
+                        : QStringLiteral("Do you wish to save changes to your custom definition?");
     switch (Prompts::YesNoCancel(this, QStringLiteral("Confirm"), question)) {
     case TPromptAnswer::Yes:
         ToolBtnSaveClick();

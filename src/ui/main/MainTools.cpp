@@ -3,22 +3,12 @@
 
 #include "ui/main/Main.h"
 
-void TfrmMain::ToolBtnSetPortClick()
-{
-}
+void TfrmMain::ToolBtnSetPortClick() {}
 
-void TfrmMain::ToolBtnDownloadClick()
-{
-}
+void TfrmMain::ToolBtnDownloadClick() {}
 
-void TfrmMain::ToolButtonTestClick()
-{
-}
+void TfrmMain::ToolButtonTestClick() {}
 
-void TfrmMain::ToolButtonKeyLabelsClick()
-{
-}
+void TfrmMain::ToolButtonKeyLabelsClick() {}
 
-void TfrmMain::UserManual1Click()
-{
-}
+void TfrmMain::UserManual1Click() {}
