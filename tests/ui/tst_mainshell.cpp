@@ -55,6 +55,7 @@ class TestMainShell : public QObject
 private Q_SLOTS:
     void startsWithSettings_data();
     void startsWithSettings();
+    void settingsFileKeepsWhatItDoesNotWrite();
     void ctrlAtStartAsksForTheMode_data();
     void ctrlAtStartAsksForTheMode();
     void makesDataFolders();
@@ -120,6 +121,20 @@ void TestMainShell::startsWithSettings()
     // Closing writes the channel, corrected as well.
     QVERIFY(w.close());
     QVERIFY(f.SettingsText().contains(QByteArray("MIDI_Channel=") + QByteArray::number(channel)));
+}
+
+void TestMainShell::settingsFileKeepsWhatItDoesNotWrite()
+{
+    TMainFixture f;
+    TTestFolders::WriteFile(f.Folders.SettingsFile(),
+                            "; kept comment\r\n[Other]\r\nx=1\r\n[Configuration]\r\n"
+                            "keypad_layout = 7\r\nUser_Note=left alone\r\n\r\n");
+    TfrmMain& w = f.Create();
+    w.MidiChannel = 12;
+    QVERIFY(w.close());
+    QCOMPARE(f.SettingsText(), QByteArray("; kept comment\r\n[Other]\r\nx=1\r\n[Configuration]\r\n"
+                                          "keypad_layout=2\r\nUser_Note=left alone\r\n"
+                                          "MIDI_Channel=12\r\n\r\n"));
 }
 
 void TestMainShell::ctrlAtStartAsksForTheMode_data()
