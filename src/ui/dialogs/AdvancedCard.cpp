@@ -194,7 +194,7 @@ QWidget* TfrmAdvanced::BuildBarcodePage()
                                     QString::fromUtf8(Encodings::WedgePassThruCaption));
     MakeRadioSet(this, {{rbWedgeModePacketize, 1}, {rbWedgeModePassThru, 0}});
     auto* wedge = new QGridLayout;
-    wedge->addWidget(lblWedgeMode, 0, 0, Qt::AlignTop);
+    wedge->addWidget(lblWedgeMode, 0, 0);
     wedge->addWidget(rbWedgeModePacketize, 0, 1);
     wedge->addWidget(rbWedgeModePassThru, 1, 1);
     wedge->setColumnStretch(2, 1);
@@ -431,6 +431,7 @@ QWidget* TfrmAdvanced::BuildEcrPage()
     grid->addWidget(cboxPrepend00, 3, 1);
     grid->addWidget(lblConcatenate, 4, 0, Qt::AlignTop);
     auto* concatenate = new QHBoxLayout;
+    concatenate->setSpacing(4);
     concatenate->addWidget(cboxConcatenate, 0, Qt::AlignTop);
     concatenate->addWidget(lblConcatenateNote, 1);
     grid->addLayout(concatenate, 4, 1);
