@@ -20,8 +20,7 @@
 
 #include "model/AppState.h"
 
-namespace
-{
+namespace {
 
 // A dialog over a fresh state whose committed and working copies both hold
 // what `setup` stored, as after opening a file.
@@ -55,8 +54,14 @@ struct TFixture
 
     QTabWidget* Tabs() { return Get<QTabWidget>("pcAdvanced"); }
     void Page(const char* name) { Tabs()->setCurrentWidget(Get<QWidget>(name)); }
-    bool PageShown(const char* name) { return Tabs()->isTabVisible(Tabs()->indexOf(Get<QWidget>(name))); }
-    QString PageTitle(const char* name) { return Tabs()->tabText(Tabs()->indexOf(Get<QWidget>(name))); }
+    bool PageShown(const char* name)
+    {
+        return Tabs()->isTabVisible(Tabs()->indexOf(Get<QWidget>(name)));
+    }
+    QString PageTitle(const char* name)
+    {
+        return Tabs()->tabText(Tabs()->indexOf(Get<QWidget>(name)));
+    }
 
     // A click on the button's indicator, where a user clicks.
     void Click(const char* name)
@@ -197,7 +202,8 @@ void TestAdvanced::modePageEnablingFollowsTheMode_data()
     QTest::addColumn<bool>("terminal");
     QTest::newRow("Automated Screen Mode") << QByteArray("rbScreenMode") << true << false << false;
     QTest::newRow("Line Edit Mode") << QByteArray("rbLineEditMode") << false << true << false;
-    QTest::newRow("True Terminal Mode") << QByteArray("rbTrueTerminalMode") << false << false << true;
+    QTest::newRow("True Terminal Mode")
+        << QByteArray("rbTrueTerminalMode") << false << false << true;
 }
 
 void TestAdvanced::modePageEnablingFollowsTheMode()
@@ -220,9 +226,10 @@ void TestAdvanced::modePageEnablingFollowsTheMode()
     QCOMPARE(f.Enabled("lblStartScreen"), screen);
     QCOMPARE(f.Enabled("cboxStartScreen"), screen);
     QCOMPARE(f.Enabled("cboxMaskUserInput"), lineEdit);
-    for (const char* name : {"lblMaskChar", "edMaskChar", "lblCalcPrefix", "spinCalcPrefix",
-                             "lblCalcPrefixDecimal", "spinCalcStart", "spinCalcTail", "lblCalcTail",
-                             "spinCalcSuffix", "lblCalcSuffixDecimal", "lblCalcNote", "lblCalcDataFormat"})
+    for (const char* name :
+         {"lblMaskChar", "edMaskChar", "lblCalcPrefix", "spinCalcPrefix", "lblCalcPrefixDecimal",
+          "spinCalcStart", "spinCalcTail", "lblCalcTail", "spinCalcSuffix", "lblCalcSuffixDecimal",
+          "lblCalcNote", "lblCalcDataFormat"})
         QVERIFY2(f.Enabled(name) == (screen || lineEdit), name);
     QCOMPARE(f.Shown("gboxGreenLED"), !screen);
     QCOMPARE(f.Shown("gboxRedLED"), !screen);
@@ -480,24 +487,27 @@ void TestAdvanced::hostWordFormat_data()
     QTest::addColumn<QByteArray>("shown");
     QTest::addColumn<QByteArrayList>("clicks");
     QTest::addColumn<QList<int>>("values");
-    QTest::newRow("legacy 8,N,1")
-        << 8 << QByteArray("rbHost8DataBits rbHostParityNone rbHostStopBits1")
-        << QByteArrayList{"rbHost7DataBits", "rbHostParityEven", "rbHostParityOdd", "rbHostStopBits2",
-                          "rbHostParityNone", "rbHost8DataBits"}
-        << QList<int>{0, 2, 6, 7, 1, 9};
+    QTest::newRow("legacy 8,N,1") << 8
+                                  << QByteArray("rbHost8DataBits rbHostParityNone rbHostStopBits1")
+                                  << QByteArrayList{"rbHost7DataBits",  "rbHostParityEven",
+                                                    "rbHostParityOdd",  "rbHostStopBits2",
+                                                    "rbHostParityNone", "rbHost8DataBits"}
+                                  << QList<int>{0, 2, 6, 7, 1, 9};
     QTest::newRow("legacy 8,N,1 to odd") << 8 << QByteArray("rbHost8DataBits rbHostParityNone")
                                          << QByteArrayList{"rbHostParityOdd"} << QList<int>{14};
-    QTest::newRow("extended 8,O,1") << 149 << QByteArray("rbHost8DataBits rbHostParityOdd rbHostStopBits1")
-                                    << QByteArrayList{"rbHostParityEven"} << QList<int>{148};
+    QTest::newRow("extended 8,O,1")
+        << 149 << QByteArray("rbHost8DataBits rbHostParityOdd rbHostStopBits1")
+        << QByteArrayList{"rbHostParityEven"} << QList<int>{148};
     QTest::newRow("extended mark")
         << 151 << QByteArray("rbHost8DataBits rbHostParityMark rbHostStopBits1")
-        << QByteArrayList{"rbHostParityEven", "rbHostParityOdd", "rbHostParityNone", "rbHostStopBits2",
-                          "rbHost7DataBits"}
+        << QByteArrayList{"rbHostParityEven", "rbHostParityOdd", "rbHostParityNone",
+                          "rbHostStopBits2", "rbHost7DataBits"}
         << QList<int>{148, 149, 144, 152, 136};
     QTest::newRow("extended space, 2 stop bits")
         << 158 << QByteArray("rbHost8DataBits rbHostParitySpace rbHostStopBits2")
         << QByteArrayList{"rbHostParityMark"} << QList<int>{158};
-    QTest::newRow("legacy 7,E,1") << 2 << QByteArray("rbHost7DataBits rbHostParityEven rbHostStopBits1")
+    QTest::newRow("legacy 7,E,1") << 2
+                                  << QByteArray("rbHost7DataBits rbHostParityEven rbHostStopBits1")
                                   << QByteArrayList{} << QList<int>{};
 }
 
@@ -524,7 +534,8 @@ void TestAdvanced::cardTypesShowTheirPages()
 {
     TFixture f; // the reset pair: card type 1 with device type 0
     QVERIFY(f.Checked("rbCardBCR"));
-    QVERIFY(f.PageShown("tsBarcodeRFID") && !f.PageShown("tsMagCard") && f.PageShown("tsEcrProcess"));
+    QVERIFY(f.PageShown("tsBarcodeRFID") && !f.PageShown("tsMagCard") &&
+            f.PageShown("tsEcrProcess"));
     QCOMPARE(f.PageTitle("tsBarcodeRFID"), QStringLiteral("Barcode/RFID"));
     QVERIFY(!f.Shown("lblWedgeMode") && !f.Shown("rbWedgeModePacketize"));
     QCOMPARE(f.W().DeviceType, uint8_t(0));
@@ -533,19 +544,22 @@ void TestAdvanced::cardTypesShowTheirPages()
     f.Click("rbCardNone");
     QCOMPARE(f.W().FormCardType, uint8_t(0));
     QCOMPARE(f.W().DeviceType, uint8_t(0));
-    QVERIFY(!f.PageShown("tsBarcodeRFID") && !f.PageShown("tsMagCard") && !f.PageShown("tsEcrProcess"));
+    QVERIFY(!f.PageShown("tsBarcodeRFID") && !f.PageShown("tsMagCard") &&
+            !f.PageShown("tsEcrProcess"));
     QVERIFY(!f.Shown("gboxCardComParams") && !f.Shown("gboxCardReadMsg"));
 
     f.Click("rbCardMCR");
     QCOMPARE(f.W().FormCardType, uint8_t(2));
     QCOMPARE(f.W().DeviceType, uint8_t(129));
-    QVERIFY(!f.PageShown("tsBarcodeRFID") && f.PageShown("tsMagCard") && f.PageShown("tsEcrProcess"));
+    QVERIFY(!f.PageShown("tsBarcodeRFID") && f.PageShown("tsMagCard") &&
+            f.PageShown("tsEcrProcess"));
     QVERIFY(f.Shown("gboxCardComParams") && f.Shown("gboxCardReadMsg"));
 
     f.Click("rbCardBCR");
     QCOMPARE(f.W().DeviceType, uint8_t(129));
     QVERIFY(f.PageShown("tsBarcodeRFID") && !f.PageShown("tsMagCard"));
-    QCOMPARE(f.Get<QLabel>("lblBCRStartChar")->text(), QStringLiteral("Barcode/RFID start character: *"));
+    QCOMPARE(f.Get<QLabel>("lblBCRStartChar")->text(),
+             QStringLiteral("Barcode/RFID start character: *"));
     QVERIFY(f.C().FormCardType == 1 && f.C().DeviceType == 0);
 }
 
@@ -557,8 +571,10 @@ void TestAdvanced::wedgeModeGovernsTheDelimiters()
     QCOMPARE(f.W().FormCardType, uint8_t(3));
     QCOMPARE(f.W().DeviceType, uint8_t(2));
     QCOMPARE(f.PageTitle("tsBarcodeRFID"), QStringLiteral("Ext. Wedge"));
-    QCOMPARE(f.Get<QLabel>("lblBCRPrefixChar")->text(), QStringLiteral("External Wedge prefix character:"));
-    QCOMPARE(f.Get<QLabel>("lblBCREndChar")->text(), QStringLiteral("External Wedge end character: *"));
+    QCOMPARE(f.Get<QLabel>("lblBCRPrefixChar")->text(),
+             QStringLiteral("External Wedge prefix character:"));
+    QCOMPARE(f.Get<QLabel>("lblBCREndChar")->text(),
+             QStringLiteral("External Wedge end character: *"));
     QVERIFY(f.Checked("rbWedgeModePassThru"));
     QVERIFY(!f.PageShown("tsEcrProcess") && !f.PageShown("tsMagCard"));
     for (const char* name : {"lblBCRPrefixChar", "spinBCRPrefixChar", "lblBCRPrefixCharDecimal",
@@ -588,7 +604,8 @@ void TestAdvanced::unknownCardTypeShowsNoCardPage()
     });
     for (const char* name : {"rbCardNone", "rbCardBCR", "rbCardMCR", "rbCardWedge"})
         QVERIFY2(!f.Checked(name), name);
-    QVERIFY(!f.PageShown("tsBarcodeRFID") && !f.PageShown("tsMagCard") && !f.PageShown("tsEcrProcess"));
+    QVERIFY(!f.PageShown("tsBarcodeRFID") && !f.PageShown("tsMagCard") &&
+            !f.PageShown("tsEcrProcess"));
     QVERIFY(f.PageShown("tsCardType"));
     QVERIFY(f.Clean());
     QCOMPARE(f.W().FormCardType, uint8_t(9));
@@ -598,13 +615,25 @@ void TestAdvanced::unknownCardTypeShowsNoCardPage()
     QCOMPARE(f.W().FormCardType, uint8_t(2));
     QCOMPARE(f.W().DeviceType, uint8_t(129));
     QVERIFY(f.PageShown("tsMagCard"));
+
+    // Showing the dialog again over a type without that page never leaves
+    // the hidden page on screen.
+    f.Page("tsMagCard");
+    f.Click("btnOK");
+    f.State.AdvancedParams.FormCardType = 0;
+    f.State.RevertAdvancedParams();
+    f.Dialog->show();
+    QVERIFY(!f.PageShown("tsMagCard"));
+    QVERIFY(f.Tabs()->isTabVisible(f.Tabs()->currentIndex()));
+    QVERIFY(f.Get<QWidget>("tsMagCard")->isHidden());
 }
 
 void TestAdvanced::cardWordFormatAndMessages()
 {
     TFixture f([](TAdvancedParams& p) { p.CardWordFormat = 0x90; });
     f.Page("tsCardType");
-    QVERIFY(f.Checked("rbCard8DataBits") && f.Checked("rbCardParityNone") && f.Checked("rbCardStopBits1"));
+    QVERIFY(f.Checked("rbCard8DataBits") && f.Checked("rbCardParityNone") &&
+            f.Checked("rbCardStopBits1"));
     QVERIFY(f.Enabled("rbCardParityMark") && f.Enabled("rbCardParitySpace"));
     f.Click("rbCardParityMark");
     QCOMPARE(f.W().CardWordFormat, uint8_t(151));
@@ -675,7 +704,8 @@ void TestAdvanced::postProcessingBits()
     TFixture f([](TAdvancedParams& p) { p.EcrMode = 0x801A; });
     f.Page("tsEcrProcess");
     QVERIFY(f.Checked("cboxEnableEcrMode"));
-    QCOMPARE(f.Get<QComboBox>("cboxSelectTrack")->currentText(), QStringLiteral("Track 2 (MCR only)"));
+    QCOMPARE(f.Get<QComboBox>("cboxSelectTrack")->currentText(),
+             QStringLiteral("Track 2 (MCR only)"));
     QCOMPARE(f.Get<QComboBox>("cboxSelectField")->currentText(), QStringLiteral("Field 11"));
     QCOMPARE(f.Get<QComboBox>("cboxSelectField")->count(), 17);
 
@@ -697,8 +727,9 @@ void TestAdvanced::postProcessingBits()
     // Disabling greys the options and clears only bit 15.
     f.Click("cboxEnableEcrMode");
     QCOMPARE(f.W().EcrMode, 0x01CF);
-    for (const char* name : {"cboxSelectTrack", "lblSelectTrack", "cboxSelectField", "cboxSuppressLZ",
-                             "lblPrepend00", "cboxConcatenate", "lblConcatenateNote", "edRemoveSuffix"})
+    for (const char* name :
+         {"cboxSelectTrack", "lblSelectTrack", "cboxSelectField", "cboxSuppressLZ", "lblPrepend00",
+          "cboxConcatenate", "lblConcatenateNote", "edRemoveSuffix"})
         QVERIFY2(!f.Enabled(name), name);
     QVERIFY(f.Enabled("cboxEnableEcrMode"));
     f.Click("cboxEnableEcrMode");

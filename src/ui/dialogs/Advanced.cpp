@@ -19,8 +19,7 @@
 
 using namespace AdvancedParts;
 
-namespace
-{
+namespace {
 
 const char* const CleanCaption = "Ostrella Advanced ROM Properties";
 const char* const ChangedCaption = "Ostrella Advanced ROM Properties*";
@@ -209,16 +208,19 @@ QWidget* TfrmAdvanced::BuildModePage()
 {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("tsMode"));
-    auto* group = MakeGroup(page, QStringLiteral("gboxOperatingMode"), QStringLiteral(" Operating Mode "));
+    auto* group =
+        MakeGroup(page, QStringLiteral("gboxOperatingMode"), QStringLiteral(" Operating Mode "));
 
     rbTrueTerminalMode = MakeRadio(group, QStringLiteral("rbTrueTerminalMode"),
                                    QString::fromUtf8(Encodings::TrueTerminalModeCaption));
-    cboxEcho = MakeCheck(group, QStringLiteral("cboxEcho"), QString::fromUtf8(Encodings::HostEchoCaption));
+    cboxEcho =
+        MakeCheck(group, QStringLiteral("cboxEcho"), QString::fromUtf8(Encodings::HostEchoCaption));
     rbLineEditMode = MakeRadio(group, QStringLiteral("rbLineEditMode"),
                                QString::fromUtf8(Encodings::LineEditModeCaption));
     cboxMaskUserInput = MakeCheck(group, QStringLiteral("cboxMaskUserInput"),
                                   QString::fromUtf8(Encodings::MaskInputCaption));
-    lblMaskChar = MakeLabel(group, QStringLiteral("lblMaskChar"), QStringLiteral("Mask character:"));
+    lblMaskChar =
+        MakeLabel(group, QStringLiteral("lblMaskChar"), QStringLiteral("Mask character:"));
     edMaskChar = new QLineEdit(group);
     edMaskChar->setObjectName(QStringLiteral("edMaskChar"));
     edMaskChar->setMaxLength(1);
@@ -227,8 +229,10 @@ QWidget* TfrmAdvanced::BuildModePage()
     lblMaskChar->setBuddy(edMaskChar);
     rbScreenMode = MakeRadio(group, QStringLiteral("rbScreenMode"),
                              QString::fromUtf8(Encodings::AutomatedScreenModeCaption));
-    lblStartScreen = MakeLabel(group, QStringLiteral("lblStartScreen"), QStringLiteral("Starting Screen: "));
-    cboxStartScreen = MakeList(group, QStringLiteral("cboxStartScreen"), Encodings::StartScreenCaptions());
+    lblStartScreen =
+        MakeLabel(group, QStringLiteral("lblStartScreen"), QStringLiteral("Starting Screen: "));
+    cboxStartScreen =
+        MakeList(group, QStringLiteral("cboxStartScreen"), Encodings::StartScreenCaptions());
     MakeRadioSet(this, {{rbTrueTerminalMode, 0}, {rbLineEditMode, 1}, {rbScreenMode, 2}});
 
     // The line-edit framing characters.
@@ -254,7 +258,8 @@ QWidget* TfrmAdvanced::BuildModePage()
         *f.Box = MakeSpin(group, QStringLiteral("spin") + name, Encodings::CharCodeRange,
                           QString::fromLatin1(f.Hint));
         label->setBuddy(*f.Box);
-        auto* decimal = MakeDecimal(group, QStringLiteral("lbl") + name + QStringLiteral("Decimal"));
+        auto* decimal =
+            MakeDecimal(group, QStringLiteral("lbl") + name + QStringLiteral("Decimal"));
         framingGrid->addWidget(label, row, 0);
         framingGrid->addWidget(*f.Box, row, 1);
         framingGrid->addWidget(decimal, row, 2);
@@ -305,10 +310,11 @@ QWidget* TfrmAdvanced::BuildModePage()
     connect(cboxEcho, &QCheckBox::toggled, this,
             [this](bool on) { Edit([on](TAdvancedParams& p) { p.bHostEcho = on; }); });
     connect(cboxMaskUserInput, &QCheckBox::toggled, this, [this](bool on) {
-        Edit([on](TAdvancedParams& p) {
-            p.OpMode = Encodings::WithBits(p.OpMode, Encodings::OpModeMaskInputBit, on);
-        },
-             true);
+        Edit(
+            [on](TAdvancedParams& p) {
+                p.OpMode = Encodings::WithBits(p.OpMode, Encodings::OpModeMaskInputBit, on);
+            },
+            true);
     });
     connect(edMaskChar, &QLineEdit::textChanged, this, [this](const QString& text) {
         // An emptied box has no character to store: MaskChar stays as it was.
@@ -317,12 +323,13 @@ QWidget* TfrmAdvanced::BuildModePage()
                 p.MaskChar = text.at(0);
         });
     });
-    connect(cboxStartScreen, qOverload<int>(&QComboBox::currentIndexChanged), this, [this](int index) {
-        Edit([index](TAdvancedParams& p) {
-            if (index >= 0)
-                p.StartScreen = uint8_t(index);
-        });
-    });
+    connect(cboxStartScreen, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            [this](int index) {
+                Edit([index](TAdvancedParams& p) {
+                    if (index >= 0)
+                        p.StartScreen = uint8_t(index);
+                });
+            });
     connect(spinCalcPrefix, qOverload<int>(&QSpinBox::valueChanged), this,
             [this](int v) { Edit([v](TAdvancedParams& p) { p.CalcPrefix = uint8_t(v); }); });
     connect(spinCalcStart, qOverload<int>(&QSpinBox::valueChanged), this,
@@ -337,11 +344,12 @@ QWidget* TfrmAdvanced::BuildModePage()
 void TfrmAdvanced::rbTrueTerminalModeClick()
 {
     const bool lineEdit = rbLineEditMode->isChecked();
-    Edit([lineEdit](TAdvancedParams& p) {
-        Encodings::SelectOperatingMode(p, lineEdit ? Encodings::TOperatingMode::LineEdit
-                                                   : Encodings::TOperatingMode::TrueTerminal);
-    },
-         true);
+    Edit(
+        [lineEdit](TAdvancedParams& p) {
+            Encodings::SelectOperatingMode(p, lineEdit ? Encodings::TOperatingMode::LineEdit
+                                                       : Encodings::TOperatingMode::TrueTerminal);
+        },
+        true);
 }
 
 void TfrmAdvanced::rbScreenModeClick()
@@ -395,17 +403,21 @@ void TfrmAdvanced::ApplyModeRules()
 QWidget* TfrmAdvanced::BuildLedGroup(bool green)
 {
     const Encodings::TLed led = green ? Encodings::TLed::Green : Encodings::TLed::Red;
-    auto* group = green ? MakeGroup(nullptr, QStringLiteral("gboxGreenLED"), QStringLiteral(" Green LED Control * "))
-                        : MakeGroup(nullptr, QStringLiteral("gboxRedLED"), QStringLiteral(" Red LED Control * "));
-    auto* picture = new TAdvancedArt(green ? TAdvancedArt::TKind::GreenLed : TAdvancedArt::TKind::RedLed, group);
+    auto* group = green ? MakeGroup(nullptr, QStringLiteral("gboxGreenLED"),
+                                    QStringLiteral(" Green LED Control * "))
+                        : MakeGroup(nullptr, QStringLiteral("gboxRedLED"),
+                                    QStringLiteral(" Red LED Control * "));
+    auto* picture = new TAdvancedArt(
+        green ? TAdvancedArt::TKind::GreenLed : TAdvancedArt::TKind::RedLed, group);
     picture->setObjectName(green ? QStringLiteral("imgGreenLED") : QStringLiteral("imgRedLED"));
 
     auto* set = new QButtonGroup(this);
     auto* radios = new QVBoxLayout;
     const QStringList captions = Encodings::AdvancedLedCaptions(led, false);
     for (int code = 0; code < Encodings::LedCodeCount; ++code) {
-        const QString name = QStringLiteral("rbLED%1%2").arg(green ? 1 : 2).arg(
-            QString::fromLatin1(LedRadioSuffixes[code]));
+        const QString name = QStringLiteral("rbLED%1%2")
+                                 .arg(green ? 1 : 2)
+                                 .arg(QString::fromLatin1(LedRadioSuffixes[code]));
         auto* radio = MakeRadio(group, name, captions.value(code));
         set->addButton(radio, code);
         radios->addWidget(radio);
@@ -428,12 +440,16 @@ QWidget* TfrmAdvanced::BuildKeysLedsPage()
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("tsKeysLEDs"));
 
-    auto* gboxPacing = MakeGroup(page, QStringLiteral("gboxCharPacing"), QStringLiteral(" Character Pacing * "));
-    auto* lblCharPacing = MakeLabel(gboxPacing, QStringLiteral("lblCharPacing"), QStringLiteral("Inter-character delay:"));
-    spinCharPacing = MakeSpin(gboxPacing, QStringLiteral("spinCharPacing"), Encodings::CharacterPacingRange,
-                              QStringLiteral("Pacing is the time between bytes during macro playback."));
+    auto* gboxPacing =
+        MakeGroup(page, QStringLiteral("gboxCharPacing"), QStringLiteral(" Character Pacing * "));
+    auto* lblCharPacing = MakeLabel(gboxPacing, QStringLiteral("lblCharPacing"),
+                                    QStringLiteral("Inter-character delay:"));
+    spinCharPacing =
+        MakeSpin(gboxPacing, QStringLiteral("spinCharPacing"), Encodings::CharacterPacingRange,
+                 QStringLiteral("Pacing is the time between bytes during macro playback."));
     lblCharPacing->setBuddy(spinCharPacing);
-    auto* lblCharPacingUnit = MakeLabel(gboxPacing, QStringLiteral("lblCharPacingUnit"), QStringLiteral("(pacing in ms)"));
+    auto* lblCharPacingUnit = MakeLabel(gboxPacing, QStringLiteral("lblCharPacingUnit"),
+                                        QStringLiteral("(pacing in ms)"));
     auto* pacing = new QHBoxLayout(gboxPacing);
     pacing->addWidget(lblCharPacing);
     pacing->addWidget(spinCharPacing);
@@ -441,22 +457,26 @@ QWidget* TfrmAdvanced::BuildKeysLedsPage()
     pacing->addStretch(1);
 
     // Shown for reference only: the delay is set where downloads are made.
-    auto* gboxDownload = MakeGroup(page, QStringLiteral("gboxDownloadDelay"), QStringLiteral(" Download Delay * "));
-    auto* lblDownloadDelay = MakeLabel(gboxDownload, QStringLiteral("lblDownloadDelay"), QStringLiteral("Delay (ms):"));
-    spinDownloadDelay = MakeSpin(gboxDownload, QStringLiteral("spinDownloadDelay"), Encodings::DownloadDelayRange,
-                                 QStringLiteral("Slows download on fast PC's."));
+    auto* gboxDownload =
+        MakeGroup(page, QStringLiteral("gboxDownloadDelay"), QStringLiteral(" Download Delay * "));
+    auto* lblDownloadDelay =
+        MakeLabel(gboxDownload, QStringLiteral("lblDownloadDelay"), QStringLiteral("Delay (ms):"));
+    spinDownloadDelay =
+        MakeSpin(gboxDownload, QStringLiteral("spinDownloadDelay"), Encodings::DownloadDelayRange,
+                 QStringLiteral("Slows download on fast PC's."));
     auto* download = new QHBoxLayout(gboxDownload);
     download->addWidget(lblDownloadDelay);
     download->addWidget(spinDownloadDelay);
     download->addStretch(1);
     SetEnabled({gboxDownload, lblDownloadDelay, spinDownloadDelay}, false);
 
-    auto* gboxRollover = MakeGroup(page, QStringLiteral("gboxRollover"), QStringLiteral(" Rollover * "));
+    auto* gboxRollover =
+        MakeGroup(page, QStringLiteral("gboxRollover"), QStringLiteral(" Rollover * "));
     rbKeyRollover1 = MakeRadio(gboxRollover, QStringLiteral("rbKeyRollover1"), QStringLiteral("1"));
     rbKeyRollover2 = MakeRadio(gboxRollover, QStringLiteral("rbKeyRollover2"), QStringLiteral("2"));
-    auto* lblRolloverNote = MakeNote(gboxRollover, QStringLiteral("lblRolloverNote"),
-                                     {QStringLiteral("How many keys can be pressed"),
-                                      QStringLiteral("down simultaneously?")});
+    auto* lblRolloverNote = MakeNote(
+        gboxRollover, QStringLiteral("lblRolloverNote"),
+        {QStringLiteral("How many keys can be pressed"), QStringLiteral("down simultaneously?")});
     MakeRadioSet(this, {{rbKeyRollover1, 1}, {rbKeyRollover2, 2}});
     auto* rollover = new QHBoxLayout(gboxRollover);
     rollover->addWidget(rbKeyRollover1);
@@ -510,7 +530,8 @@ void TfrmAdvanced::rbAnyLEDClick()
 void TfrmAdvanced::LoadKeysLedsPage()
 {
     const TAdvancedParams& p = Working();
-    (Encodings::RollOverIndex(p.KeyRollOver) == 0 ? rbKeyRollover1 : rbKeyRollover2)->setChecked(true);
+    (Encodings::RollOverIndex(p.KeyRollOver) == 0 ? rbKeyRollover1 : rbKeyRollover2)
+        ->setChecked(true);
     spinCharPacing->setValue(p.CharacterPacing);
     spinDownloadDelay->setValue(p.DownloadDelay);
     CheckRadio(fGreenLedGroup, Encodings::GreenLedCode(p.LEDBehavior));
@@ -537,24 +558,33 @@ QWidget* TfrmAdvanced::BuildLcdPage()
     page->setObjectName(QStringLiteral("tsLCD"));
 
     auto* gboxSize = MakeGroup(page, QStringLiteral("gboxLcdSize"), QStringLiteral(" Size "));
-    rbLcdIs1x16 = MakeRadio(gboxSize, QStringLiteral("rbLcdIs1x16"), QString::fromUtf8(Encodings::LcdOneLineCaption));
-    rbLcdIs2x16 = MakeRadio(gboxSize, QStringLiteral("rbLcdIs2x16"), QString::fromUtf8(Encodings::LcdTwoLinesCaption));
-    MakeRadioSet(this, {{rbLcdIs1x16, Encodings::LcdSizeOneLine}, {rbLcdIs2x16, Encodings::LcdSizeTwoLines}});
+    rbLcdIs1x16 = MakeRadio(gboxSize, QStringLiteral("rbLcdIs1x16"),
+                            QString::fromUtf8(Encodings::LcdOneLineCaption));
+    rbLcdIs2x16 = MakeRadio(gboxSize, QStringLiteral("rbLcdIs2x16"),
+                            QString::fromUtf8(Encodings::LcdTwoLinesCaption));
+    MakeRadioSet(this, {{rbLcdIs1x16, Encodings::LcdSizeOneLine},
+                        {rbLcdIs2x16, Encodings::LcdSizeTwoLines}});
     auto* size = new QVBoxLayout(gboxSize);
     size->addWidget(rbLcdIs1x16);
     size->addWidget(rbLcdIs2x16);
 
-    auto* gboxSignOn = MakeGroup(page, QStringLiteral("gboxSignOn"), QStringLiteral(" Sign-On Message "));
-    auto* lcd = new TLcdLinesPanel(QStringLiteral("edLcdLine1"), QStringLiteral("edLcdLine2"), gboxSignOn);
+    auto* gboxSignOn =
+        MakeGroup(page, QStringLiteral("gboxSignOn"), QStringLiteral(" Sign-On Message "));
+    auto* lcd =
+        new TLcdLinesPanel(QStringLiteral("edLcdLine1"), QStringLiteral("edLcdLine2"), gboxSignOn);
     lcd->setObjectName(QStringLiteral("imgSignOnLcd"));
     edLcdLine1 = lcd->Line1();
     edLcdLine2 = lcd->Line2();
-    auto* lblLcdNote = MakeNote(gboxSignOn, QStringLiteral("lblLcdNote"),
-                                {QStringLiteral("Select a portion of the"), QStringLiteral("LCD text to change it.")});
-    auto* lblSignOnHold = MakeLabel(gboxSignOn, QStringLiteral("lblTSignOnHold"), QStringLiteral("Sign-on message display time:"));
-    spinTSignOnHold = MakeSpin(gboxSignOn, QStringLiteral("spinTSignOnHold"), Encodings::MessageHoldRange);
+    auto* lblLcdNote = MakeNote(
+        gboxSignOn, QStringLiteral("lblLcdNote"),
+        {QStringLiteral("Select a portion of the"), QStringLiteral("LCD text to change it.")});
+    auto* lblSignOnHold = MakeLabel(gboxSignOn, QStringLiteral("lblTSignOnHold"),
+                                    QStringLiteral("Sign-on message display time:"));
+    spinTSignOnHold =
+        MakeSpin(gboxSignOn, QStringLiteral("spinTSignOnHold"), Encodings::MessageHoldRange);
     lblSignOnHold->setBuddy(spinTSignOnHold);
-    auto* lblSignOnHoldUnit = MakeLabel(gboxSignOn, QStringLiteral("lblTSignOnHoldUnit"), QStringLiteral(" ms "));
+    auto* lblSignOnHoldUnit =
+        MakeLabel(gboxSignOn, QStringLiteral("lblTSignOnHoldUnit"), QStringLiteral(" ms "));
     auto* signOn = new QGridLayout(gboxSignOn);
     signOn->addWidget(lcd, 0, 0, 1, 3);
     signOn->addWidget(lblLcdNote, 0, 3, Qt::AlignVCenter);
@@ -563,15 +593,18 @@ QWidget* TfrmAdvanced::BuildLcdPage()
     signOn->addWidget(lblSignOnHoldUnit, 1, 2);
     signOn->setColumnStretch(4, 1);
 
-    auto* gboxCursor = MakeGroup(page, QStringLiteral("gboxCursorStyle"), QStringLiteral(" Cursor Style "));
+    auto* gboxCursor =
+        MakeGroup(page, QStringLiteral("gboxCursorStyle"), QStringLiteral(" Cursor Style "));
     cbLcdCursorUnderline = MakeCheck(gboxCursor, QStringLiteral("cbLcdCursorUnderline"),
                                      QString::fromUtf8(Encodings::CursorUnderlineCaption));
     cbLcdCursorBlock = MakeCheck(gboxCursor, QStringLiteral("cbLcdCursorBlock"),
                                  QString::fromUtf8(Encodings::CursorBlockCaption));
     QFont glyphFont = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     glyphFont.setBold(true);
-    auto* lblUnderlineGlyph = MakeLabel(gboxCursor, QStringLiteral("lblCursorUnderlineGlyph"), QStringLiteral("_"));
-    auto* lblBlockGlyph = MakeLabel(gboxCursor, QStringLiteral("lblCursorBlockGlyph"), QStringLiteral("\u2588"));
+    auto* lblUnderlineGlyph =
+        MakeLabel(gboxCursor, QStringLiteral("lblCursorUnderlineGlyph"), QStringLiteral("_"));
+    auto* lblBlockGlyph =
+        MakeLabel(gboxCursor, QStringLiteral("lblCursorBlockGlyph"), QStringLiteral("\u2588"));
     lblUnderlineGlyph->setFont(glyphFont);
     lblBlockGlyph->setFont(glyphFont);
     auto* cursor = new QGridLayout(gboxCursor);
@@ -581,33 +614,42 @@ QWidget* TfrmAdvanced::BuildLcdPage()
     cursor->addWidget(lblBlockGlyph, 1, 1);
     cursor->setColumnStretch(2, 1);
 
-    auto* gboxScroll = MakeGroup(page, QStringLiteral("gboxScrollWrap"), QStringLiteral(" Scroll / Wrap "));
-    cbEnableScroll = MakeCheck(gboxScroll, QStringLiteral("cbEnableScroll"), QString::fromUtf8(Encodings::ScrollCaption));
-    cbEnableWrap = MakeCheck(gboxScroll, QStringLiteral("cbEnableWrap"), QString::fromUtf8(Encodings::WrapCaption));
+    auto* gboxScroll =
+        MakeGroup(page, QStringLiteral("gboxScrollWrap"), QStringLiteral(" Scroll / Wrap "));
+    cbEnableScroll = MakeCheck(gboxScroll, QStringLiteral("cbEnableScroll"),
+                               QString::fromUtf8(Encodings::ScrollCaption));
+    cbEnableWrap = MakeCheck(gboxScroll, QStringLiteral("cbEnableWrap"),
+                             QString::fromUtf8(Encodings::WrapCaption));
     auto* scroll = new QVBoxLayout(gboxScroll);
     scroll->addWidget(cbEnableScroll);
     scroll->addWidget(cbEnableWrap);
 
-    auto* gboxXlate = MakeGroup(page, QStringLiteral("gboxLcdXlate"), QStringLiteral(" LCD Char Translation "));
-    cbLcdXlate = MakeCheck(gboxXlate, QStringLiteral("cbLcdXlate"), QString::fromUtf8(Encodings::LcdXlateCaption));
+    auto* gboxXlate =
+        MakeGroup(page, QStringLiteral("gboxLcdXlate"), QStringLiteral(" LCD Char Translation "));
+    cbLcdXlate = MakeCheck(gboxXlate, QStringLiteral("cbLcdXlate"),
+                           QString::fromUtf8(Encodings::LcdXlateCaption));
     auto* lblXlateNote = MakeNote(
         gboxXlate, QStringLiteral("lblLcdXlateNote"),
         {QStringLiteral("When the Ostrella is in Line Edit mode, characters displayed on the LCD "),
-         QStringLiteral("may differ from the ones buffered and transmitted. The first macro char is "),
-         QStringLiteral("transmitted and the second one (normally ignored if this box is not selected) "),
+         QStringLiteral(
+             "may differ from the ones buffered and transmitted. The first macro char is "),
+         QStringLiteral(
+             "transmitted and the second one (normally ignored if this box is not selected) "),
          QStringLiteral("is shown on the LCD.")});
     auto* xlate = new QVBoxLayout(gboxXlate);
     xlate->addWidget(cbLcdXlate);
     xlate->addWidget(lblXlateNote);
 
-    auto* gboxBrightness = MakeGroup(page, QStringLiteral("gboxBrightness"), QStringLiteral(" Backlight Brightness "));
+    auto* gboxBrightness =
+        MakeGroup(page, QStringLiteral("gboxBrightness"), QStringLiteral(" Backlight Brightness "));
     auto* lblOff = MakeLabel(gboxBrightness, QStringLiteral("lblBrightnessOff"),
                              QString::fromUtf8(Encodings::LcdBrightnessMinCaption));
     auto* lblMax = MakeLabel(gboxBrightness, QStringLiteral("lblBrightnessMax"),
                              QString::fromUtf8(Encodings::LcdBrightnessMaxCaption));
     tbarLcdBrightness = new QSlider(Qt::Horizontal, gboxBrightness);
     tbarLcdBrightness->setObjectName(QStringLiteral("tbarLcdBrightness"));
-    tbarLcdBrightness->setRange(Encodings::LcdBrightnessRange.Min, Encodings::LcdBrightnessRange.Max);
+    tbarLcdBrightness->setRange(Encodings::LcdBrightnessRange.Min,
+                                Encodings::LcdBrightnessRange.Max);
     tbarLcdBrightness->setPageStep(1);
     tbarLcdBrightness->setTickPosition(QSlider::TicksBelow);
     tbarLcdBrightness->setTickInterval(1);
@@ -663,16 +705,18 @@ QWidget* TfrmAdvanced::BuildLcdPage()
     connect(cbLcdXlate, &QCheckBox::toggled, this, [this](bool on) {
         Edit([on](TAdvancedParams& p) { p.LcdXlate = Encodings::LcdXlateValue(on); });
     });
-    connect(tbarLcdBrightness, &QSlider::valueChanged, this, &TfrmAdvanced::tbarLcdBrightnessChange);
+    connect(tbarLcdBrightness, &QSlider::valueChanged, this,
+            &TfrmAdvanced::tbarLcdBrightnessChange);
     return page;
 }
 
 void TfrmAdvanced::rbLcdSizeClick(bool oneLine)
 {
-    Edit([oneLine](TAdvancedParams& p) {
-        p.LcdSize = oneLine ? Encodings::LcdSizeOneLine : Encodings::LcdSizeTwoLines;
-    },
-         true);
+    Edit(
+        [oneLine](TAdvancedParams& p) {
+            p.LcdSize = oneLine ? Encodings::LcdSizeOneLine : Encodings::LcdSizeTwoLines;
+        },
+        true);
 }
 
 void TfrmAdvanced::tbarLcdBrightnessChange(int position)
@@ -712,8 +756,10 @@ QWidget* TfrmAdvanced::BuildBeeperPage()
 {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("tsBeeper"));
-    auto* lblBeepNote = MakeLabel(page, QStringLiteral("lblBeepNote"),
-                                  QStringLiteral("NOTE: To disable any beeper value on this page, set the beep time to 0 ms."));
+    auto* lblBeepNote = MakeLabel(
+        page, QStringLiteral("lblBeepNote"),
+        QStringLiteral(
+            "NOTE: To disable any beeper value on this page, set the beep time to 0 ms."));
 
     struct TBeep
     {
@@ -724,11 +770,14 @@ QWidget* TfrmAdvanced::BuildBeeperPage()
         Encodings::TRange Range;
     };
     const TBeep beeps[] = {
-        {&spinKeyClick, "KeyClick", " Key Beep * ", "Length of key beep (ms):", Encodings::KeyClickRange},
-        {&spinPowerOnBeep, "PowerOnBeep", " Power On ", "Length of power-on beep/chirp (ms): ", Encodings::BeepRange},
-        {&spinErrorBeep, "ErrorBeep", " Error Beep ", "Length of error beep (ms): ", Encodings::BeepRange},
-        {&spinCardOkBeep, "CardOkBeep", " Card Read Ok ", "Length of \"card read OK\" beep (ms): ",
-         Encodings::BeepRange},
+        {&spinKeyClick, "KeyClick", " Key Beep * ",
+         "Length of key beep (ms):", Encodings::KeyClickRange},
+        {&spinPowerOnBeep, "PowerOnBeep", " Power On ",
+         "Length of power-on beep/chirp (ms): ", Encodings::BeepRange},
+        {&spinErrorBeep, "ErrorBeep", " Error Beep ",
+         "Length of error beep (ms): ", Encodings::BeepRange},
+        {&spinCardOkBeep, "CardOkBeep", " Card Read Ok ",
+         "Length of \"card read OK\" beep (ms): ", Encodings::BeepRange},
     };
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(lblBeepNote);
@@ -739,13 +788,15 @@ QWidget* TfrmAdvanced::BuildBeeperPage()
         *b.Box = MakeSpin(group, QStringLiteral("spin") + name, b.Range);
         label->setBuddy(*b.Box);
         label->setMinimumWidth(label->fontMetrics().horizontalAdvance(
-            QStringLiteral("Length of \"card read OK\" beep (ms): ")) + 8);
+                                   QStringLiteral("Length of \"card read OK\" beep (ms): ")) +
+                               8);
         auto* row = new QHBoxLayout(group);
         row->addWidget(label);
         row->addWidget(*b.Box);
         row->addStretch(1);
         layout->addWidget(group);
-        connect(*b.Box, qOverload<int>(&QSpinBox::valueChanged), this, &TfrmAdvanced::spinAnyBeepChange);
+        connect(*b.Box, qOverload<int>(&QSpinBox::valueChanged), this,
+                &TfrmAdvanced::spinAnyBeepChange);
     }
     layout->addStretch(1);
     return page;

@@ -227,7 +227,7 @@ private:
     TLooseSpinBox* spinBCRStartChar = nullptr;
     TLooseSpinBox* spinBCREndChar = nullptr;
     TLooseSpinBox* spinBCRSuffixChar = nullptr;
-    QList<QLabel*> fBCRCaptionLabels; // prefix, start, end, suffix
+    QList<QLabel*> fBCRCaptionLabels;     // prefix, start, end, suffix
     QList<QWidget*> fBCRDelimiterWidgets; // labels, boxes and "decimal" labels
 
     // Page "Mag Card".

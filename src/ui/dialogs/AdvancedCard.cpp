@@ -25,12 +25,17 @@ QWidget* TfrmAdvanced::BuildCardTypePage()
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("tsCardType"));
 
-    auto* gboxType = MakeGroup(page, QStringLiteral("gboxCardType"), QStringLiteral(" Card Reader Type * "));
+    auto* gboxType =
+        MakeGroup(page, QStringLiteral("gboxCardType"), QStringLiteral(" Card Reader Type * "));
     const QStringList types = Encodings::CardTypeCaptions();
-    auto* rbCardNone = MakeRadio(gboxType, QStringLiteral("rbCardNone"), types.value(Encodings::CardTypeNone));
-    auto* rbCardBCR = MakeRadio(gboxType, QStringLiteral("rbCardBCR"), types.value(Encodings::CardTypeBarcode));
-    auto* rbCardMCR = MakeRadio(gboxType, QStringLiteral("rbCardMCR"), types.value(Encodings::CardTypeMagnetic));
-    auto* rbCardWedge = MakeRadio(gboxType, QStringLiteral("rbCardWedge"), types.value(Encodings::CardTypeWedge));
+    auto* rbCardNone =
+        MakeRadio(gboxType, QStringLiteral("rbCardNone"), types.value(Encodings::CardTypeNone));
+    auto* rbCardBCR =
+        MakeRadio(gboxType, QStringLiteral("rbCardBCR"), types.value(Encodings::CardTypeBarcode));
+    auto* rbCardMCR =
+        MakeRadio(gboxType, QStringLiteral("rbCardMCR"), types.value(Encodings::CardTypeMagnetic));
+    auto* rbCardWedge =
+        MakeRadio(gboxType, QStringLiteral("rbCardWedge"), types.value(Encodings::CardTypeWedge));
     fCardTypeGroup = MakeRadioSet(this, {{rbCardNone, Encodings::CardTypeNone},
                                          {rbCardBCR, Encodings::CardTypeBarcode},
                                          {rbCardMCR, Encodings::CardTypeMagnetic},
@@ -54,17 +59,27 @@ QWidget* TfrmAdvanced::BuildCardTypePage()
 
     gboxCardComParams = MakeGroup(page, QStringLiteral("gboxCardComParams"),
                                   QStringLiteral(" Card Reader COM Parameters "));
-    cboxCardBaudRate = MakeList(gboxCardComParams, QStringLiteral("cboxCardBaudRate"), Encodings::BaudRateCaptions());
-    rbCard7DataBits = MakeRadio(gboxCardComParams, QStringLiteral("rbCard7DataBits"), QStringLiteral("7"));
-    rbCard8DataBits = MakeRadio(gboxCardComParams, QStringLiteral("rbCard8DataBits"), QStringLiteral("8"));
+    cboxCardBaudRate = MakeList(gboxCardComParams, QStringLiteral("cboxCardBaudRate"),
+                                Encodings::BaudRateCaptions());
+    rbCard7DataBits =
+        MakeRadio(gboxCardComParams, QStringLiteral("rbCard7DataBits"), QStringLiteral("7"));
+    rbCard8DataBits =
+        MakeRadio(gboxCardComParams, QStringLiteral("rbCard8DataBits"), QStringLiteral("8"));
     const QStringList parity = Encodings::ParityCaptions();
-    auto* none = MakeRadio(gboxCardComParams, QStringLiteral("rbCardParityNone"), parity.value(int(Encodings::TParity::None)));
-    auto* odd = MakeRadio(gboxCardComParams, QStringLiteral("rbCardParityOdd"), parity.value(int(Encodings::TParity::Odd)));
-    auto* even = MakeRadio(gboxCardComParams, QStringLiteral("rbCardParityEven"), parity.value(int(Encodings::TParity::Even)));
-    auto* mark = MakeRadio(gboxCardComParams, QStringLiteral("rbCardParityMark"), parity.value(int(Encodings::TParity::Mark)));
-    auto* space = MakeRadio(gboxCardComParams, QStringLiteral("rbCardParitySpace"), parity.value(int(Encodings::TParity::Space)));
-    rbCardStopBits1 = MakeRadio(gboxCardComParams, QStringLiteral("rbCardStopBits1"), QStringLiteral("1"));
-    rbCardStopBits2 = MakeRadio(gboxCardComParams, QStringLiteral("rbCardStopBits2"), QStringLiteral("2"));
+    auto* none = MakeRadio(gboxCardComParams, QStringLiteral("rbCardParityNone"),
+                           parity.value(int(Encodings::TParity::None)));
+    auto* odd = MakeRadio(gboxCardComParams, QStringLiteral("rbCardParityOdd"),
+                          parity.value(int(Encodings::TParity::Odd)));
+    auto* even = MakeRadio(gboxCardComParams, QStringLiteral("rbCardParityEven"),
+                           parity.value(int(Encodings::TParity::Even)));
+    auto* mark = MakeRadio(gboxCardComParams, QStringLiteral("rbCardParityMark"),
+                           parity.value(int(Encodings::TParity::Mark)));
+    auto* space = MakeRadio(gboxCardComParams, QStringLiteral("rbCardParitySpace"),
+                            parity.value(int(Encodings::TParity::Space)));
+    rbCardStopBits1 =
+        MakeRadio(gboxCardComParams, QStringLiteral("rbCardStopBits1"), QStringLiteral("1"));
+    rbCardStopBits2 =
+        MakeRadio(gboxCardComParams, QStringLiteral("rbCardStopBits2"), QStringLiteral("2"));
     auto* dataBits = MakeRadioSet(this, {{rbCard7DataBits, 7}, {rbCard8DataBits, 8}});
     auto* stopBits = MakeRadioSet(this, {{rbCardStopBits1, 1}, {rbCardStopBits2, 2}});
     fCardParityGroup = MakeRadioSet(this, {{none, int(Encodings::TParity::None)},
@@ -74,37 +89,49 @@ QWidget* TfrmAdvanced::BuildCardTypePage()
                                            {space, int(Encodings::TParity::Space)}});
     auto* com = new QGridLayout(gboxCardComParams);
     com->setHorizontalSpacing(10);
-    com->addWidget(MakeLabel(gboxCardComParams, QStringLiteral("lblCardBaudRate"), QStringLiteral("Baud Rate:")), 0, 0);
+    com->addWidget(MakeLabel(gboxCardComParams, QStringLiteral("lblCardBaudRate"),
+                             QStringLiteral("Baud Rate:")),
+                   0, 0);
     com->addWidget(cboxCardBaudRate, 0, 1, 1, 2, Qt::AlignLeft);
-    com->addWidget(MakeLabel(gboxCardComParams, QStringLiteral("lblCardDataBits"), QStringLiteral("# of Data Bits:")), 1, 0);
+    com->addWidget(MakeLabel(gboxCardComParams, QStringLiteral("lblCardDataBits"),
+                             QStringLiteral("# of Data Bits:")),
+                   1, 0);
     com->addWidget(rbCard7DataBits, 1, 1);
     com->addWidget(rbCard8DataBits, 1, 2);
-    com->addWidget(MakeLabel(gboxCardComParams, QStringLiteral("lblCardParity"), QStringLiteral("Parity:")), 2, 0);
+    com->addWidget(
+        MakeLabel(gboxCardComParams, QStringLiteral("lblCardParity"), QStringLiteral("Parity:")), 2,
+        0);
     com->addWidget(none, 2, 1);
     com->addWidget(odd, 2, 2);
     com->addWidget(even, 2, 3);
     com->addWidget(mark, 2, 4);
     com->addWidget(space, 2, 5);
-    com->addWidget(MakeLabel(gboxCardComParams, QStringLiteral("lblCardStopBits"), QStringLiteral("# of Stop Bits:")), 3, 0);
+    com->addWidget(MakeLabel(gboxCardComParams, QStringLiteral("lblCardStopBits"),
+                             QStringLiteral("# of Stop Bits:")),
+                   3, 0);
     com->addWidget(rbCardStopBits1, 3, 1);
     com->addWidget(rbCardStopBits2, 3, 2);
     com->setColumnStretch(6, 1);
 
-    gboxCardReadMsg = MakeGroup(page, QStringLiteral("gboxCardReadMsg"), QStringLiteral(" Card Read OK Message "));
-    auto* lcd = new TLcdLinesPanel(QStringLiteral("edLcdLine1CardOK"), QStringLiteral("edLcdLine2CardOK"),
-                                   gboxCardReadMsg);
+    gboxCardReadMsg = MakeGroup(page, QStringLiteral("gboxCardReadMsg"),
+                                QStringLiteral(" Card Read OK Message "));
+    auto* lcd = new TLcdLinesPanel(QStringLiteral("edLcdLine1CardOK"),
+                                   QStringLiteral("edLcdLine2CardOK"), gboxCardReadMsg);
     lcd->setObjectName(QStringLiteral("imgCardOkLcd"));
     edLcdLine1CardOK = lcd->Line1();
     edLcdLine2CardOK = lcd->Line2();
     auto* lblHold = MakeLabel(gboxCardReadMsg, QStringLiteral("lblTCardReadHold"),
                               QStringLiteral("Card read OK message display time:"));
-    spinTCardReadHold = MakeSpin(gboxCardReadMsg, QStringLiteral("spinTCardReadHold"), Encodings::MessageHoldRange);
+    spinTCardReadHold =
+        MakeSpin(gboxCardReadMsg, QStringLiteral("spinTCardReadHold"), Encodings::MessageHoldRange);
     lblHold->setBuddy(spinTCardReadHold);
     auto* msg = new QGridLayout(gboxCardReadMsg);
     msg->addWidget(lcd, 0, 0, 1, 3);
     msg->addWidget(lblHold, 1, 0);
     msg->addWidget(spinTCardReadHold, 1, 1);
-    msg->addWidget(MakeLabel(gboxCardReadMsg, QStringLiteral("lblTCardReadHoldUnit"), QStringLiteral(" ms ")), 1, 2);
+    msg->addWidget(
+        MakeLabel(gboxCardReadMsg, QStringLiteral("lblTCardReadHoldUnit"), QStringLiteral(" ms ")),
+        1, 2);
     msg->setColumnStretch(3, 1);
 
     auto* layout = new QVBoxLayout(page);
@@ -119,12 +146,13 @@ QWidget* TfrmAdvanced::BuildCardTypePage()
         if (on)
             rbCardTypeClick(cardType);
     });
-    connect(cboxCardBaudRate, qOverload<int>(&QComboBox::currentIndexChanged), this, [this](int index) {
-        Edit([index](TAdvancedParams& p) {
-            if (index >= 0)
-                p.CardBaudRate = uint8_t(index);
-        });
-    });
+    connect(cboxCardBaudRate, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            [this](int index) {
+                Edit([index](TAdvancedParams& p) {
+                    if (index >= 0)
+                        p.CardBaudRate = uint8_t(index);
+                });
+            });
     connect(dataBits, &QButtonGroup::idToggled, this, [this](int, bool on) {
         if (on)
             rbCardDataBitsClick();
@@ -137,10 +165,12 @@ QWidget* TfrmAdvanced::BuildCardTypePage()
         if (on)
             rbCardParityClick(parity);
     });
-    connect(edLcdLine1CardOK, &QLineEdit::textChanged, this,
-            [this](const QString& t) { Edit([t](TAdvancedParams& p) { p.CardReadMsgLine1 = t; }); });
-    connect(edLcdLine2CardOK, &QLineEdit::textChanged, this,
-            [this](const QString& t) { Edit([t](TAdvancedParams& p) { p.CardReadMsgLine2 = t; }); });
+    connect(edLcdLine1CardOK, &QLineEdit::textChanged, this, [this](const QString& t) {
+        Edit([t](TAdvancedParams& p) { p.CardReadMsgLine1 = t; });
+    });
+    connect(edLcdLine2CardOK, &QLineEdit::textChanged, this, [this](const QString& t) {
+        Edit([t](TAdvancedParams& p) { p.CardReadMsgLine2 = t; });
+    });
     connect(spinTCardReadHold, qOverload<int>(&QSpinBox::valueChanged), this,
             [this](int v) { Edit([v](TAdvancedParams& p) { p.TCardReadHold = v; }); });
     return page;
@@ -148,18 +178,20 @@ QWidget* TfrmAdvanced::BuildCardTypePage()
 
 void TfrmAdvanced::rbCardTypeClick(int cardType)
 {
-    Edit([cardType](TAdvancedParams& p) {
-        p.FormCardType = uint8_t(cardType);
-        p.DeviceType = Encodings::DeviceTypeForCardType(cardType);
-    },
-         true);
+    Edit(
+        [cardType](TAdvancedParams& p) {
+            p.FormCardType = uint8_t(cardType);
+            p.DeviceType = Encodings::DeviceTypeForCardType(cardType);
+        },
+        true);
 }
 
 void TfrmAdvanced::rbCardDataBitsClick()
 {
     const int dataBits = rbCard7DataBits->isChecked() ? 7 : 8;
     Edit([dataBits](TAdvancedParams& p) {
-        p.CardWordFormat = Encodings::WithDataBits(p.CardWordFormat, Encodings::TWordLayout::Extended, dataBits);
+        p.CardWordFormat =
+            Encodings::WithDataBits(p.CardWordFormat, Encodings::TWordLayout::Extended, dataBits);
     });
 }
 
@@ -167,7 +199,8 @@ void TfrmAdvanced::rbCardStopBitsClick()
 {
     const int stopBits = rbCardStopBits1->isChecked() ? 1 : 2;
     Edit([stopBits](TAdvancedParams& p) {
-        p.CardWordFormat = Encodings::WithStopBits(p.CardWordFormat, Encodings::TWordLayout::Extended, stopBits);
+        p.CardWordFormat =
+            Encodings::WithStopBits(p.CardWordFormat, Encodings::TWordLayout::Extended, stopBits);
     });
 }
 
@@ -175,7 +208,8 @@ void TfrmAdvanced::rbCardParityClick(int parity)
 {
     const auto choice = Encodings::TParity(parity);
     Edit([choice](TAdvancedParams& p) {
-        p.CardWordFormat = Encodings::WithParity(p.CardWordFormat, Encodings::TWordLayout::Extended, choice);
+        p.CardWordFormat =
+            Encodings::WithParity(p.CardWordFormat, Encodings::TWordLayout::Extended, choice);
     });
 }
 
@@ -185,9 +219,11 @@ QWidget* TfrmAdvanced::BuildBarcodePage()
 {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("tsBarcodeRFID"));
-    auto* group = MakeGroup(page, QStringLiteral("gboxBCRDelimiters"), QStringLiteral(" Delimiters "));
+    auto* group =
+        MakeGroup(page, QStringLiteral("gboxBCRDelimiters"), QStringLiteral(" Delimiters "));
 
-    lblWedgeMode = MakeLabel(group, QStringLiteral("lblWedgeMode"), QString::fromUtf8(Encodings::WedgeModeLabel));
+    lblWedgeMode = MakeLabel(group, QStringLiteral("lblWedgeMode"),
+                             QString::fromUtf8(Encodings::WedgeModeLabel));
     rbWedgeModePacketize = MakeRadio(group, QStringLiteral("rbWedgeModePacketize"),
                                      QString::fromUtf8(Encodings::WedgePacketizeCaption));
     rbWedgeModePassThru = MakeRadio(group, QStringLiteral("rbWedgeModePassThru"),
@@ -201,20 +237,23 @@ QWidget* TfrmAdvanced::BuildBarcodePage()
 
     const QStringList captions = Encodings::CardDelimiterCaptions(Encodings::CardTypeBarcode);
     const char* const names[] = {"BCRPrefixChar", "BCRStartChar", "BCREndChar", "BCRSuffixChar"};
-    TLooseSpinBox** boxes[] = {&spinBCRPrefixChar, &spinBCRStartChar, &spinBCREndChar, &spinBCRSuffixChar};
+    TLooseSpinBox** boxes[] = {&spinBCRPrefixChar, &spinBCRStartChar, &spinBCREndChar,
+                               &spinBCRSuffixChar};
     auto* delimiters = new QGridLayout;
     for (int i = 0; i < 4; ++i) {
         const QString name = QString::fromLatin1(names[i]);
         auto* label = MakeLabel(group, QStringLiteral("lbl") + name, captions.value(i));
         *boxes[i] = MakeSpin(group, QStringLiteral("spin") + name, Encodings::CharCodeRange);
         label->setBuddy(*boxes[i]);
-        auto* decimal = MakeDecimal(group, QStringLiteral("lbl") + name + QStringLiteral("Decimal"));
+        auto* decimal =
+            MakeDecimal(group, QStringLiteral("lbl") + name + QStringLiteral("Decimal"));
         delimiters->addWidget(label, i, 0);
         delimiters->addWidget(*boxes[i], i, 1);
         delimiters->addWidget(decimal, i, 2);
         fBCRCaptionLabels << label;
         fBCRDelimiterWidgets << label << *boxes[i] << decimal;
-        connect(*boxes[i], qOverload<int>(&QSpinBox::valueChanged), this, &TfrmAdvanced::spinBCRDelimiterChange);
+        connect(*boxes[i], qOverload<int>(&QSpinBox::valueChanged), this,
+                &TfrmAdvanced::spinBCRDelimiterChange);
     }
     // Room for the longer wedge captions.
     const QStringList wedgeCaptions = Encodings::CardDelimiterCaptions(Encodings::CardTypeWedge);
@@ -229,8 +268,10 @@ QWidget* TfrmAdvanced::BuildBarcodePage()
     layout->addSpacing(10);
     layout->addLayout(delimiters);
     layout->addSpacing(6);
-    layout->addWidget(MakeLabel(group, QStringLiteral("lblBCRNote"), QString::fromUtf8(Encodings::DisableCharNote)));
-    layout->addWidget(MakeLabel(group, QStringLiteral("lblBCRDataFormat"), QString::fromUtf8(Encodings::CardDataFormat)));
+    layout->addWidget(MakeLabel(group, QStringLiteral("lblBCRNote"),
+                                QString::fromUtf8(Encodings::DisableCharNote)));
+    layout->addWidget(MakeLabel(group, QStringLiteral("lblBCRDataFormat"),
+                                QString::fromUtf8(Encodings::CardDataFormat)));
 
     auto* pageLayout = new QVBoxLayout(page);
     pageLayout->addWidget(group);
@@ -280,7 +321,8 @@ QWidget* TfrmAdvanced::BuildMagCardPage()
 {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("tsMagCard"));
-    auto* group = MakeGroup(page, QStringLiteral("gboxMCRDelimiters"), QStringLiteral(" Delimiters "));
+    auto* group =
+        MakeGroup(page, QStringLiteral("gboxMCRDelimiters"), QStringLiteral(" Delimiters "));
 
     struct TDelimiter
     {
@@ -291,15 +333,21 @@ QWidget* TfrmAdvanced::BuildMagCardPage()
     };
     const TDelimiter rows[] = {
         {&spinMCRPrefixChar, "MCRPrefixChar", "MCR prefix char: ", {}},
-        {&spinMCRStartSentinel, "MCRStartSentinel", "Start sentinel char: *",
+        {&spinMCRStartSentinel,
+         "MCRStartSentinel",
+         "Start sentinel char: *",
          {QStringLiteral("The Start Sentinel replacement character "),
           QStringLiteral("replaces the % character for track 1 and "),
           QStringLiteral("the ; character for track 2.")}},
-        {&spinMCREndSentinel, "MCREndSentinel", "End sentinel char: *",
+        {&spinMCREndSentinel,
+         "MCREndSentinel",
+         "End sentinel char: *",
          {QStringLiteral("The End Sentinel replacement character "),
           QStringLiteral("replaces the ? character for track 1 and "),
           QStringLiteral("the ? character for track 2.")}},
-        {&spinMCRFieldSeparator, "MCRFieldSeparator", "Field separator char:*",
+        {&spinMCRFieldSeparator,
+         "MCRFieldSeparator",
+         "Field separator char:*",
          {QStringLiteral("The Field Separator replacement char"),
           QStringLiteral("replaces the ^ character for track 1 "),
           QStringLiteral("and the = character for track 2.")}},
@@ -317,22 +365,31 @@ QWidget* TfrmAdvanced::BuildMagCardPage()
         grid->addWidget(label, row, 0);
         grid->addWidget(*d.Box, row, 1, Qt::AlignVCenter);
         if (!d.Note.isEmpty())
-            grid->addWidget(MakeNote(group, QStringLiteral("lbl") + name + QStringLiteral("Note"), d.Note), row, 2);
-        connect(*d.Box, qOverload<int>(&QSpinBox::valueChanged), this, &TfrmAdvanced::spinMCRDelimiterChange);
+            grid->addWidget(
+                MakeNote(group, QStringLiteral("lbl") + name + QStringLiteral("Note"), d.Note), row,
+                2);
+        connect(*d.Box, qOverload<int>(&QSpinBox::valueChanged), this,
+                &TfrmAdvanced::spinMCRDelimiterChange);
         ++row;
     }
     grid->setColumnStretch(3, 1);
     auto* delimiters = new QVBoxLayout(group);
     delimiters->addLayout(grid);
     delimiters->addSpacing(6);
-    delimiters->addWidget(MakeLabel(group, QStringLiteral("lblMCRNote"), QString::fromUtf8(Encodings::MagCardNote)));
-    delimiters->addWidget(MakeLabel(group, QStringLiteral("lblMCRDataFormat"), QString::fromUtf8(Encodings::MagCardDataFormat)));
+    delimiters->addWidget(
+        MakeLabel(group, QStringLiteral("lblMCRNote"), QString::fromUtf8(Encodings::MagCardNote)));
+    delimiters->addWidget(MakeLabel(group, QStringLiteral("lblMCRDataFormat"),
+                                    QString::fromUtf8(Encodings::MagCardDataFormat)));
 
-    auto* gboxTracks = MakeGroup(page, QStringLiteral("gboxMCRTracks"), QStringLiteral(" Track Selection "));
-    cboxMCRTrack1 = MakeCheck(gboxTracks, QStringLiteral("cboxMCRTrack1"), QStringLiteral("Track 1"));
-    cboxMCRTrack2 = MakeCheck(gboxTracks, QStringLiteral("cboxMCRTrack2"), QStringLiteral("Track 2"));
+    auto* gboxTracks =
+        MakeGroup(page, QStringLiteral("gboxMCRTracks"), QStringLiteral(" Track Selection "));
+    cboxMCRTrack1 =
+        MakeCheck(gboxTracks, QStringLiteral("cboxMCRTrack1"), QStringLiteral("Track 1"));
+    cboxMCRTrack2 =
+        MakeCheck(gboxTracks, QStringLiteral("cboxMCRTrack2"), QStringLiteral("Track 2"));
     auto* tracks = new QHBoxLayout(gboxTracks);
-    tracks->addWidget(MakeLabel(gboxTracks, QStringLiteral("lblMCRTracks"), QStringLiteral("Process Track(s): *")));
+    tracks->addWidget(MakeLabel(gboxTracks, QStringLiteral("lblMCRTracks"),
+                                QStringLiteral("Process Track(s): *")));
     tracks->addSpacing(10);
     tracks->addWidget(cboxMCRTrack1);
     tracks->addWidget(cboxMCRTrack2);
@@ -379,42 +436,57 @@ QWidget* TfrmAdvanced::BuildEcrPage()
 {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("tsEcrProcess"));
-    auto* group = MakeGroup(page, QStringLiteral("gboxCardPostProcessing"), QStringLiteral(" Card Post Processing "));
+    auto* group = MakeGroup(page, QStringLiteral("gboxCardPostProcessing"),
+                            QStringLiteral(" Card Post Processing "));
 
     auto* lblEcrInfo = MakeLabel(
         group, QStringLiteral("lblEcrInfo"),
-        QStringLiteral("Card post-processing is typically used with electronic cash registers (ECR) or "
-                       "time and attendance systems. It selects the card data field that is used as the "
-                       "user ID, can append a PIN entered on the keypad, and offers a few simple data "
-                       "filters. It is normally used together with Automated Screen Mode."));
+        QStringLiteral(
+            "Card post-processing is typically used with electronic cash registers (ECR) or "
+            "time and attendance systems. It selects the card data field that is used as the "
+            "user ID, can append a PIN entered on the keypad, and offers a few simple data "
+            "filters. It is normally used together with Automated Screen Mode."));
     lblEcrInfo->setWordWrap(true);
 
-    cboxEnableEcrMode = MakeCheck(group, QStringLiteral("cboxEnableEcrMode"), QString::fromUtf8(Encodings::EcrEnableCaption));
-    auto* lblSelectTrack = MakeLabel(group, QStringLiteral("lblSelectTrack"), QString::fromUtf8(Encodings::EcrTrackLabel));
-    cboxSelectTrack = MakeList(group, QStringLiteral("cboxSelectTrack"), Encodings::EcrTrackCaptions());
-    auto* lblSelectField = MakeLabel(group, QStringLiteral("lblSelectField"), QString::fromUtf8(Encodings::EcrFieldLabel));
-    cboxSelectField = MakeList(group, QStringLiteral("cboxSelectField"), Encodings::EcrFieldCaptions());
+    cboxEnableEcrMode = MakeCheck(group, QStringLiteral("cboxEnableEcrMode"),
+                                  QString::fromUtf8(Encodings::EcrEnableCaption));
+    auto* lblSelectTrack = MakeLabel(group, QStringLiteral("lblSelectTrack"),
+                                     QString::fromUtf8(Encodings::EcrTrackLabel));
+    cboxSelectTrack =
+        MakeList(group, QStringLiteral("cboxSelectTrack"), Encodings::EcrTrackCaptions());
+    auto* lblSelectField = MakeLabel(group, QStringLiteral("lblSelectField"),
+                                     QString::fromUtf8(Encodings::EcrFieldLabel));
+    cboxSelectField =
+        MakeList(group, QStringLiteral("cboxSelectField"), Encodings::EcrFieldCaptions());
     cboxSelectField->setMaxVisibleItems(Encodings::EcrFieldCount + 1);
-    auto* lblSuppressLZ = MakeLabel(group, QStringLiteral("lblSuppressLZ"), QString::fromUtf8(Encodings::EcrSuppressZerosLabel));
-    cboxSuppressLZ = MakeCheck(group, QStringLiteral("cboxSuppressLZ"), QString::fromUtf8(Encodings::EcrSuppressZerosCaption));
-    auto* lblPrepend00 = MakeLabel(group, QStringLiteral("lblPrepend00"), QString::fromUtf8(Encodings::EcrPrependZerosLabel));
-    cboxPrepend00 = MakeCheck(group, QStringLiteral("cboxPrepend00"), QString::fromUtf8(Encodings::EcrPrependZerosCaption));
-    auto* lblConcatenate = MakeLabel(group, QStringLiteral("lblConcatenate"), QString::fromUtf8(Encodings::EcrConcatenateLabel));
+    auto* lblSuppressLZ = MakeLabel(group, QStringLiteral("lblSuppressLZ"),
+                                    QString::fromUtf8(Encodings::EcrSuppressZerosLabel));
+    cboxSuppressLZ = MakeCheck(group, QStringLiteral("cboxSuppressLZ"),
+                               QString::fromUtf8(Encodings::EcrSuppressZerosCaption));
+    auto* lblPrepend00 = MakeLabel(group, QStringLiteral("lblPrepend00"),
+                                   QString::fromUtf8(Encodings::EcrPrependZerosLabel));
+    cboxPrepend00 = MakeCheck(group, QStringLiteral("cboxPrepend00"),
+                              QString::fromUtf8(Encodings::EcrPrependZerosCaption));
+    auto* lblConcatenate = MakeLabel(group, QStringLiteral("lblConcatenate"),
+                                     QString::fromUtf8(Encodings::EcrConcatenateLabel));
     cboxConcatenate = MakeCheck(group, QStringLiteral("cboxConcatenate"), QString());
     auto* lblConcatenateNote = MakeNote(group, QStringLiteral("lblConcatenateNote"),
                                         {QString::fromUtf8(Encodings::EcrConcatenateNote1),
                                          QString::fromUtf8(Encodings::EcrConcatenateNote2)});
-    auto* lblRemoveSuffix = MakeLabel(group, QStringLiteral("lblRemoveSuffix"), QString::fromUtf8(Encodings::EcrStringLabel));
+    auto* lblRemoveSuffix = MakeLabel(group, QStringLiteral("lblRemoveSuffix"),
+                                      QString::fromUtf8(Encodings::EcrStringLabel));
     edRemoveSuffix = new QLineEdit(group);
     edRemoveSuffix->setObjectName(QStringLiteral("edRemoveSuffix"));
     edRemoveSuffix->setMaxLength(Encodings::EcrStringMaxLength);
-    edRemoveSuffix->setFixedWidth(edRemoveSuffix->fontMetrics().horizontalAdvance(QLatin1Char('W')) *
-                                      Encodings::EcrStringMaxLength + 12);
+    edRemoveSuffix->setFixedWidth(
+        edRemoveSuffix->fontMetrics().horizontalAdvance(QLatin1Char('W')) *
+            Encodings::EcrStringMaxLength +
+        12);
     lblSelectTrack->setBuddy(cboxSelectTrack);
     lblSelectField->setBuddy(cboxSelectField);
     lblRemoveSuffix->setBuddy(edRemoveSuffix);
-    fEcrOptionWidgets = {lblSelectTrack, cboxSelectTrack, lblSelectField, cboxSelectField,
-                         lblSuppressLZ, cboxSuppressLZ, lblPrepend00, cboxPrepend00,
+    fEcrOptionWidgets = {lblSelectTrack, cboxSelectTrack, lblSelectField,     cboxSelectField,
+                         lblSuppressLZ,  cboxSuppressLZ,  lblPrepend00,       cboxPrepend00,
                          lblConcatenate, cboxConcatenate, lblConcatenateNote, lblRemoveSuffix,
                          edRemoveSuffix};
 
@@ -456,7 +528,8 @@ QWidget* TfrmAdvanced::BuildEcrPage()
 
     auto ecrBit = [this](QCheckBox* box, int32_t bit, bool reload) {
         connect(box, &QCheckBox::toggled, this, [this, bit, reload](bool on) {
-            Edit([bit, on](TAdvancedParams& p) { p.EcrMode = Encodings::EcrWithBit(p.EcrMode, bit, on); },
+            Edit([bit, on](
+                     TAdvancedParams& p) { p.EcrMode = Encodings::EcrWithBit(p.EcrMode, bit, on); },
                  reload);
         });
     };
@@ -464,16 +537,20 @@ QWidget* TfrmAdvanced::BuildEcrPage()
     ecrBit(cboxSuppressLZ, Encodings::EcrSuppressZerosBit, false);
     ecrBit(cboxPrepend00, Encodings::EcrPrependZerosBit, false);
     ecrBit(cboxConcatenate, Encodings::EcrConcatenateBit, false);
-    connect(cboxSelectTrack, qOverload<int>(&QComboBox::currentIndexChanged), this, [this](int index) {
-        Edit([index](TAdvancedParams& p) {
-            if (index >= 0)
-                p.EcrMode = Encodings::EcrWithTrack(p.EcrMode, index);
-        });
-    });
+    connect(cboxSelectTrack, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            [this](int index) {
+                Edit([index](TAdvancedParams& p) {
+                    if (index >= 0)
+                        p.EcrMode = Encodings::EcrWithTrack(p.EcrMode, index);
+                });
+            });
     // The empty last entry is no field: it leaves EcrMode alone.
-    connect(cboxSelectField, qOverload<int>(&QComboBox::currentIndexChanged), this, [this](int index) {
-        Edit([index](TAdvancedParams& p) { p.EcrMode = Encodings::EcrWithField(p.EcrMode, index); });
-    });
+    connect(cboxSelectField, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            [this](int index) {
+                Edit([index](TAdvancedParams& p) {
+                    p.EcrMode = Encodings::EcrWithField(p.EcrMode, index);
+                });
+            });
     connect(edRemoveSuffix, &QLineEdit::textChanged, this,
             [this](const QString& t) { Edit([t](TAdvancedParams& p) { p.EcrString = t; }); });
     return page;
@@ -501,7 +578,8 @@ void TfrmAdvanced::LoadCardPages()
     spinBCREndChar->setValue(p.CardSuffix);
     spinBCRSuffixChar->setValue(p.CardEndDelim);
 
-    (Encodings::ShowsPacketize(p.FormCardType, p.DeviceType) ? rbWedgeModePacketize : rbWedgeModePassThru)
+    (Encodings::ShowsPacketize(p.FormCardType, p.DeviceType) ? rbWedgeModePacketize
+                                                             : rbWedgeModePassThru)
         ->setChecked(true);
 
     cboxMCRTrack1->setChecked(p.CardTracks & Encodings::CardTrack1Bit);
@@ -540,7 +618,8 @@ void TfrmAdvanced::ApplyCardRules()
     }
 
     if (cardType == Encodings::CardTypeBarcode || cardType == Encodings::CardTypeWedge) {
-        pcAdvanced->setTabText(pcAdvanced->indexOf(tsBarcodeRFID), Encodings::CardPageTitle(uint8_t(cardType)));
+        pcAdvanced->setTabText(pcAdvanced->indexOf(tsBarcodeRFID),
+                               Encodings::CardPageTitle(uint8_t(cardType)));
         const QStringList captions = Encodings::CardDelimiterCaptions(uint8_t(cardType));
         for (int i = 0; i < fBCRCaptionLabels.size(); ++i)
             fBCRCaptionLabels[i]->setText(captions.value(i));

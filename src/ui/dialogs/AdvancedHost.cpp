@@ -13,8 +13,7 @@
 
 using namespace AdvancedParts;
 
-namespace
-{
+namespace {
 
 // The radio of each host mode, in the order of Encodings::HostModes.
 struct THostRadio
@@ -23,8 +22,8 @@ struct THostRadio
     const char* Name;
 };
 const THostRadio HostRadios[] = {
-    {Encodings::HostModeDefault, "rbHostNone"},   {Encodings::HostModeHidKeyboard, "rbHostHIDK1"},
-    {Encodings::HostModeEthernet, "rbEthernet"},  {Encodings::HostModeCdc, "rbHostCDC"},
+    {Encodings::HostModeDefault, "rbHostNone"},    {Encodings::HostModeHidKeyboard, "rbHostHIDK1"},
+    {Encodings::HostModeEthernet, "rbEthernet"},   {Encodings::HostModeCdc, "rbHostCDC"},
     {Encodings::HostModeVirtualCom2, "rbHostVS2"}, {Encodings::HostModeHidKeyboard2, "rbHostHIDK2"},
 };
 
@@ -83,12 +82,14 @@ QWidget* TfrmAdvanced::BuildHostPage()
 
     auto* imgHostNotes = new TAdvancedArt(TAdvancedArt::TKind::Notes, gboxConnection);
     imgHostNotes->setObjectName(QStringLiteral("imgHostNotes"));
-    auto* lblHostNotes = MakeLabel(gboxConnection, QStringLiteral("lblHostNotes"), QStringLiteral(" Notes "));
+    auto* lblHostNotes =
+        MakeLabel(gboxConnection, QStringLiteral("lblHostNotes"), QStringLiteral(" Notes "));
     QFont linkFont = lblHostNotes->font();
     linkFont.setUnderline(true);
     lblHostNotes->setFont(linkFont);
     lblHostNotes->setStyleSheet(QStringLiteral("color: #0645ad;"));
-    for (QWidget* notes : {static_cast<QWidget*>(imgHostNotes), static_cast<QWidget*>(lblHostNotes)}) {
+    for (QWidget* notes :
+         {static_cast<QWidget*>(imgHostNotes), static_cast<QWidget*>(lblHostNotes)}) {
         notes->setCursor(Qt::PointingHandCursor);
         notes->installEventFilter(this);
     }
@@ -103,18 +104,25 @@ QWidget* TfrmAdvanced::BuildHostPage()
     connection->addLayout(notes);
 
     // Serial parameters.
-    auto* gboxCom = MakeGroup(page, QStringLiteral("gboxHostComParams"), QStringLiteral(" Host COM Parameters * "));
+    auto* gboxCom = MakeGroup(page, QStringLiteral("gboxHostComParams"),
+                              QStringLiteral(" Host COM Parameters * "));
     auto* imgDb9 = new TAdvancedArt(TAdvancedArt::TKind::Db9, gboxCom);
     imgDb9->setObjectName(QStringLiteral("imgHostDb9"));
-    cboxHostBaudRate = MakeList(gboxCom, QStringLiteral("cboxHostBaudRate"), Encodings::BaudRateCaptions());
+    cboxHostBaudRate =
+        MakeList(gboxCom, QStringLiteral("cboxHostBaudRate"), Encodings::BaudRateCaptions());
     rbHost7DataBits = MakeRadio(gboxCom, QStringLiteral("rbHost7DataBits"), QStringLiteral("7"));
     rbHost8DataBits = MakeRadio(gboxCom, QStringLiteral("rbHost8DataBits"), QStringLiteral("8"));
     const QStringList parity = Encodings::ParityCaptions();
-    auto* rbHostParityNone = MakeRadio(gboxCom, QStringLiteral("rbHostParityNone"), parity.value(int(Encodings::TParity::None)));
-    auto* rbHostParityOdd = MakeRadio(gboxCom, QStringLiteral("rbHostParityOdd"), parity.value(int(Encodings::TParity::Odd)));
-    auto* rbHostParityEven = MakeRadio(gboxCom, QStringLiteral("rbHostParityEven"), parity.value(int(Encodings::TParity::Even)));
-    auto* rbHostParityMark = MakeRadio(gboxCom, QStringLiteral("rbHostParityMark"), parity.value(int(Encodings::TParity::Mark)));
-    auto* rbHostParitySpace = MakeRadio(gboxCom, QStringLiteral("rbHostParitySpace"), parity.value(int(Encodings::TParity::Space)));
+    auto* rbHostParityNone = MakeRadio(gboxCom, QStringLiteral("rbHostParityNone"),
+                                       parity.value(int(Encodings::TParity::None)));
+    auto* rbHostParityOdd = MakeRadio(gboxCom, QStringLiteral("rbHostParityOdd"),
+                                      parity.value(int(Encodings::TParity::Odd)));
+    auto* rbHostParityEven = MakeRadio(gboxCom, QStringLiteral("rbHostParityEven"),
+                                       parity.value(int(Encodings::TParity::Even)));
+    auto* rbHostParityMark = MakeRadio(gboxCom, QStringLiteral("rbHostParityMark"),
+                                       parity.value(int(Encodings::TParity::Mark)));
+    auto* rbHostParitySpace = MakeRadio(gboxCom, QStringLiteral("rbHostParitySpace"),
+                                        parity.value(int(Encodings::TParity::Space)));
     // The host port cannot be given mark or space parity here; a stored one
     // still shows.
     SetEnabled({rbHostParityMark, rbHostParitySpace}, false);
@@ -130,18 +138,24 @@ QWidget* TfrmAdvanced::BuildHostPage()
 
     auto* com = new QGridLayout;
     com->setHorizontalSpacing(10);
-    com->addWidget(MakeLabel(gboxCom, QStringLiteral("lblHostBaudRate"), QStringLiteral("Baud Rate:")), 0, 0);
+    com->addWidget(
+        MakeLabel(gboxCom, QStringLiteral("lblHostBaudRate"), QStringLiteral("Baud Rate:")), 0, 0);
     com->addWidget(cboxHostBaudRate, 0, 1, 1, 2, Qt::AlignLeft);
-    com->addWidget(MakeLabel(gboxCom, QStringLiteral("lblHostDataBits"), QStringLiteral("# of Data Bits:")), 1, 0);
+    com->addWidget(
+        MakeLabel(gboxCom, QStringLiteral("lblHostDataBits"), QStringLiteral("# of Data Bits:")), 1,
+        0);
     com->addWidget(rbHost7DataBits, 1, 1);
     com->addWidget(rbHost8DataBits, 1, 2);
-    com->addWidget(MakeLabel(gboxCom, QStringLiteral("lblHostParity"), QStringLiteral("Parity:")), 2, 0);
+    com->addWidget(MakeLabel(gboxCom, QStringLiteral("lblHostParity"), QStringLiteral("Parity:")),
+                   2, 0);
     com->addWidget(rbHostParityNone, 2, 1);
     com->addWidget(rbHostParityOdd, 2, 2);
     com->addWidget(rbHostParityEven, 2, 3);
     com->addWidget(rbHostParityMark, 2, 4);
     com->addWidget(rbHostParitySpace, 2, 5);
-    com->addWidget(MakeLabel(gboxCom, QStringLiteral("lblHostStopBits"), QStringLiteral("# of Stop Bits:")), 3, 0);
+    com->addWidget(
+        MakeLabel(gboxCom, QStringLiteral("lblHostStopBits"), QStringLiteral("# of Stop Bits:")), 3,
+        0);
     com->addWidget(rbHostStopBits1, 3, 1);
     com->addWidget(rbHostStopBits2, 3, 2);
     com->setColumnStretch(6, 1);
@@ -152,18 +166,26 @@ QWidget* TfrmAdvanced::BuildHostPage()
 
     // Never shown: the command prefix and the flow-control characters are
     // kept as stored; these boxes only carry their values.
-    auto* gboxCmdPrefix = MakeGroup(page, QStringLiteral("gboxCmdPrefix"), QStringLiteral(" Command Prefix * "));
-    spinCmdPrefix = MakeSpin(gboxCmdPrefix, QStringLiteral("spinCmdPrefix"), Encodings::CharCodeRange);
+    auto* gboxCmdPrefix =
+        MakeGroup(page, QStringLiteral("gboxCmdPrefix"), QStringLiteral(" Command Prefix * "));
+    spinCmdPrefix =
+        MakeSpin(gboxCmdPrefix, QStringLiteral("spinCmdPrefix"), Encodings::CharCodeRange);
     auto* cmd = new QHBoxLayout(gboxCmdPrefix);
-    cmd->addWidget(MakeLabel(gboxCmdPrefix, QStringLiteral("lblCmdPrefix"), QStringLiteral("Host Command Prefix (decimal):")));
+    cmd->addWidget(MakeLabel(gboxCmdPrefix, QStringLiteral("lblCmdPrefix"),
+                             QStringLiteral("Host Command Prefix (decimal):")));
     cmd->addWidget(spinCmdPrefix);
-    auto* gboxFlow = MakeGroup(page, QStringLiteral("gboxFlowControl"), QStringLiteral(" Flow Control * "));
+    auto* gboxFlow =
+        MakeGroup(page, QStringLiteral("gboxFlowControl"), QStringLiteral(" Flow Control * "));
     spinXonChar = MakeSpin(gboxFlow, QStringLiteral("spinXonChar"), Encodings::CharCodeRange);
     spinXoffChar = MakeSpin(gboxFlow, QStringLiteral("spinXoffChar"), Encodings::CharCodeRange);
     auto* flow = new QGridLayout(gboxFlow);
-    flow->addWidget(MakeLabel(gboxFlow, QStringLiteral("lblXonChar"), QStringLiteral("Xon char (decimal):")), 0, 0);
+    flow->addWidget(
+        MakeLabel(gboxFlow, QStringLiteral("lblXonChar"), QStringLiteral("Xon char (decimal):")), 0,
+        0);
     flow->addWidget(spinXonChar, 0, 1);
-    flow->addWidget(MakeLabel(gboxFlow, QStringLiteral("lblXoffChar"), QStringLiteral("Xoff char (decimal):")), 1, 0);
+    flow->addWidget(
+        MakeLabel(gboxFlow, QStringLiteral("lblXoffChar"), QStringLiteral("Xoff char (decimal):")),
+        1, 0);
     flow->addWidget(spinXoffChar, 1, 1);
     SetEnabled({spinCmdPrefix, spinXonChar, spinXoffChar}, false);
     gboxCmdPrefix->hide();
@@ -182,12 +204,13 @@ QWidget* TfrmAdvanced::BuildHostPage()
     });
     connect(spinCdcSerialNo, qOverload<int>(&QSpinBox::valueChanged), this,
             [this](int v) { Edit([v](TAdvancedParams& p) { p.CdcSerialNo = v; }); });
-    connect(cboxHostBaudRate, qOverload<int>(&QComboBox::currentIndexChanged), this, [this](int index) {
-        Edit([index](TAdvancedParams& p) {
-            if (index >= 0)
-                p.BaudRate = uint8_t(index);
-        });
-    });
+    connect(cboxHostBaudRate, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            [this](int index) {
+                Edit([index](TAdvancedParams& p) {
+                    if (index >= 0)
+                        p.BaudRate = uint8_t(index);
+                });
+            });
     connect(dataBits, &QButtonGroup::idToggled, this, [this](int, bool on) {
         if (on)
             rbHostDataBitsClick();
@@ -219,7 +242,8 @@ void TfrmAdvanced::rbHostDataBitsClick()
 {
     const int dataBits = rbHost7DataBits->isChecked() ? 7 : 8;
     Edit([dataBits](TAdvancedParams& p) {
-        p.WordFormat = Encodings::WithDataBits(p.WordFormat, Encodings::HostWordLayout(p.WordFormat), dataBits);
+        p.WordFormat = Encodings::WithDataBits(p.WordFormat,
+                                               Encodings::HostWordLayout(p.WordFormat), dataBits);
     });
 }
 
@@ -227,7 +251,8 @@ void TfrmAdvanced::rbHostStopBitsClick()
 {
     const int stopBits = rbHostStopBits1->isChecked() ? 1 : 2;
     Edit([stopBits](TAdvancedParams& p) {
-        p.WordFormat = Encodings::WithStopBits(p.WordFormat, Encodings::HostWordLayout(p.WordFormat), stopBits);
+        p.WordFormat = Encodings::WithStopBits(p.WordFormat,
+                                               Encodings::HostWordLayout(p.WordFormat), stopBits);
     });
 }
 
@@ -238,7 +263,8 @@ void TfrmAdvanced::rbHostParityClick(int parity)
     if (choice == Encodings::TParity::Mark || choice == Encodings::TParity::Space)
         return;
     Edit([choice](TAdvancedParams& p) {
-        p.WordFormat = Encodings::WithParity(p.WordFormat, Encodings::HostWordLayout(p.WordFormat), choice);
+        p.WordFormat =
+            Encodings::WithParity(p.WordFormat, Encodings::HostWordLayout(p.WordFormat), choice);
     });
 }
 

@@ -14,8 +14,7 @@
 #include "model/Encodings.h"
 #include "ui/dialogs/LooseSpinBox.h"
 
-namespace AdvancedParts
-{
+namespace AdvancedParts {
 
 inline QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text)
 {
@@ -82,7 +81,8 @@ inline TLooseSpinBox* MakeSpin(QWidget* parent, const QString& name, Encodings::
 }
 
 // An exclusive set of radios; each radio's id is the value it stands for.
-inline QButtonGroup* MakeRadioSet(QObject* owner, std::initializer_list<std::pair<QRadioButton*, int>> radios)
+inline QButtonGroup* MakeRadioSet(QObject* owner,
+                                  std::initializer_list<std::pair<QRadioButton*, int>> radios)
 {
     auto* set = new QButtonGroup(owner);
     set->setExclusive(true);

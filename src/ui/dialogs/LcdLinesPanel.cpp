@@ -8,8 +8,7 @@
 
 #include "model/Encodings.h"
 
-namespace
-{
+namespace {
 
 const QColor LcdGlass(0x3f, 0x8f, 0x2a);
 const QColor LcdText(0xd9, 0xff, 0xb3);
@@ -20,8 +19,7 @@ const QColor BezelEdge(0x6a, 0x70, 0x76);
 
 } // namespace
 
-TLcdLinesPanel::TLcdLinesPanel(const QString& line1Name, const QString& line2Name,
-                               QWidget* parent)
+TLcdLinesPanel::TLcdLinesPanel(const QString& line1Name, const QString& line2Name, QWidget* parent)
     : QWidget(parent), fLine1(new QLineEdit(this)), fLine2(new QLineEdit(this))
 {
     fLine1->setObjectName(line1Name);
@@ -87,8 +85,8 @@ void TLcdLinesPanel::paintEvent(QPaintEvent* event)
     painter.setPen(Qt::NoPen);
     painter.setBrush(BezelEdge);
     const qreal r = 2.5;
-    for (const QPointF& p : {outer.topLeft() + QPointF(7, 7), outer.topRight() + QPointF(-7, 7),
-                             outer.bottomLeft() + QPointF(7, -7),
-                             outer.bottomRight() + QPointF(-7, -7)})
+    for (const QPointF& p :
+         {outer.topLeft() + QPointF(7, 7), outer.topRight() + QPointF(-7, 7),
+          outer.bottomLeft() + QPointF(7, -7), outer.bottomRight() + QPointF(-7, -7)})
         painter.drawEllipse(p, r, r);
 }

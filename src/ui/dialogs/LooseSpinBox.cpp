@@ -4,8 +4,7 @@
 
 #include <limits>
 
-namespace
-{
+namespace {
 
 // Up to ten digits with an optional sign; anything longer cannot be an int.
 bool IsNumberText(const QString& text)
