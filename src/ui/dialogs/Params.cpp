@@ -1,6 +1,7 @@
 #include "ui/dialogs/Params.h"
 
 #include "model/AppState.h"
+#include "model/Encodings.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -27,17 +28,18 @@
 
 namespace {
 
+using namespace Encodings;
+
 // A number box that reads text which is not a number as its minimum and
 // brings a number beyond its range to the nearest bound.
 class TSpinEdit : public QSpinBox
 {
 public:
-    TSpinEdit(const QString& name, int minimum, int maximum, int step, QWidget* parent)
-        : QSpinBox(parent)
+    TSpinEdit(const QString& name, TRange range, QWidget* parent) : QSpinBox(parent)
     {
         setObjectName(name);
-        setRange(minimum, maximum);
-        setSingleStep(step);
+        setRange(range.Min, range.Max);
+        setSingleStep(range.Step);
         setAccelerated(true);
     }
 
@@ -48,73 +50,6 @@ public:
         input = QString::number(ok ? std::clamp(v, minimum(), maximum()) : minimum());
     }
 };
-
-const QStringList& baudRateItems()
-{
-    static const QStringList items = {
-        QStringLiteral("1200"),  QStringLiteral("2400"),   QStringLiteral("4800"),
-        QStringLiteral("9600"),  QStringLiteral("19.2k"),  QStringLiteral("38.4k"),
-        QStringLiteral("57.6k"), QStringLiteral("115.2k"), QStringLiteral("31.25k")};
-    return items;
-}
-
-// Word format list: item caption and the legacy WordFormat byte it writes.
-struct TWordFormatItem
-{
-    const char* caption;
-    uint8_t value;
-};
-constexpr std::array<TWordFormatItem, 4> WordFormatItems = {
-    {{"8,N,1", 8}, {"7,N,1", 0}, {"7,E,1", 2}, {"7,O,1", 6}}};
-
-int wordFormatIndex(uint8_t wordFormat)
-{
-    if (wordFormat & 0x08)
-        return 0; // 8,N,1
-    if (!(wordFormat & 0x02))
-        return 1; // 7,N,1
-    if (wordFormat & 0x04)
-        return 3; // 7,O,1
-    return 2;     // 7,E,1
-}
-
-// Names of the character codes 0..127 offered for the card sentinels.
-const QStringList& sentinelItems()
-{
-    static const QStringList items = [] {
-        QStringList list;
-        list << QStringLiteral("NONE");
-        for (const char* name :
-             {"SOH", "STX", "ETX", "EOT", "ENQ", "ACK", "BEL", "BS",  "TAB", "LF",  "VT",
-              "FF",  "CR",  "SO",  "SI",  "DLE", "DC1", "DC2", "DC3", "DC4", "NAK", "SYN",
-              "ETB", "CAN", "EM",  "SUB", "ESC", "FS",  "GS",  "RS",  "US"})
-            list << QString::fromLatin1(name);
-        list << QStringLiteral("Space");
-        for (int c = 33; c <= 126; ++c)
-            list << QString(QChar(c));
-        list << QStringLiteral("DEL");
-        return list;
-    }();
-    return items;
-}
-
-// LED captions by position (off, level, host, power), normal and HID host modes.
-const std::array<const char*, 4> LedCaptions = {"Off", "Level Indicator", "Host/Macro Control",
-                                                "Power Indicator"};
-const std::array<const char*, 4> LedCaptionsHidGreen = {"Off", "CapsLock Indicator",
-                                                        "NumLock Indicator", "Power Indicator"};
-const std::array<const char*, 4> LedCaptionsHidRed = {"Off", "CapsLock Indicator",
-                                                      "NumLock Indicator", "Level Indicator"};
-
-bool isHidHostMode(int hostMode)
-{
-    return hostMode == 3 || hostMode == 11;
-}
-
-bool isOfferedHostMode(int hostMode)
-{
-    return hostMode == 3 || hostMode == 7 || hostMode == 10 || hostMode == 11;
-}
 
 // The picture beside the host mode notes: a small ruled note pad.
 QPixmap notesPicture()
@@ -285,7 +220,7 @@ QWidget* TfrmParameters::buildOpModeGroup()
     lblMaskInput->setBuddy(cbMaskInput);
     lblTailChar1 =
         makeLabel(QStringLiteral("lblTailChar1"), QStringLiteral("Tail Character:"), gboxOpMode);
-    spinTailChar = new TSpinEdit(QStringLiteral("spinTailChar"), 0, 255, 1, gboxOpMode);
+    spinTailChar = new TSpinEdit(QStringLiteral("spinTailChar"), CharCodeRange, gboxOpMode);
     lblTailChar2 =
         makeLabel(QStringLiteral("lblTailChar2"), QStringLiteral("(decimal)"), gboxOpMode);
 
@@ -307,17 +242,15 @@ QWidget* TfrmParameters::buildRs232Group()
     gboxRs232 = makeGroup(QStringLiteral("gboxRs232"), QStringLiteral(" RS232 Settings "), this);
     QLabel* lblBaudRate =
         makeLabel(QStringLiteral("lblBaudRate"), QStringLiteral("Baud Rate :"), gboxRs232);
-    cboxBaudRate = makeList(QStringLiteral("cboxBaudRate"), baudRateItems(), gboxRs232);
+    cboxBaudRate = makeList(QStringLiteral("cboxBaudRate"), BaudRateCaptions(), gboxRs232);
     lblBaudRate->setBuddy(cboxBaudRate);
 
-    QStringList formats;
-    for (const auto& item : WordFormatItems)
-        formats << QString::fromLatin1(item.caption);
     QLabel* lblWordFormat =
         makeLabel(QStringLiteral("lblWordFormat"), QStringLiteral("Word Format :"), gboxRs232);
-    cboxWordFormat = makeList(QStringLiteral("cboxWordFormat"), formats, gboxRs232);
+    cboxWordFormat =
+        makeList(QStringLiteral("cboxWordFormat"), UserWordFormatCaptions(), gboxRs232);
     lblWordFormat->setBuddy(cboxWordFormat);
-    const QString formatHint = QStringLiteral("Data bits, parity, # stop bits");
+    const QString formatHint = QString::fromLatin1(UserWordFormatHint);
     lblWordFormat->setToolTip(formatHint);
     cboxWordFormat->setToolTip(formatHint);
 
@@ -340,15 +273,19 @@ QWidget* TfrmParameters::buildLedGroup(bool green)
     auto* box = new QVBoxLayout(group);
     static const std::array<const char*, 4> suffixes = {"off", "level", "host", "power"};
     QRadioButton** radios = green ? rbLED1 : rbLED2;
-    for (int i = 0; i < 4; ++i) {
-        radios[i] = makeRadio(prefix + QLatin1String(suffixes[i]),
-                              QString::fromLatin1(LedCaptions[i]), group);
+    const QStringList captions = UserLedCaptions(green ? TLed::Green : TLed::Red, false);
+    for (int i = 0; i < LedCodeCount; ++i) {
+        radios[i] = makeRadio(prefix + QLatin1String(suffixes[i]), captions[i], group);
         buttons->addButton(radios[i], i);
         box->addWidget(radios[i]);
     }
     // Wide enough for the longest caption of either host mode variant.
+    int widest = 0;
     const QFontMetrics fm(radios[0]->font());
-    group->setMinimumWidth(fm.horizontalAdvance(QStringLiteral("Host/Macro Control")) + 48);
+    for (bool hid : {false, true})
+        for (const QString& caption : UserLedCaptions(green ? TLed::Green : TLed::Red, hid))
+            widest = std::max(widest, fm.horizontalAdvance(caption));
+    group->setMinimumWidth(widest + 48);
     (green ? bgLED1 : bgLED2) = buttons;
     return group;
 }
@@ -376,7 +313,8 @@ QWidget* TfrmParameters::buildSmallGroups()
         return group;
     };
 
-    spinCharacterPacing = new TSpinEdit(QStringLiteral("spinCharacterPacing"), 0, 200, 2, holder);
+    spinCharacterPacing =
+        new TSpinEdit(QStringLiteral("spinCharacterPacing"), CharacterPacingRange, holder);
     spinCharacterPacing->setToolTip(
         QStringLiteral("Pacing is the time between bytes during macro playback."));
     spinGroup(QStringLiteral("grpboxAutorepeat"), QStringLiteral(" Character Pacing "),
@@ -399,15 +337,16 @@ QWidget* TfrmParameters::buildSmallGroups()
     box->addStretch(1);
     box->addWidget(roll);
 
-    spinKeyClick = new TSpinEdit(QStringLiteral("spinKeyClick"), 0, 250, 2, holder);
+    spinKeyClick = new TSpinEdit(QStringLiteral("spinKeyClick"), KeyClickRange, holder);
     spinGroup(QStringLiteral("gboxBeeper"), QStringLiteral(" Key Beep "),
               QStringLiteral("lblKeyClick"), QStringLiteral("Key Beep (ms):"), spinKeyClick);
 
-    spinCmdPrefix = new TSpinEdit(QStringLiteral("spinCmdPrefix"), 0, 255, 1, holder);
+    spinCmdPrefix = new TSpinEdit(QStringLiteral("spinCmdPrefix"), CharCodeRange, holder);
     spinGroup(QStringLiteral("grpboxCmdPrefix"), QStringLiteral(" Command Prefix "),
               QStringLiteral("lblCmdPrefix"), QStringLiteral("Prefix (decimal):"), spinCmdPrefix);
 
-    spinDownloadDelay = new TSpinEdit(QStringLiteral("spinDownloadDelay"), 0, 100, 1, holder);
+    spinDownloadDelay =
+        new TSpinEdit(QStringLiteral("spinDownloadDelay"), DownloadDelayRange, holder);
     spinDownloadDelay->setToolTip(QStringLiteral("Slows download on fast PC's."));
     spinGroup(QStringLiteral("grpboxDownloadDelay"), QStringLiteral(" Download Delay "),
               QStringLiteral("lblDownloadDelay"), QStringLiteral("DL Delay (ms):"),
@@ -438,15 +377,16 @@ QWidget* TfrmParameters::buildCardPanel()
     lblChooseCard->setFont(bold);
     lblReaderType->setFont(bold);
     bgCardReader = new QButtonGroup(panelCardType);
+    const QStringList cardTypes = UserCardTypeCaptions();
     auto* rbNone =
-        makeRadio(QStringLiteral("rbCardReaderNone"), QStringLiteral("None"), panelCardType);
+        makeRadio(QStringLiteral("rbCardReaderNone"), cardTypes[CardTypeNone], panelCardType);
     auto* rbBCR =
-        makeRadio(QStringLiteral("rbCardReaderBCR"), QStringLiteral("Barcode/RFID"), panelCardType);
-    auto* rbMCR = makeRadio(QStringLiteral("rbCardReaderMCR"), QStringLiteral("Magnetic Card"),
-                            panelCardType);
-    bgCardReader->addButton(rbNone, 0);
-    bgCardReader->addButton(rbBCR, 1);
-    bgCardReader->addButton(rbMCR, 2);
+        makeRadio(QStringLiteral("rbCardReaderBCR"), cardTypes[CardTypeBarcode], panelCardType);
+    auto* rbMCR =
+        makeRadio(QStringLiteral("rbCardReaderMCR"), cardTypes[CardTypeMagnetic], panelCardType);
+    bgCardReader->addButton(rbNone, CardTypeNone);
+    bgCardReader->addButton(rbBCR, CardTypeBarcode);
+    bgCardReader->addButton(rbMCR, CardTypeMagnetic);
     auto* panelGrid = new QGridLayout(panelCardType);
     panelGrid->addWidget(lblChooseCard, 0, 0);
     panelGrid->addWidget(lblReaderType, 1, 0, Qt::AlignTop);
@@ -463,12 +403,12 @@ QWidget* TfrmParameters::buildCardPanel()
                                   QStringLiteral("Enable Start Character"), gboxBCR);
     lblStartChar =
         makeLabel(QStringLiteral("lblStartChar"), QStringLiteral("Start Char:"), gboxBCR);
-    spinStartChar = new TSpinEdit(QStringLiteral("spinStartChar"), 1, 255, 1, gboxBCR);
+    spinStartChar = new TSpinEdit(QStringLiteral("spinStartChar"), UserCardCharRange, gboxBCR);
     lblStartChar->setBuddy(spinStartChar);
     cbEndCharEnable = makeCheck(QStringLiteral("cbEndCharEnable"),
                                 QStringLiteral("Enable End Character"), gboxBCR);
     lblEndChar = makeLabel(QStringLiteral("lblEndChar"), QStringLiteral("End Char:"), gboxBCR);
-    spinEndChar = new TSpinEdit(QStringLiteral("spinEndChar"), 1, 255, 1, gboxBCR);
+    spinEndChar = new TSpinEdit(QStringLiteral("spinEndChar"), UserCardCharRange, gboxBCR);
     lblEndChar->setBuddy(spinEndChar);
     auto* bcrGrid = new QGridLayout(gboxBCR);
     bcrGrid->setColumnMinimumWidth(0, 18);
@@ -493,9 +433,9 @@ QWidget* TfrmParameters::buildCardPanel()
     tracks->addWidget(cbTrack2);
     tracks->addStretch(1);
 
-    cboxStartSentinel = makeList(QStringLiteral("cboxStartSentinel"), sentinelItems(), gboxMCR);
-    cboxEndSentinel = makeList(QStringLiteral("cboxEndSentinel"), sentinelItems(), gboxMCR);
-    cboxFieldSeparator = makeList(QStringLiteral("cboxFieldSeparator"), sentinelItems(), gboxMCR);
+    cboxStartSentinel = makeList(QStringLiteral("cboxStartSentinel"), SentinelNames(), gboxMCR);
+    cboxEndSentinel = makeList(QStringLiteral("cboxEndSentinel"), SentinelNames(), gboxMCR);
+    cboxFieldSeparator = makeList(QStringLiteral("cboxFieldSeparator"), SentinelNames(), gboxMCR);
 
     auto* mcrGrid = new QGridLayout(gboxMCR);
     mcrGrid->addWidget(lblTracks, 0, 0);
@@ -549,42 +489,34 @@ QWidget* TfrmParameters::buildHostGroup()
     auto* grid = new QGridLayout(gboxHost);
     grid->setVerticalSpacing(3);
 
-    auto addRadio = [&](const QString& name, const QString& text, int hostMode, int row) {
-        QRadioButton* rb = makeRadio(name, text, gboxHost);
+    // One radio per offered host mode; the CDC radio shares its row with the serial number.
+    auto addRadio = [&](const QString& name, int hostMode, int row) {
+        const auto mode =
+            std::find_if(HostModes.begin(), HostModes.end(),
+                         [hostMode](const THostMode& m) { return m.Code == hostMode; });
+        QRadioButton* rb = makeRadio(name, QString::fromLatin1(mode->Caption), gboxHost);
         bgHostType->addButton(rb, hostMode);
         if (row >= 0)
             grid->addWidget(rb, row, 0, 1, 2);
         return rb;
     };
-    addRadio(QStringLiteral("rbHostTypeDefault"),
-             QStringLiteral("Default: Auto-detect between Mode 1 and Mode 2 "), 0, 0);
+    addRadio(QStringLiteral("rbHostTypeDefault"), HostModeDefault, 0);
     grid->setColumnMinimumWidth(0, 24);
-    grid->addWidget(makeLabel(QStringLiteral("lblHostMode1"),
-                              QStringLiteral("-- Mode 1: RS-232 serial (physical DB-9 COM port) "),
-                              gboxHost),
-                    1, 1);
-    grid->addWidget(makeLabel(QStringLiteral("lblHostMode2"),
-                              QStringLiteral("-- Mode 2: USB OstrellaPro Virtual COM port  "),
-                              gboxHost),
-                    2, 1);
-    addRadio(QStringLiteral("rbHostTypeHIDK1"), QStringLiteral("Mode 3: USB HID PC Keyboard "), 3,
-             3);
-    QRadioButton* cdc =
-        addRadio(QStringLiteral("rbHostTypeCDC"),
-                 QStringLiteral("Mode 7: USB CDC Class Virtual COM port ... v5.60+"), 7, -1);
-    cdc->setToolTip(QStringLiteral("Required v5.60+"));
-    addRadio(
-        QStringLiteral("rbHostTypeVS2"),
-        QStringLiteral("Mode 10: Alternate USB OstrellaPro Virtual COM port  (USB FS) ... v6.16+"),
-        10, 5);
-    addRadio(
-        QStringLiteral("rbHostTypeHIDK2"),
-        QStringLiteral("Mode 11: Alternate USB HID PC Keyboard (MultiMedia, USB FS) ... v6.16+"),
-        11, 6);
+    grid->addWidget(
+        makeLabel(QStringLiteral("lblHostMode1"), QString::fromLatin1(HostMode1Label), gboxHost), 1,
+        1);
+    grid->addWidget(
+        makeLabel(QStringLiteral("lblHostMode2"), QString::fromLatin1(HostMode2Label), gboxHost), 2,
+        1);
+    addRadio(QStringLiteral("rbHostTypeHIDK1"), HostModeHidKeyboard, 3);
+    QRadioButton* cdc = addRadio(QStringLiteral("rbHostTypeCDC"), HostModeCdc, -1);
+    cdc->setToolTip(QString::fromLatin1(CdcSerialNoHint));
+    addRadio(QStringLiteral("rbHostTypeVS2"), HostModeVirtualCom2, 5);
+    addRadio(QStringLiteral("rbHostTypeHIDK2"), HostModeHidKeyboard2, 6);
 
     lblCdcSerialNo =
         makeLabel(QStringLiteral("lblCdcSerialNo"), QStringLiteral("CDC S/N: "), gboxHost);
-    spinCdcSerialNo = new TSpinEdit(QStringLiteral("spinCdcSerialNo"), 0, 9999, 1, gboxHost);
+    spinCdcSerialNo = new TSpinEdit(QStringLiteral("spinCdcSerialNo"), CdcSerialNoRange, gboxHost);
     spinCdcSerialNo->findChild<QLineEdit*>()->setMaxLength(4);
     lblCdcSerialNo->setBuddy(spinCdcSerialNo);
     auto* cdcRow = new QHBoxLayout;
@@ -686,22 +618,20 @@ void TfrmParameters::FormShow()
 
     // 2. Roll-over: anything but 1 shows as "2" and is kept until a button is clicked.
     PendingKeyRollOver = kd.KeyRollOver();
-    (PendingKeyRollOver == 1 ? radbtnKeyRoll1 : radbtnKeyRoll2)->setChecked(true);
+    (RollOverIndex(PendingKeyRollOver) == 0 ? radbtnKeyRoll1 : radbtnKeyRoll2)->setChecked(true);
 
     // 3. LEDs: red in bits 0..1, green in bits 4..5.
-    rbLED2[kd.LEDBehavior() & 0x03]->setChecked(true);
-    rbLED1[(kd.LEDBehavior() >> 4) & 0x03]->setChecked(true);
+    rbLED2[RedLedCode(kd.LEDBehavior())]->setChecked(true);
+    rbLED1[GreenLedCode(kd.LEDBehavior())]->setChecked(true);
 
     // 4. Operating mode; the mask box keeps its state while disabled.
-    const bool lineEdit = kd.OpMode() & 0x01;
+    const bool lineEdit = kd.OpMode() & OpModeLineEditBit;
     (lineEdit ? rbLineEdit : rbTrueTerminal)->setChecked(true);
     SetOpModeEnables(lineEdit);
-    cbMaskInput->setChecked(kd.OpMode() & 0x02);
+    cbMaskInput->setChecked(kd.OpMode() & OpModeMaskInputBit);
 
-    // 5. Host mode from the high nibble.
-    int hostMode = kd.OpMode() >> 4;
-    if (!isOfferedHostMode(hostMode))
-        hostMode = 0;
+    // 5. Host mode from the high nibble; one not offered here shows as Default.
+    const int hostMode = UserHostMode(kd.OpMode());
     bgHostType->button(hostMode)->setChecked(true);
     ApplyHostModeRule(hostMode);
 
@@ -713,7 +643,7 @@ void TfrmParameters::FormShow()
     selectItem(cboxBaudRate, kd.BaudRate());
 
     // 7. Word format.
-    cboxWordFormat->setCurrentIndex(wordFormatIndex(kd.WordFormat()));
+    cboxWordFormat->setCurrentIndex(UserWordFormatIndex(kd.WordFormat()));
 
     // 8. Start and end characters.
     spinStartChar->setValue(kd.CardPrefix());
@@ -728,7 +658,7 @@ void TfrmParameters::FormShow()
     // 9. Reader type. A type this dialog does not offer selects no button and
     // is kept until the user picks one.
     const int cardType = kd.FormCardType();
-    if (cardType <= 2) {
+    if (cardType <= CardTypeMagnetic) {
         bgCardReader->button(cardType)->setChecked(true);
     } else if (QAbstractButton* checked = bgCardReader->checkedButton()) {
         bgCardReader->setExclusive(false);
@@ -738,8 +668,8 @@ void TfrmParameters::FormShow()
     SetCardTypeView(cardType);
 
     // 10. Tracks and sentinels.
-    cbTrack1->setChecked(kd.CardTracks() & 0x01);
-    cbTrack2->setChecked(kd.CardTracks() & 0x02);
+    cbTrack1->setChecked(kd.CardTracks() & CardTrack1Bit);
+    cbTrack2->setChecked(kd.CardTracks() & CardTrack2Bit);
     selectItem(cboxStartSentinel, kd.CardStartSentinel());
     selectItem(cboxEndSentinel, kd.CardEndSentinel());
     selectItem(cboxFieldSeparator, kd.CardFieldSeparator());
@@ -762,19 +692,20 @@ void TfrmParameters::SetOpModeEnables(bool lineEdit)
 
 void TfrmParameters::SetCardTypeView(int cardType)
 {
-    gboxBCR->setVisible(cardType == 1);
-    gboxMCR->setVisible(cardType == 2);
+    gboxBCR->setVisible(cardType == CardTypeBarcode);
+    gboxMCR->setVisible(cardType == CardTypeMagnetic);
 }
 
 void TfrmParameters::ApplyHostModeRule(int hostMode)
 {
-    const bool hid = isHidHostMode(hostMode);
-    for (int i = 1; i < 4; ++i) {
-        rbLED1[i]->setText(QString::fromLatin1(hid ? LedCaptionsHidGreen[i] : LedCaptions[i]));
-        rbLED2[i]->setText(QString::fromLatin1(hid ? LedCaptionsHidRed[i] : LedCaptions[i]));
+    const QStringList green = UserLedCaptions(TLed::Green, IsHidHost(hostMode));
+    const QStringList red = UserLedCaptions(TLed::Red, IsHidHost(hostMode));
+    for (int i = 0; i < LedCodeCount; ++i) {
+        rbLED1[i]->setText(green[i]);
+        rbLED2[i]->setText(red[i]);
     }
-    lblCdcSerialNo->setEnabled(hostMode == 7);
-    spinCdcSerialNo->setEnabled(hostMode == 7);
+    lblCdcSerialNo->setEnabled(UsesCdcSerialNo(hostMode));
+    spinCdcSerialNo->setEnabled(UsesCdcSerialNo(hostMode));
 }
 
 void TfrmParameters::CloseHostTypeInfo()
@@ -845,14 +776,13 @@ void TfrmParameters::btnApplyClick()
 
     TKeypadClass& kd = fState.KeypadDefinition;
 
-    kd.SetLEDBehavior(static_cast<uint8_t>(bgLED2->checkedId() + (bgLED1->checkedId() << 4)));
+    kd.SetLEDBehavior(MakeLedBehavior(bgLED1->checkedId(), bgLED2->checkedId()));
     kd.SetKeyRollOver(PendingKeyRollOver);
     kd.SetCharacterPacing(static_cast<uint8_t>(spinCharacterPacing->value()));
     kd.SetDownloadDelay(spinDownloadDelay->value());
 
-    int opMode = (rbLineEdit->isChecked() ? 0x01 : 0) + (cbMaskInput->isChecked() ? 0x02 : 0);
-    opMode += std::max(bgHostType->checkedId(), 0) << 4;
-    kd.SetOpMode(static_cast<uint8_t>(opMode));
+    kd.SetOpMode(MakeUserOpMode(rbLineEdit->isChecked(), cbMaskInput->isChecked(),
+                                std::max(bgHostType->checkedId(), HostModeDefault)));
 
     kd.SetTailChar(static_cast<uint8_t>(spinTailChar->value()));
     kd.SetKeyClick(static_cast<uint8_t>(spinKeyClick->value()));
@@ -861,7 +791,7 @@ void TfrmParameters::btnApplyClick()
     if (cboxBaudRate->currentIndex() >= 0)
         kd.SetBaudRate(static_cast<uint8_t>(cboxBaudRate->currentIndex()));
     if (cboxWordFormat->currentIndex() >= 0)
-        kd.SetWordFormat(WordFormatItems[cboxWordFormat->currentIndex()].value);
+        kd.SetWordFormat(UserWordFormatValues[cboxWordFormat->currentIndex()]);
 
     kd.SetCardPrefix(static_cast<uint8_t>(spinStartChar->value()));
     kd.SetCardSuffix(static_cast<uint8_t>(spinEndChar->value()));
@@ -870,9 +800,7 @@ void TfrmParameters::btnApplyClick()
     if (bgCardReader->checkedId() >= 0)
         kd.SetFormCardType(static_cast<uint8_t>(bgCardReader->checkedId()));
 
-    uint8_t tracks = kd.CardTracks() & ~0x03;
-    tracks |= (cbTrack1->isChecked() ? 0x01 : 0) | (cbTrack2->isChecked() ? 0x02 : 0);
-    kd.SetCardTracks(tracks);
+    kd.SetCardTracks(WithCardTracks(kd.CardTracks(), cbTrack1->isChecked(), cbTrack2->isChecked()));
 
     if (cboxStartSentinel->currentIndex() >= 0)
         kd.SetCardStartSentinel(static_cast<uint8_t>(cboxStartSentinel->currentIndex()));
