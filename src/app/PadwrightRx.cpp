@@ -1,4 +1,6 @@
 #include "model/AppState.h"
+#include "ui/dialogs/Advanced.h"
+#include "ui/dialogs/Params.h"
 #include "ui/main/Main.h"
 
 #include <QApplication>
@@ -14,6 +16,10 @@ int main(int argc, char* argv[])
 
     // The windows, created once in this order, live until the program ends.
     TfrmMain frmMain(state, arguments);
+    TfrmParameters frmParameters(state, &frmMain);
+    frmMain.frmParameters = &frmParameters;
+    TfrmAdvanced frmAdvanced(state, &frmMain);
+    frmMain.frmAdvanced = &frmAdvanced;
 
     frmMain.show();
     return app.exec();
