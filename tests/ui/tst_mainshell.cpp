@@ -59,6 +59,7 @@ private Q_SLOTS:
     void ctrlAtStartAsksForTheMode_data();
     void ctrlAtStartAsksForTheMode();
     void makesDataFolders();
+    void fileDialogFilters();
     void windowFrameAndToolbar();
     void titleAndChangeMark();
     void commandLineFile();
@@ -192,6 +193,22 @@ void TestMainShell::makesDataFolders()
     QVERIFY(!g.Prompts.TextsOf("error").isEmpty());
     QVERIFY(g.Prompts.TextsOf("error").first().contains("Halvorsten"));
     QCOMPARE(w2.windowTitle(), UserUntitled);
+}
+
+void TestMainShell::fileDialogFilters()
+{
+    TMainFixture f;
+    TfrmMain& w = f.Create({}, false);
+    QCOMPARE(w.OpenKeyCapsDialog.QtFilter(),
+             "All Files (*.*);;Keycap Bitmaps (*.bmp);;Keycap Documents (*.doc)");
+    QCOMPARE(w.SaveCKDDialog.QtFilter(), "Custom Keyboard Definition  Files (*.ckd)");
+    QVERIFY(w.SaveCKDDialog.OverwritePrompt);
+    QVERIFY(!w.OpenCKDDialog.OverwritePrompt);
+    QCOMPARE(w.SaveRomDialog.DefaultExt, "rom");
+    // A description that does not name its pattern gets it, so Qt applies it.
+    TFileDialogSpec spec;
+    spec.Filters = {{"Pictures", "*.bmp"}};
+    QCOMPARE(spec.QtFilter(), "Pictures (*.bmp)");
 }
 
 void TestMainShell::windowFrameAndToolbar()
