@@ -181,18 +181,22 @@ TfrmScreenEdit::TfrmScreenEdit(TAppState& state, QWidget* parent) : QDialog(pare
 
 void TfrmScreenEdit::buildControls()
 {
+    // Built in reading order, which is also the tab order.
+    auto* main = new QVBoxLayout(this);
+    main->setSizeConstraint(QLayout::SetFixedSize);
+    main->addWidget(buildScreenSelector());
+
     auto* left = new QVBoxLayout;
     left->addWidget(buildLcdGroup());
     left->addWidget(buildTimeoutGroup());
     left->addWidget(buildCardSwipeGroup());
     left->addStretch(1);
 
+    auto* right = new QVBoxLayout;
+    right->addWidget(buildKeyDataGroup());
     auto* leds = new QHBoxLayout;
     leds->addWidget(buildLedGroup("gboxGreenLED", " Green LED ", "rbLed1", m_greenLed));
     leds->addWidget(buildLedGroup("gboxRedLED", " Red LED ", "rbLed2", m_redLed));
-
-    auto* right = new QVBoxLayout;
-    right->addWidget(buildKeyDataGroup());
     right->addLayout(leds);
     right->addWidget(buildTransitionsGroup());
     right->addStretch(1);
@@ -200,12 +204,8 @@ void TfrmScreenEdit::buildControls()
     auto* columns = new QHBoxLayout;
     columns->addLayout(left);
     columns->addLayout(right);
-
-    auto* main = new QVBoxLayout(this);
-    main->addWidget(buildScreenSelector());
     main->addLayout(columns);
     main->addWidget(buildButtons());
-    main->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 QWidget* TfrmScreenEdit::buildScreenSelector()
