@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -78,6 +79,7 @@ private Q_SLOTS:
     void ledRadios();
     void oneLineDisplayEmptiesTheSecondLine();
     void storedValuesOutsideTheControlsStayUntilEdited();
+    void modalOpeningLoadsAndOkCommits();
 };
 
 void TestScreenEdit::firstOpeningShowsScreenOne()
@@ -380,6 +382,24 @@ void TestScreenEdit::storedValuesOutsideTheControlsStayUntilEdited()
 
     e.choose("cboxEnterAction", 12);
     QCOMPARE(e.state.WorkingScreenData[0].EnterAction, uint8_t(12));
+}
+
+void TestScreenEdit::modalOpeningLoadsAndOkCommits()
+{
+    TEditor e;
+    e.state.WorkingScreenData[0].TextLine1 = QStringLiteral("From the file");
+    bool shown = false;
+    QTimer::singleShot(0, e.dialog.get(), [&] {
+        shown = e.get<QLineEdit>("edLcdLine1")->text() == QStringLiteral("From the file");
+        e.typeLine1("Typed");
+        e.press("btnOK");
+        if (e.dialog->isVisible()) // never leave a test hanging on the modal loop
+            e.dialog->done(QDialog::Rejected);
+    });
+    QCOMPARE(e.dialog->exec(), int(QDialog::Accepted));
+    QVERIFY(shown);
+    QCOMPARE(e.state.ScreenData[0].TextLine1, QStringLiteral("Typed"));
+    QCOMPARE(e.applied->count(), 1);
 }
 
 QTEST_MAIN(TestScreenEdit)
