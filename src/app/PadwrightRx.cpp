@@ -1,6 +1,7 @@
 #include "model/AppState.h"
 #include "ui/dialogs/Advanced.h"
 #include "ui/dialogs/Params.h"
+#include "ui/dialogs/ScreenEdit.h"
 #include "ui/main/Main.h"
 
 #include <QApplication>
@@ -20,6 +21,8 @@ int main(int argc, char* argv[])
     frmMain.frmParameters = &frmParameters;
     TfrmAdvanced frmAdvanced(state, &frmMain);
     frmMain.frmAdvanced = &frmAdvanced;
+    TfrmScreenEdit frmScreenEdit(state, &frmMain);
+    frmMain.frmScreenEdit = &frmScreenEdit;
 
     frmMain.show();
     return app.exec();
