@@ -12,6 +12,7 @@
 // converter is meant to be started many times from scripts.
 
 #include "files/FileIO.h"
+#include "model/Encodings.h"
 #include "platform/Version.h"
 
 #include <QDir>
@@ -154,108 +155,68 @@ QString Milliseconds(int value)
 // A character byte as the dialogs name it.
 QString CharacterName(int code)
 {
-    static const char* const control[] = {"NONE", "SOH", "STX", "ETX", "EOT", "ENQ", "ACK", "BEL",
-                                          "BS",   "HT",  "LF",  "VT",  "FF",  "CR",  "SO",  "SI",
-                                          "DLE",  "DC1", "DC2", "DC3", "DC4", "NAK", "SYN", "ETB",
-                                          "CAN",  "EM",  "SUB", "ESC", "FS",  "GS",  "RS",  "US"};
-    if (code >= 0 && code < 32)
-        return QString::fromLatin1(control[code]);
-    if (code == 32)
-        return QStringLiteral("Space");
-    if (code == 127)
-        return QStringLiteral("DEL");
     if (code > 32 && code < 127)
         return QLatin1Char('\'') + QChar(code) + QLatin1Char('\'');
-    return QStringLiteral("code ") + QString::number(code);
+    const QString name = Encodings::SentinelName(code);
+    return name.isEmpty() ? QStringLiteral("code ") + QString::number(code) : name;
+}
+
+QString Caption(const QStringList& captions, int index)
+{
+    return index >= 0 && index < captions.size() ? captions.at(index).trimmed() : QStringLiteral("unknown");
 }
 
 QString BaudRateName(int code)
 {
-    static const char* const rates[] = {"1200",  "2400",  "4800",   "9600",  "19.2k",
-                                        "38.4k", "57.6k", "115.2k", "31.25k"};
-    return code >= 0 && code < 9 ? QString::fromLatin1(rates[code]) : QStringLiteral("unknown rate");
+    return Caption(Encodings::BaudRateCaptions(), code);
 }
 
-QString UserWordFormatName(int value)
+QString WordFormatName(const Encodings::TWordFormat& f)
 {
-    if (value & 8)
-        return QStringLiteral("8,N,1");
-    if (!(value & 2))
-        return QStringLiteral("7,N,1");
-    return value & 4 ? QStringLiteral("7,O,1") : QStringLiteral("7,E,1");
-}
-
-QString WordFormatName(int value)
-{
-    if (!(value & 0x80))
-        return QStringLiteral("%1 data bits, %2, %3 stop bit%4")
-            .arg(value & 8 ? 8 : 7)
-            .arg(value & 2 ? (value & 4 ? QStringLiteral("odd parity") : QStringLiteral("even parity"))
-                           : QStringLiteral("no parity"))
-            .arg(value & 1 ? 2 : 1)
-            .arg(value & 1 ? QStringLiteral("s") : QString());
-    static const char* const parity[] = {"even parity", "odd parity", "space parity", "mark parity"};
+    static const char* const parity[] = {"no parity", "odd parity", "even parity", "mark parity",
+                                         "space parity"};
     return QStringLiteral("%1 data bits, %2, %3 stop bit%4")
-        .arg(value & 16 ? 8 : 7)
-        .arg(value & 4 ? QString::fromLatin1(parity[value & 3]) : QStringLiteral("no parity"))
-        .arg(value & 8 ? 2 : 1)
-        .arg(value & 8 ? QStringLiteral("s") : QString());
-}
-
-QString HostModeName(int mode)
-{
-    switch (mode) {
-    case 3:
-        return QStringLiteral("Mode 3, USB HID PC keyboard");
-    case 4:
-        return QStringLiteral("Mode 4, Ethernet virtual COM port");
-    case 7:
-        return QStringLiteral("Mode 7, USB CDC virtual COM port");
-    case 10:
-        return QStringLiteral("Mode 10, alternate USB virtual COM port");
-    case 11:
-        return QStringLiteral("Mode 11, alternate USB HID PC keyboard");
-    default:
-        return QStringLiteral("Default, auto-detect between Mode 1 and Mode 2");
-    }
+        .arg(f.DataBits)
+        .arg(QString::fromLatin1(parity[int(f.Parity)]))
+        .arg(f.StopBits)
+        .arg(f.StopBits == 1 ? QString() : QStringLiteral("s"));
 }
 
 QString OperatingModeName(int value)
 {
-    QString text = value & 1 ? QStringLiteral("Line Edit Mode") : QStringLiteral("True Terminal Mode");
-    if (value & 2)
+    QString text = value & Encodings::OpModeLineEditBit ? QStringLiteral("Line Edit Mode")
+                                                         : QStringLiteral("True Terminal Mode");
+    if (value & Encodings::OpModeMaskInputBit)
         text += QStringLiteral(", user input masked");
     return text;
 }
 
-QString LedName(int code, bool user)
+QString LedFunction(int value, bool user, bool hidHost)
 {
-    static const char* const userNames[] = {"Off", "Level Indicator", "Host/Macro Control", "Power Indicator"};
-    static const char* const romNames[] = {"Not Used", "Shift/Toggle Indicator", "Under Host Control",
-                                           "Power Indicator"};
-    return QString::fromLatin1(user ? userNames[code & 3] : romNames[code & 3]);
-}
-
-QString LedFunction(int value, bool user)
-{
-    return QStringLiteral("green: ") + LedName((value >> 4) & 3, user) + QStringLiteral(", red: ") +
-           LedName(value & 3, user);
+    using Encodings::TLed;
+    auto captions = [&](TLed led) {
+        return user ? Encodings::UserLedCaptions(led, hidHost) : Encodings::AdvancedLedCaptions(led, hidHost);
+    };
+    return QStringLiteral("green: ") + Caption(captions(TLed::Green), Encodings::GreenLedCode(uint8_t(value))) +
+           QStringLiteral(", red: ") + Caption(captions(TLed::Red), Encodings::RedLedCode(uint8_t(value)));
 }
 
 QString CardTypeName(int value)
 {
-    static const char* const names[] = {"None", "Barcode/RFID", "Magnetic Card", "Ext. Wedge"};
-    return value >= 0 && value < 4 ? QString::fromLatin1(names[value]) : QStringLiteral("unknown");
+    return Caption(Encodings::CardTypeCaptions(), value);
 }
 
 QString TracksName(int value)
 {
     QStringList tracks;
-    if (value & 1)
-        tracks << QStringLiteral("track 1");
-    if (value & 2)
-        tracks << QStringLiteral("track 2");
-    return tracks.isEmpty() ? QStringLiteral("no track") : tracks.join(QStringLiteral(" and "));
+    if (value & Encodings::CardTrack1Bit)
+        tracks << QStringLiteral("1");
+    if (value & Encodings::CardTrack2Bit)
+        tracks << QStringLiteral("2");
+    if (tracks.isEmpty())
+        return QStringLiteral("no track");
+    return (tracks.size() == 1 ? QStringLiteral("track ") : QStringLiteral("tracks ")) +
+           tracks.join(QStringLiteral(" and "));
 }
 
 QString Hex(int value)
@@ -275,14 +236,17 @@ void DumpUserGlobals(TDump& out, const TKeypadClass& d)
     out.Param("Key click", Milliseconds(d.KeyClick()));
     out.Param("Character pacing", Milliseconds(d.CharacterPacing()));
     out.Param("Download delay", Milliseconds(d.DownloadDelay()));
-    out.Param("LED function", Hex(d.LEDBehavior()), LedFunction(d.LEDBehavior(), true));
+    const int hostMode = Encodings::UserHostMode(d.OpMode());
+    out.Param("LED function", Hex(d.LEDBehavior()),
+              LedFunction(d.LEDBehavior(), true, Encodings::IsHidHost(hostMode)));
     out.Param("Baud rate", d.BaudRate(), BaudRateName(d.BaudRate()));
-    out.Param("Word format", d.WordFormat(), UserWordFormatName(d.WordFormat()));
+    out.Param("Word format", d.WordFormat(),
+              Caption(Encodings::UserWordFormatCaptions(), Encodings::UserWordFormatIndex(d.WordFormat())));
     out.Param("Command prefix", d.CmdPrefix(), CharacterName(d.CmdPrefix()));
     out.Param("Xon character", d.XonChar(), CharacterName(d.XonChar()));
     out.Param("Xoff character", d.XoffChar(), CharacterName(d.XoffChar()));
     out.Param("Operating mode", Hex(d.OpMode()),
-              OperatingModeName(d.OpMode()) + QStringLiteral("; host ") + HostModeName(d.OpMode() >> 4));
+              OperatingModeName(d.OpMode()) + QStringLiteral("; ") + Encodings::HostModeCaption(hostMode).trimmed());
     out.Param("Line-edit tail character", d.TailChar(), CharacterName(d.TailChar()));
     out.Param("Card reader type", d.FormCardType(), CardTypeName(d.FormCardType()));
     out.Param("Card start character", d.CardPrefix(),
@@ -306,19 +270,19 @@ void DumpRomGlobals(TDump& out, const TAdvancedParams& a)
     out.Param("Key click", Milliseconds(a.KeyClick));
     out.Param("Character pacing", Milliseconds(a.CharacterPacing));
     out.Param("Download delay", Milliseconds(a.DownloadDelay));
-    out.Param("LED function", Hex(a.LEDBehavior), LedFunction(a.LEDBehavior, false));
+    out.Param("LED function", Hex(a.LEDBehavior),
+              LedFunction(a.LEDBehavior, false, Encodings::IsHidHost(a.HostType)));
     out.Param("Baud rate", a.BaudRate, BaudRateName(a.BaudRate));
-    out.Param("Word format", a.WordFormat, WordFormatName(a.WordFormat));
+    out.Param("Word format", a.WordFormat, WordFormatName(Encodings::DecodeHostWordFormat(a.WordFormat)));
     out.Param("Command prefix", a.CmdPrefix, CharacterName(a.CmdPrefix));
     out.Param("Xon character", a.XonChar, CharacterName(a.XonChar));
     out.Param("Xoff character", a.XoffChar, CharacterName(a.XoffChar));
     out.Param("Operating mode", Hex(a.OpMode),
               a.ScreenEnable ? QStringLiteral("Automated Screen Mode") : OperatingModeName(a.OpMode));
-    out.Param("Host interface", a.HostType, HostModeName(a.HostType));
+    out.Param("Host interface", a.HostType, Encodings::HostModeCaption(a.HostType).trimmed());
     out.Param("Host data echo", YesNo(a.bHostEcho));
     out.Param("Mask character", Quoted(QString(a.MaskChar)));
-    out.Param("Start screen", a.StartScreen,
-              a.StartScreen == 8 ? QStringLiteral("Demo") : QStringLiteral("Screen %1").arg(a.StartScreen + 1));
+    out.Param("Start screen", a.StartScreen, Caption(Encodings::StartScreenCaptions(), a.StartScreen));
     out.Param("Keypad data framing",
               QStringLiteral("%1 %2 data %3 %4")
                   .arg(CharacterName(a.CalcPrefix), CharacterName(a.CalcStart), CharacterName(a.TailChar),
@@ -341,7 +305,8 @@ void DumpRomGlobals(TDump& out, const TAdvancedParams& a)
     out.Param("Card device type", Hex(a.DeviceType), a.DeviceType & 0x80 ? QStringLiteral("packetized")
                                                                          : QStringLiteral("not packetized"));
     out.Param("Card baud rate", a.CardBaudRate, BaudRateName(a.CardBaudRate));
-    out.Param("Card word format", a.CardWordFormat, WordFormatName(a.CardWordFormat | 0x80));
+    out.Param("Card word format", a.CardWordFormat,
+              WordFormatName(Encodings::DecodeCardWordFormat(a.CardWordFormat)));
     out.Param("Card read message",
               Quoted(a.CardReadMsgLine1) + QLatin1Char(' ') + Quoted(a.CardReadMsgLine2));
     out.Param("Card read hold", Milliseconds(a.TCardReadHold));
@@ -357,34 +322,44 @@ void DumpRomGlobals(TDump& out, const TAdvancedParams& a)
     out.Param("Bad swipe code", a.CardBadSwipe);
     out.Param("CDC serial number", a.CdcSerialNo, QStringLiteral("used in host mode 7"));
     out.Param("Card post-processing", Hex(a.EcrMode),
-              a.EcrMode & 0x8000 ? QStringLiteral("on, track %1, field %2").arg((a.EcrMode >> 4 & 1) + 1).arg((a.EcrMode & 15) + 1)
-                                 : QStringLiteral("off"));
+              Encodings::EcrEnabled(a.EcrMode)
+                  ? QStringLiteral("on, ") + Caption(Encodings::EcrTrackCaptions(), Encodings::EcrTrackIndex(a.EcrMode)) +
+                        QStringLiteral(", ") + Caption(Encodings::EcrFieldCaptions(), Encodings::EcrFieldIndex(a.EcrMode))
+                  : QStringLiteral("off"));
     out.Param("Card suffix to remove", Quoted(a.EcrString));
+}
+
+QString ActionName(int code)
+{
+    const QString caption = Encodings::ActionCaption(code);
+    return caption.isEmpty() ? QStringLiteral("code ") + QString::number(code) : caption;
 }
 
 void DumpScreens(TDump& out, const TScreenDataArray& screens)
 {
+    const QStringList ledModes = Encodings::LedModeCaptions();
     for (int i = 0; i < ScreenCount; ++i) {
         const TScreenDataRec& s = screens[size_t(i)];
         out.Line();
         out.Line(QStringLiteral("Screen %1: %2 %3").arg(i + 1).arg(Quoted(s.TextLine1), Quoted(s.TextLine2)));
         out.Param("Time-out", s.bTimeoutEnable ? Milliseconds(s.TimeoutPeriod) : QStringLiteral("off"),
-                  QStringLiteral("action %1").arg(s.TimeoutAction));
-        out.Param("Card swipe", YesNo(s.bCardSwipeEnable), QStringLiteral("action %1").arg(s.CardSwipeAction));
-        out.Param("Actions",
-                  QStringLiteral("data %1, enter %2, full %3, back %4/%5, clear %6/%7")
-                      .arg(s.UserDataAction)
-                      .arg(s.EnterAction)
-                      .arg(s.UserFullAction)
-                      .arg(s.BackNormalAction)
-                      .arg(s.BackEmptyAction)
-                      .arg(s.ClearNormalAction)
-                      .arg(s.ClearEmptyAction));
-        out.Param("Input", QStringLiteral("masked %1, all data %2, keep for next %3")
-                               .arg(YesNo(s.bUserMaskInput), YesNo(s.bRequireAllData),
-                                    YesNo(s.bSaveDataForNextScreen)));
-        out.Param("LEDs", s.LedModes, QStringLiteral("green x 10 + red"));
-        out.Param("On show, on leave", CharacterName(s.OnShowChar) + QLatin1Char(' ') + CharacterName(s.OnLeaveChar));
+                  ActionName(s.TimeoutAction));
+        out.Param("Card swipe", YesNo(s.bCardSwipeEnable), ActionName(s.CardSwipeAction));
+        out.Param("Data key", QString(), ActionName(s.UserDataAction));
+        out.Param("ENTER", QString(), ActionName(s.EnterAction));
+        out.Param("Input field full", QString(), ActionName(s.UserFullAction));
+        out.Param("BACK", QString(), ActionName(s.BackNormalAction) + QStringLiteral("; when empty: ") +
+                                         ActionName(s.BackEmptyAction));
+        out.Param("CLEAR", QString(), ActionName(s.ClearNormalAction) + QStringLiteral("; when empty: ") +
+                                          ActionName(s.ClearEmptyAction));
+        out.Param("Input", QString(),
+                  QStringLiteral("masked %1, all data required %2, kept for the next screen %3")
+                      .arg(YesNo(s.bUserMaskInput), YesNo(s.bRequireAllData), YesNo(s.bSaveDataForNextScreen)));
+        out.Param("LEDs", s.LedModes,
+                  QStringLiteral("green: ") + Caption(ledModes, Encodings::GreenLedMode(s.LedModes)) +
+                      QStringLiteral(", red: ") + Caption(ledModes, Encodings::RedLedMode(s.LedModes)));
+        out.Param("Sent on show, on leave", CharacterName(s.OnShowChar) + QStringLiteral(", ") +
+                                                CharacterName(s.OnLeaveChar));
     }
 }
 
@@ -435,22 +410,32 @@ void DumpKeys(TDump& out, TKeypadClass definition, int numberOfKeys)
                                        : QStringLiteral(" [%1]").arg(caption);
         }
         title += QStringLiteral(": ") + KeyTypeName(definition.Keytype());
+
+        bool empty = true;
+        for (int level = 0; level < MaxLevels; ++level) {
+            definition.SetLevel(level);
+            empty = empty && definition.NumOfElements() == 0 && definition.GetMacroName().isEmpty() &&
+                    !definition.CanAutoRepeat() && !definition.SendKeyNow();
+        }
         out.Line();
+        if (empty) {
+            out.Line(title + QStringLiteral(", no macros"));
+            continue;
+        }
         out.Line(title);
         for (int level = 0; level < MaxLevels; ++level) {
             definition.SetLevel(level);
             const int elements = definition.NumOfElements();
+            const int bytes = definition.CodeCount();
             QString head = QStringLiteral("  Level %1").arg(level + 1);
             if (!definition.GetMacroName().isEmpty())
                 head += QLatin1Char(' ') + Quoted(definition.GetMacroName());
-            head += QStringLiteral(": %1 byte%2").arg(definition.CodeCount()).arg(definition.CodeCount() == 1 ? "" : "s");
+            head += QStringLiteral(": %1 byte%2").arg(bytes).arg(bytes == 1 ? QString() : QStringLiteral("s"));
             if (definition.CanAutoRepeat())
                 head += QStringLiteral(", auto-repeat");
             if (definition.SendKeyNow())
                 head += QStringLiteral(", transmit at once");
             out.Line(head);
-            if (elements == 0)
-                continue;
             // Eight cells to a row, as the macro grid shows them.
             for (int row = 0; row * 8 < elements; ++row) {
                 QStringList cells;

@@ -1,6 +1,7 @@
 #include "files/FileIO.h"
 
 #include "files/IniFile.h"
+#include "model/Encodings.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
@@ -13,10 +14,10 @@ namespace {
 const QString GlobalSection = QStringLiteral("GLOBAL_PARAMETERS");
 const QString AdvancedSection = QStringLiteral("ADVANCED_PARAMETERS");
 
-constexpr int LcdWidth = 16;
-constexpr int MaxEcrLength = 8;
-constexpr int32_t MaxUserSerialNo = 9999;
-constexpr int32_t MaxTimeoutPeriod = 60000;
+constexpr int LcdWidth = Encodings::LcdLineLength;
+constexpr int MaxEcrLength = Encodings::EcrStringMaxLength;
+constexpr int32_t MaxUserSerialNo = Encodings::CdcSerialNoRange.Max;
+constexpr int32_t MaxTimeoutPeriod = Encodings::TimeoutPeriodRange.Max;
 
 QString ScreenSection(int screen) // 1..8
 {
@@ -425,7 +426,7 @@ QString UnquoteLcd(const QString& value)
 
 bool OneLineLcd(uint8_t lcdSize)
 {
-    return lcdSize == 16;
+    return Encodings::IsOneLineLcd(lcdSize);
 }
 
 QString ReadLcd(const TIniFile& ini, const QString& section, const QString& key,

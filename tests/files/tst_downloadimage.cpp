@@ -19,7 +19,8 @@ QStringList Values(const QByteArray& image)
     QStringList values;
     if (!image.endsWith("\r\n"))
         return {QStringLiteral("<no final CR LF>")};
-    const QList<QByteArray> lines = image.left(image.size() - 2).split('\n');
+    QList<QByteArray> lines = image.split('\n');
+    lines.removeLast(); // after the final line end
     for (QByteArray l : lines) {
         if (!l.endsWith('\r'))
             return {QStringLiteral("<bare LF>")};
@@ -48,6 +49,7 @@ const QStringList FreshHeader = QStringLiteral(
                                     .split(QLatin1Char(' '));
 
 using Setup = std::function<void(TKeypadClass&, TLevelKeyIndices&)>;
+using LineMap = QMap<int, QString>; // 1-based line -> value
 
 } // namespace
 
@@ -87,26 +89,26 @@ void tst_DownloadImage::freshDefinition()
 void tst_DownloadImage::header_data()
 {
     QTest::addColumn<Setup>("setup");
-    QTest::addColumn<QMap<int, QString>>("lines"); // 1-based line -> value
+    QTest::addColumn<LineMap>("lines");
 
     auto serial = [](int32_t n) { return Setup([n](TKeypadClass& d, TLevelKeyIndices&) { d.SetCdcSerialNo(n); }); };
-    QTest::newRow("serial 1234") << serial(1234) << QMap<int, QString>{{27, "12"}, {28, "34"}};
-    QTest::newRow("serial 9999") << serial(9999) << QMap<int, QString>{{27, "99"}, {28, "99"}};
-    QTest::newRow("serial 1") << serial(1) << QMap<int, QString>{{27, "00"}, {28, "01"}};
-    QTest::newRow("serial 12345 brought to 9999") << serial(12345) << QMap<int, QString>{{27, "99"}, {28, "99"}};
-    QTest::newRow("negative serial brought to 0") << serial(-5) << QMap<int, QString>{{27, "00"}, {28, "00"}};
+    QTest::newRow("serial 1234") << serial(1234) << LineMap{{27, "12"}, {28, "34"}};
+    QTest::newRow("serial 9999") << serial(9999) << LineMap{{27, "99"}, {28, "99"}};
+    QTest::newRow("serial 1") << serial(1) << LineMap{{27, "00"}, {28, "01"}};
+    QTest::newRow("serial 12345 brought to 9999") << serial(12345) << LineMap{{27, "99"}, {28, "99"}};
+    QTest::newRow("negative serial brought to 0") << serial(-5) << LineMap{{27, "00"}, {28, "00"}};
     QTest::newRow("click and pacing halved")
         << Setup([](TKeypadClass& d, TLevelKeyIndices&) {
                d.SetKeyClick(41);
                d.SetCharacterPacing(255);
            })
-        << QMap<int, QString>{{11, "14"}, {12, "7F"}};
+        << LineMap{{11, "14"}, {12, "7F"}};
     QTest::newRow("line 19 keeps its low 8 bits")
         << Setup([](TKeypadClass& d, TLevelKeyIndices&) {
                d.SetOpMode(0xFF);
                d.SetCardTracks(0x43);
            })
-        << QMap<int, QString>{{19, "0B"}};
+        << LineMap{{19, "0B"}};
     QTest::newRow("magnetic card")
         << Setup([](TKeypadClass& d, TLevelKeyIndices&) {
                d.SetFormCardType(2);
@@ -116,7 +118,7 @@ void tst_DownloadImage::header_data()
                d.SetCardBadSwipe(33);
                d.SetCardPrefixEnable(true);
            })
-        << QMap<int, QString>{{21, "25"}, {22, "3F"}, {23, "5E"}, {24, "21"}};
+        << LineMap{{21, "25"}, {22, "3F"}, {23, "5E"}, {24, "21"}};
     QTest::newRow("barcode, start disabled, end enabled")
         << Setup([](TKeypadClass& d, TLevelKeyIndices&) {
                d.SetFormCardType(0);
@@ -124,13 +126,13 @@ void tst_DownloadImage::header_data()
                d.SetCardSuffix(3);
                d.SetCardStartSentinel(37);
            })
-        << QMap<int, QString>{{21, "00"}, {22, "03"}, {23, "00"}, {24, "00"}};
+        << LineMap{{21, "00"}, {22, "03"}, {23, "00"}, {24, "00"}};
     QTest::newRow("barcode, start enabled, end disabled")
         << Setup([](TKeypadClass& d, TLevelKeyIndices&) {
                d.SetCardPrefixEnable(true);
                d.SetCardSuffixEnable(false);
            })
-        << QMap<int, QString>{{21, "09"}, {22, "00"}};
+        << LineMap{{21, "09"}, {22, "00"}};
     QTest::newRow("level key indices")
         << Setup([](TKeypadClass&, TLevelKeyIndices& i) {
                i.ToggleKey1 = 3;
@@ -139,16 +141,16 @@ void tst_DownloadImage::header_data()
                i.ShiftKey2 = 19;
                i.AlphaKey = 4;
            })
-        << QMap<int, QString>{{6, "03"}, {7, "09"}, {8, "00"}, {9, "13"}, {25, "04"}};
+        << LineMap{{6, "03"}, {7, "09"}, {8, "00"}, {9, "13"}, {25, "04"}};
     QTest::newRow("prefix in lines 1 and 16")
         << Setup([](TKeypadClass& d, TLevelKeyIndices&) { d.SetCmdPrefix(126); })
-        << QMap<int, QString>{{1, "7E"}, {16, "7E"}, {34, "7E"}, {42, "7E"}};
+        << LineMap{{1, "7E"}, {16, "7E"}, {34, "7E"}, {42, "7E"}};
 }
 
 void tst_DownloadImage::header()
 {
     QFETCH(Setup, setup);
-    QFETCH(QMap<int, QString>, lines);
+    QFETCH(LineMap, lines);
     TKeypadClass d;
     TLevelKeyIndices indices;
     setup(d, indices);

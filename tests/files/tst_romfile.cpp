@@ -292,7 +292,9 @@ void tst_RomFile::roundTrip()
     QVERIFY(loaded.AdvancedParams == state.AdvancedParams);
     QVERIFY(loaded.ScreenData == state.ScreenData);
     QVERIFY(loaded.WorkingAdvancedParams == state.AdvancedParams);
-    QCOMPARE(Describe(loaded.KeypadDefinition), Describe(state.KeypadDefinition));
+    // The keys come back; the definition's own globals are not in a ROM file.
+    QCOMPARE(Describe(loaded.KeypadDefinition).section(QLatin1Char('\n'), 3),
+             Describe(state.KeypadDefinition).section(QLatin1Char('\n'), 3));
 }
 
 void tst_RomFile::failedLoadChangesNothing()
