@@ -31,11 +31,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_CHECK(TIniFile::EncodeWindows1252(TIniFile::DecodeWindows1252(bytes)) == bytes);
 
     ini.WriteInteger(QStringLiteral("GLOBAL_PARAMETERS"), QStringLiteral("Key_Click"), 40);
-    ini.WriteString(QStringLiteral("KEY0"), QStringLiteral("Level_1_Name"), TIniFile::DecodeWindows1252(bytes.left(32)));
+    ini.WriteString(QStringLiteral("KEY0"), QStringLiteral("Level_1_Name"),
+                    TIniFile::DecodeWindows1252(bytes.left(32)));
     const QByteArray written = ini.ToBytes();
     const TIniFile reread = TIniFile::FromBytes(written);
     FUZZ_CHECK(reread.ToBytes() == written);
     FUZZ_CHECK(reread.SectionNames() == ini.SectionNames());
-    FUZZ_CHECK(reread.ReadInteger(QStringLiteral("global_parameters"), QStringLiteral("KEY_CLICK"), -1) == 40);
+    FUZZ_CHECK(reread.ReadInteger(QStringLiteral("global_parameters"), QStringLiteral("KEY_CLICK"),
+                                  -1) == 40);
     return 0;
 }

@@ -35,6 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray image = MakeDownloadImage(d, TLevelKeyIndices());
     FUZZ_CHECK(image.size() % 6 == 0);
     for (qsizetype i = 0; i < image.size(); i += 6)
-        FUZZ_CHECK(image[i] == '"' && image[i + 3] == '"' && image[i + 4] == '\r' && image[i + 5] == '\n');
+        FUZZ_CHECK(image[i] == '"' && image[i + 3] == '"' && image[i + 4] == '\r' &&
+                   image[i + 5] == '\n');
     return 0;
 }

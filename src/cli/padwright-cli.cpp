@@ -25,7 +25,12 @@
 
 namespace {
 
-enum ExitStatus { ExitOk = 0, ExitWriteRefused = 1, ExitLoadFailed = 2 };
+enum ExitStatus
+{
+    ExitOk = 0,
+    ExitWriteRefused = 1,
+    ExitLoadFailed = 2
+};
 
 void PrintTo(FILE* stream, const QString& text)
 {
@@ -38,10 +43,9 @@ void Error(const QString& text)
     PrintTo(stderr, text + QLatin1Char('\n'));
 }
 
-const char Usage[] =
-    "usage: padwright-cli convert --mode user|rom IN OUT\n"
-    "       padwright-cli dump [--mode user|rom] [--hex] FILE\n"
-    "       padwright-cli --version\n";
+const char Usage[] = "usage: padwright-cli convert --mode user|rom IN OUT\n"
+                     "       padwright-cli dump [--mode user|rom] [--hex] FILE\n"
+                     "       padwright-cli --version\n";
 
 // The folder of this executable: the loader settings file lives beside it.
 QString ProgramFolder(const char* argv0)
@@ -52,7 +56,12 @@ QString ProgramFolder(const char* argv0)
     return QFileInfo(QFile::decodeName(argv0)).absolutePath();
 }
 
-enum class Mode { Unset, User, Rom };
+enum class Mode
+{
+    Unset,
+    User,
+    Rom
+};
 
 bool ParseMode(const QString& text, Mode& mode)
 {
@@ -163,7 +172,8 @@ QString CharacterName(int code)
 
 QString Caption(const QStringList& captions, int index)
 {
-    return index >= 0 && index < captions.size() ? captions.at(index).trimmed() : QStringLiteral("unknown");
+    return index >= 0 && index < captions.size() ? captions.at(index).trimmed()
+                                                 : QStringLiteral("unknown");
 }
 
 QString BaudRateName(int code)
@@ -185,7 +195,7 @@ QString WordFormatName(const Encodings::TWordFormat& f)
 QString OperatingModeName(int value)
 {
     QString text = value & Encodings::OpModeLineEditBit ? QStringLiteral("Line Edit Mode")
-                                                         : QStringLiteral("True Terminal Mode");
+                                                        : QStringLiteral("True Terminal Mode");
     if (value & Encodings::OpModeMaskInputBit)
         text += QStringLiteral(", user input masked");
     return text;
@@ -195,10 +205,13 @@ QString LedFunction(int value, bool user, bool hidHost)
 {
     using Encodings::TLed;
     auto captions = [&](TLed led) {
-        return user ? Encodings::UserLedCaptions(led, hidHost) : Encodings::AdvancedLedCaptions(led, hidHost);
+        return user ? Encodings::UserLedCaptions(led, hidHost)
+                    : Encodings::AdvancedLedCaptions(led, hidHost);
     };
-    return QStringLiteral("green: ") + Caption(captions(TLed::Green), Encodings::GreenLedCode(uint8_t(value))) +
-           QStringLiteral(", red: ") + Caption(captions(TLed::Red), Encodings::RedLedCode(uint8_t(value)));
+    return QStringLiteral("green: ") +
+           Caption(captions(TLed::Green), Encodings::GreenLedCode(uint8_t(value))) +
+           QStringLiteral(", red: ") +
+           Caption(captions(TLed::Red), Encodings::RedLedCode(uint8_t(value)));
 }
 
 QString CardTypeName(int value)
@@ -221,7 +234,8 @@ QString TracksName(int value)
 
 QString Hex(int value)
 {
-    return QStringLiteral("0x") + QString::number(value, 16).toUpper().rightJustified(2, QLatin1Char('0'));
+    return QStringLiteral("0x") +
+           QString::number(value, 16).toUpper().rightJustified(2, QLatin1Char('0'));
 }
 
 QString Quoted(const QString& text)
@@ -231,8 +245,9 @@ QString Quoted(const QString& text)
 
 void DumpUserGlobals(TDump& out, const TKeypadClass& d)
 {
-    out.Param("Key roll-over", d.KeyRollOver(), d.KeyRollOver() == 1 ? QStringLiteral("1 key at a time")
-                                                                     : QStringLiteral("2 keys at a time"));
+    out.Param("Key roll-over", d.KeyRollOver(),
+              d.KeyRollOver() == 1 ? QStringLiteral("1 key at a time")
+                                   : QStringLiteral("2 keys at a time"));
     out.Param("Key click", Milliseconds(d.KeyClick()));
     out.Param("Character pacing", Milliseconds(d.CharacterPacing()));
     out.Param("Download delay", Milliseconds(d.DownloadDelay()));
@@ -241,20 +256,22 @@ void DumpUserGlobals(TDump& out, const TKeypadClass& d)
               LedFunction(d.LEDBehavior(), true, Encodings::IsHidHost(hostMode)));
     out.Param("Baud rate", d.BaudRate(), BaudRateName(d.BaudRate()));
     out.Param("Word format", d.WordFormat(),
-              Caption(Encodings::UserWordFormatCaptions(), Encodings::UserWordFormatIndex(d.WordFormat())));
+              Caption(Encodings::UserWordFormatCaptions(),
+                      Encodings::UserWordFormatIndex(d.WordFormat())));
     out.Param("Command prefix", d.CmdPrefix(), CharacterName(d.CmdPrefix()));
     out.Param("Xon character", d.XonChar(), CharacterName(d.XonChar()));
     out.Param("Xoff character", d.XoffChar(), CharacterName(d.XoffChar()));
     out.Param("Operating mode", Hex(d.OpMode()),
-              OperatingModeName(d.OpMode()) + QStringLiteral("; ") + Encodings::HostModeCaption(hostMode).trimmed());
+              OperatingModeName(d.OpMode()) + QStringLiteral("; ") +
+                  Encodings::HostModeCaption(hostMode).trimmed());
     out.Param("Line-edit tail character", d.TailChar(), CharacterName(d.TailChar()));
     out.Param("Card reader type", d.FormCardType(), CardTypeName(d.FormCardType()));
     out.Param("Card start character", d.CardPrefix(),
-              CharacterName(d.CardPrefix()) + (d.CardPrefixEnable() ? QStringLiteral(", sent")
-                                                                    : QStringLiteral(", not sent")));
+              CharacterName(d.CardPrefix()) +
+                  (d.CardPrefixEnable() ? QStringLiteral(", sent") : QStringLiteral(", not sent")));
     out.Param("Card end character", d.CardSuffix(),
-              CharacterName(d.CardSuffix()) + (d.CardSuffixEnable() ? QStringLiteral(", sent")
-                                                                    : QStringLiteral(", not sent")));
+              CharacterName(d.CardSuffix()) +
+                  (d.CardSuffixEnable() ? QStringLiteral(", sent") : QStringLiteral(", not sent")));
     out.Param("Card tracks", d.CardTracks(), TracksName(d.CardTracks()));
     out.Param("Start sentinel", d.CardStartSentinel(), CharacterName(d.CardStartSentinel()));
     out.Param("End sentinel", d.CardEndSentinel(), CharacterName(d.CardEndSentinel()));
@@ -265,45 +282,54 @@ void DumpUserGlobals(TDump& out, const TKeypadClass& d)
 
 void DumpRomGlobals(TDump& out, const TAdvancedParams& a)
 {
-    out.Param("Key roll-over", a.KeyRollOver, a.KeyRollOver == 1 ? QStringLiteral("1 key at a time")
-                                                                 : QStringLiteral("2 keys at a time"));
+    out.Param("Key roll-over", a.KeyRollOver,
+              a.KeyRollOver == 1 ? QStringLiteral("1 key at a time")
+                                 : QStringLiteral("2 keys at a time"));
     out.Param("Key click", Milliseconds(a.KeyClick));
     out.Param("Character pacing", Milliseconds(a.CharacterPacing));
     out.Param("Download delay", Milliseconds(a.DownloadDelay));
     out.Param("LED function", Hex(a.LEDBehavior),
               LedFunction(a.LEDBehavior, false, Encodings::IsHidHost(a.HostType)));
     out.Param("Baud rate", a.BaudRate, BaudRateName(a.BaudRate));
-    out.Param("Word format", a.WordFormat, WordFormatName(Encodings::DecodeHostWordFormat(a.WordFormat)));
+    out.Param("Word format", a.WordFormat,
+              WordFormatName(Encodings::DecodeHostWordFormat(a.WordFormat)));
     out.Param("Command prefix", a.CmdPrefix, CharacterName(a.CmdPrefix));
     out.Param("Xon character", a.XonChar, CharacterName(a.XonChar));
     out.Param("Xoff character", a.XoffChar, CharacterName(a.XoffChar));
     out.Param("Operating mode", Hex(a.OpMode),
-              a.ScreenEnable ? QStringLiteral("Automated Screen Mode") : OperatingModeName(a.OpMode));
+              a.ScreenEnable ? QStringLiteral("Automated Screen Mode")
+                             : OperatingModeName(a.OpMode));
     out.Param("Host interface", a.HostType, Encodings::HostModeCaption(a.HostType).trimmed());
     out.Param("Host data echo", YesNo(a.bHostEcho));
     out.Param("Mask character", Quoted(QString(a.MaskChar)));
-    out.Param("Start screen", a.StartScreen, Caption(Encodings::StartScreenCaptions(), a.StartScreen));
+    out.Param("Start screen", a.StartScreen,
+              Caption(Encodings::StartScreenCaptions(), a.StartScreen));
     out.Param("Keypad data framing",
               QStringLiteral("%1 %2 data %3 %4")
-                  .arg(CharacterName(a.CalcPrefix), CharacterName(a.CalcStart), CharacterName(a.TailChar),
-                       CharacterName(a.CalcSuffix)),
+                  .arg(CharacterName(a.CalcPrefix), CharacterName(a.CalcStart),
+                       CharacterName(a.TailChar), CharacterName(a.CalcSuffix)),
               QStringLiteral("prefix, start, tail, suffix"));
-    out.Param("LCD", a.LcdSize, a.LcdSize == 16 ? QStringLiteral("1 line x 16 characters")
-                                                : QStringLiteral("2 lines x 16 characters"));
-    out.Param("Sign-on message", Quoted(a.SignOnMsgLine1) + QLatin1Char(' ') + Quoted(a.SignOnMsgLine2));
+    out.Param("LCD", a.LcdSize,
+              a.LcdSize == 16 ? QStringLiteral("1 line x 16 characters")
+                              : QStringLiteral("2 lines x 16 characters"));
+    out.Param("Sign-on message",
+              Quoted(a.SignOnMsgLine1) + QLatin1Char(' ') + Quoted(a.SignOnMsgLine2));
     out.Param("Sign-on hold", Milliseconds(a.TSignOnHold));
     out.Param("Cursor style", a.CursorStyle,
-              QStringLiteral("underline %1, block %2").arg(YesNo(a.CursorStyle & 2), YesNo(a.CursorStyle & 1)));
-    out.Param("Scroll and wrap", a.ScrollWrap,
-              QStringLiteral("scroll %1, wrap %2").arg(YesNo(a.ScrollWrap & 2), YesNo(a.ScrollWrap & 1)));
+              QStringLiteral("underline %1, block %2")
+                  .arg(YesNo(a.CursorStyle & 2), YesNo(a.CursorStyle & 1)));
+    out.Param(
+        "Scroll and wrap", a.ScrollWrap,
+        QStringLiteral("scroll %1, wrap %2").arg(YesNo(a.ScrollWrap & 2), YesNo(a.ScrollWrap & 1)));
     out.Param("LCD translation", YesNo(a.LcdXlate != 0));
     out.Param("LCD brightness", a.LcdBrightness, QStringLiteral("0 off to 9 maximum"));
     out.Param("Power-on chirp", Milliseconds(a.TBeepChirp));
     out.Param("Error beep", Milliseconds(a.TBeepError));
     out.Param("Card OK beep", Milliseconds(a.TBeepCardOK));
     out.Param("Card reader type", a.FormCardType, CardTypeName(a.FormCardType));
-    out.Param("Card device type", Hex(a.DeviceType), a.DeviceType & 0x80 ? QStringLiteral("packetized")
-                                                                         : QStringLiteral("not packetized"));
+    out.Param("Card device type", Hex(a.DeviceType),
+              a.DeviceType & 0x80 ? QStringLiteral("packetized")
+                                  : QStringLiteral("not packetized"));
     out.Param("Card baud rate", a.CardBaudRate, BaudRateName(a.CardBaudRate));
     out.Param("Card word format", a.CardWordFormat,
               WordFormatName(Encodings::DecodeCardWordFormat(a.CardWordFormat)));
@@ -321,11 +347,14 @@ void DumpRomGlobals(TDump& out, const TAdvancedParams& a)
     out.Param("Field separator", a.CardFieldSeparator, CharacterName(a.CardFieldSeparator));
     out.Param("Bad swipe code", a.CardBadSwipe);
     out.Param("CDC serial number", a.CdcSerialNo, QStringLiteral("used in host mode 7"));
-    out.Param("Card post-processing", Hex(a.EcrMode),
-              Encodings::EcrEnabled(a.EcrMode)
-                  ? QStringLiteral("on, ") + Caption(Encodings::EcrTrackCaptions(), Encodings::EcrTrackIndex(a.EcrMode)) +
-                        QStringLiteral(", ") + Caption(Encodings::EcrFieldCaptions(), Encodings::EcrFieldIndex(a.EcrMode))
-                  : QStringLiteral("off"));
+    out.Param(
+        "Card post-processing", Hex(a.EcrMode),
+        Encodings::EcrEnabled(a.EcrMode)
+            ? QStringLiteral("on, ") +
+                  Caption(Encodings::EcrTrackCaptions(), Encodings::EcrTrackIndex(a.EcrMode)) +
+                  QStringLiteral(", ") +
+                  Caption(Encodings::EcrFieldCaptions(), Encodings::EcrFieldIndex(a.EcrMode))
+            : QStringLiteral("off"));
     out.Param("Card suffix to remove", Quoted(a.EcrString));
 }
 
@@ -341,23 +370,30 @@ void DumpScreens(TDump& out, const TScreenDataArray& screens)
     for (int i = 0; i < ScreenCount; ++i) {
         const TScreenDataRec& s = screens[size_t(i)];
         out.Line();
-        out.Line(QStringLiteral("Screen %1: %2 %3").arg(i + 1).arg(Quoted(s.TextLine1), Quoted(s.TextLine2)));
-        out.Param("Time-out", s.bTimeoutEnable ? Milliseconds(s.TimeoutPeriod) : QStringLiteral("off"),
+        out.Line(QStringLiteral("Screen %1: %2 %3")
+                     .arg(i + 1)
+                     .arg(Quoted(s.TextLine1), Quoted(s.TextLine2)));
+        out.Param("Time-out",
+                  s.bTimeoutEnable ? Milliseconds(s.TimeoutPeriod) : QStringLiteral("off"),
                   ActionName(s.TimeoutAction));
         out.Param("Card swipe", YesNo(s.bCardSwipeEnable), ActionName(s.CardSwipeAction));
         out.Param("Data key", QString(), ActionName(s.UserDataAction));
         out.Param("ENTER", QString(), ActionName(s.EnterAction));
         out.Param("Input field full", QString(), ActionName(s.UserFullAction));
-        out.Param("BACK", QString(), ActionName(s.BackNormalAction) + QStringLiteral("; when empty: ") +
-                                         ActionName(s.BackEmptyAction));
-        out.Param("CLEAR", QString(), ActionName(s.ClearNormalAction) + QStringLiteral("; when empty: ") +
-                                          ActionName(s.ClearEmptyAction));
+        out.Param("BACK", QString(),
+                  ActionName(s.BackNormalAction) + QStringLiteral("; when empty: ") +
+                      ActionName(s.BackEmptyAction));
+        out.Param("CLEAR", QString(),
+                  ActionName(s.ClearNormalAction) + QStringLiteral("; when empty: ") +
+                      ActionName(s.ClearEmptyAction));
         out.Param("Input", QString(),
                   QStringLiteral("masked %1, all data required %2, kept for the next screen %3")
-                      .arg(YesNo(s.bUserMaskInput), YesNo(s.bRequireAllData), YesNo(s.bSaveDataForNextScreen)));
-        out.Param("LEDs", s.LedModes,
-                  QStringLiteral("green: ") + Caption(ledModes, Encodings::GreenLedMode(s.LedModes)) +
-                      QStringLiteral(", red: ") + Caption(ledModes, Encodings::RedLedMode(s.LedModes)));
+                      .arg(YesNo(s.bUserMaskInput), YesNo(s.bRequireAllData),
+                           YesNo(s.bSaveDataForNextScreen)));
+        out.Param(
+            "LEDs", s.LedModes,
+            QStringLiteral("green: ") + Caption(ledModes, Encodings::GreenLedMode(s.LedModes)) +
+                QStringLiteral(", red: ") + Caption(ledModes, Encodings::RedLedMode(s.LedModes)));
         out.Param("Sent on show, on leave", CharacterName(s.OnShowChar) + QStringLiteral(", ") +
                                                 CharacterName(s.OnLeaveChar));
     }
@@ -383,19 +419,32 @@ QString KeyTypeName(TKeyType type)
 QString TwelveKeyCaption(int key)
 {
     switch (key) {
-    case 4: return QStringLiteral("7");
-    case 5: return QStringLiteral("8");
-    case 6: return QStringLiteral("9");
-    case 8: return QStringLiteral("4");
-    case 9: return QStringLiteral("5");
-    case 10: return QStringLiteral("6");
-    case 12: return QStringLiteral("1");
-    case 13: return QStringLiteral("2");
-    case 14: return QStringLiteral("3");
-    case 16: return QStringLiteral("CLR");
-    case 17: return QStringLiteral("0");
-    case 18: return QStringLiteral("ENT");
-    default: return QString();
+    case 4:
+        return QStringLiteral("7");
+    case 5:
+        return QStringLiteral("8");
+    case 6:
+        return QStringLiteral("9");
+    case 8:
+        return QStringLiteral("4");
+    case 9:
+        return QStringLiteral("5");
+    case 10:
+        return QStringLiteral("6");
+    case 12:
+        return QStringLiteral("1");
+    case 13:
+        return QStringLiteral("2");
+    case 14:
+        return QStringLiteral("3");
+    case 16:
+        return QStringLiteral("CLR");
+    case 17:
+        return QStringLiteral("0");
+    case 18:
+        return QStringLiteral("ENT");
+    default:
+        return QString();
     }
 }
 
@@ -414,8 +463,9 @@ void DumpKeys(TDump& out, TKeypadClass definition, int numberOfKeys)
         bool empty = true;
         for (int level = 0; level < MaxLevels; ++level) {
             definition.SetLevel(level);
-            empty = empty && definition.NumOfElements() == 0 && definition.GetMacroName().isEmpty() &&
-                    !definition.CanAutoRepeat() && !definition.SendKeyNow();
+            empty = empty && definition.NumOfElements() == 0 &&
+                    definition.GetMacroName().isEmpty() && !definition.CanAutoRepeat() &&
+                    !definition.SendKeyNow();
         }
         out.Line();
         if (empty) {
@@ -430,7 +480,9 @@ void DumpKeys(TDump& out, TKeypadClass definition, int numberOfKeys)
             QString head = QStringLiteral("  Level %1").arg(level + 1);
             if (!definition.GetMacroName().isEmpty())
                 head += QLatin1Char(' ') + Quoted(definition.GetMacroName());
-            head += QStringLiteral(": %1 byte%2").arg(bytes).arg(bytes == 1 ? QString() : QStringLiteral("s"));
+            head += QStringLiteral(": %1 byte%2")
+                        .arg(bytes)
+                        .arg(bytes == 1 ? QString() : QStringLiteral("s"));
             if (definition.CanAutoRepeat())
                 head += QStringLiteral(", auto-repeat");
             if (definition.SendKeyNow())
@@ -450,11 +502,13 @@ void DumpKeys(TDump& out, TKeypadClass definition, int numberOfKeys)
 int Dump(Mode mode, const QString& path, bool hex)
 {
     if (mode == Mode::Unset)
-        mode = QFileInfo(path).suffix().compare(QLatin1String("rom"), Qt::CaseInsensitive) == 0 ? Mode::Rom
-                                                                                               : Mode::User;
+        mode = QFileInfo(path).suffix().compare(QLatin1String("rom"), Qt::CaseInsensitive) == 0
+                   ? Mode::Rom
+                   : Mode::User;
     TAppState state;
     state.KeypadDefinition.bViewInHex = hex;
-    const TLoadResult loaded = mode == Mode::User ? LoadUserFile(state, path) : LoadRomFile(state, path);
+    const TLoadResult loaded =
+        mode == Mode::User ? LoadUserFile(state, path) : LoadRomFile(state, path);
     if (!CheckLoad(loaded, path))
         return ExitLoadFailed;
 
@@ -493,7 +547,8 @@ int main(int argc, char* argv[])
         PrintTo(stdout, GetOurVersion() + QLatin1Char('\n'));
         return ExitOk;
     }
-    if (args == QStringList{QStringLiteral("--help")} || args == QStringList{QStringLiteral("-h")}) {
+    if (args == QStringList{QStringLiteral("--help")} ||
+        args == QStringList{QStringLiteral("-h")}) {
         PrintTo(stdout, QString::fromLatin1(Usage));
         return ExitOk;
     }

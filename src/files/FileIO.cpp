@@ -81,7 +81,8 @@ TGlobalValues ReadGlobals(const TIniFile& ini)
     const TGlobalValues d;
     TGlobalValues g;
     const QString& s = GlobalSection;
-    g.NumberOfKeys = ini.ReadInteger(s, QStringLiteral("Number_Of_Keys"), d.NumberOfKeys) == 12 ? 12 : 20;
+    g.NumberOfKeys =
+        ini.ReadInteger(s, QStringLiteral("Number_Of_Keys"), d.NumberOfKeys) == 12 ? 12 : 20;
     g.DownloadDelay = ini.ReadInteger(s, QStringLiteral("DOWNLOAD_DELAY"), d.DownloadDelay);
     g.KeyRollOver = Low8(ini.ReadInteger(s, QStringLiteral("Key_Roll_Over"), d.KeyRollOver));
     if (g.KeyRollOver > 2)
@@ -108,7 +109,8 @@ TGlobalValues ReadGlobals(const TIniFile& ini)
     g.CardTracks = ini.ReadInteger(s, QStringLiteral("CardReader_Tracks"), d.CardTracks);
     g.CardStartSentinel =
         ini.ReadInteger(s, QStringLiteral("CardReader_StartSentinel"), d.CardStartSentinel);
-    g.CardEndSentinel = ini.ReadInteger(s, QStringLiteral("CardReader_EndSentinel"), d.CardEndSentinel);
+    g.CardEndSentinel =
+        ini.ReadInteger(s, QStringLiteral("CardReader_EndSentinel"), d.CardEndSentinel);
     g.CardFieldSeparator =
         ini.ReadInteger(s, QStringLiteral("CardReader_FieldSeparator"), d.CardFieldSeparator);
     g.CardBadSwipe = ini.ReadInteger(s, QStringLiteral("CardReader_BadSwipe"), d.CardBadSwipe);
@@ -314,22 +316,28 @@ bool ReadKeySections(const TIniFile& ini, TKeypadClass& definition, QString& err
         const QString numberText = name.mid(3);
         int32_t number = 0;
         if (!ParseKeyNumber(numberText, number)) {
-            error = QLatin1Char('\'') + numberText + QStringLiteral("' is not a valid integer value");
+            error =
+                QLatin1Char('\'') + numberText + QStringLiteral("' is not a valid integer value");
             return false;
         }
         // A number outside the keys leaves the previous key selected.
         if (number >= 0 && number < MaxKeys)
             definition.SetKey(number);
-        definition.SetKeytype(static_cast<TKeyType>(Low8(ini.ReadInteger(name, QStringLiteral("KeyType"), 0))));
+        definition.SetKeytype(
+            static_cast<TKeyType>(Low8(ini.ReadInteger(name, QStringLiteral("KeyType"), 0))));
         for (int level = 0; level < MaxLevels; ++level) {
             const QString prefix = level == 0 ? QStringLiteral("L1_") : QStringLiteral("L2_");
-            const QString levelName = level == 0 ? QStringLiteral("LEVEL_1_") : QStringLiteral("LEVEL_2_");
+            const QString levelName =
+                level == 0 ? QStringLiteral("LEVEL_1_") : QStringLiteral("LEVEL_2_");
             definition.SetLevel(level);
-            definition.SetCanAutoRepeat(ini.ReadBool(name, prefix + QStringLiteral("AutoRepeat"), false));
+            definition.SetCanAutoRepeat(
+                ini.ReadBool(name, prefix + QStringLiteral("AutoRepeat"), false));
             definition.SetSendKeyNow(
                 ini.ReadBool(name, prefix + QStringLiteral("SendLineEditKeyASAP"), false));
-            ParseCodeString(definition, ini.ReadString(name, levelName + QStringLiteral("CODES"), QString()));
-            definition.SetMacroName(ini.ReadString(name, levelName + QStringLiteral("Name"), QString()));
+            ParseCodeString(definition,
+                            ini.ReadString(name, levelName + QStringLiteral("CODES"), QString()));
+            definition.SetMacroName(
+                ini.ReadString(name, levelName + QStringLiteral("Name"), QString()));
         }
     }
     return true;
@@ -360,10 +368,13 @@ void WriteKeySections(TIniFile& ini, TKeypadClass& definition, TLevelKeyIndices*
         }
         for (int level = 0; level < MaxLevels; ++level) {
             const QString prefix = level == 0 ? QStringLiteral("L1_") : QStringLiteral("L2_");
-            const QString levelName = level == 0 ? QStringLiteral("Level_1_") : QStringLiteral("Level_2_");
+            const QString levelName =
+                level == 0 ? QStringLiteral("Level_1_") : QStringLiteral("Level_2_");
             definition.SetLevel(level);
-            ini.WriteBool(section, prefix + QStringLiteral("AutoRepeat"), definition.CanAutoRepeat());
-            ini.WriteBool(section, prefix + QStringLiteral("SendLineEditKeyASAP"), definition.SendKeyNow());
+            ini.WriteBool(section, prefix + QStringLiteral("AutoRepeat"),
+                          definition.CanAutoRepeat());
+            ini.WriteBool(section, prefix + QStringLiteral("SendLineEditKeyASAP"),
+                          definition.SendKeyNow());
             ini.WriteString(section, levelName + QStringLiteral("Codes"), definition.MakeCodes());
             ini.WriteString(section, levelName + QStringLiteral("Name"), definition.GetMacroName());
         }
@@ -429,8 +440,8 @@ bool OneLineLcd(uint8_t lcdSize)
     return Encodings::IsOneLineLcd(lcdSize);
 }
 
-QString ReadLcd(const TIniFile& ini, const QString& section, const QString& key,
-                const QString& def, bool secondLine, uint8_t lcdSize)
+QString ReadLcd(const TIniFile& ini, const QString& section, const QString& key, const QString& def,
+                bool secondLine, uint8_t lcdSize)
 {
     if (secondLine && OneLineLcd(lcdSize))
         return QString();
@@ -450,7 +461,8 @@ void ReadAdvanced(const TIniFile& ini, TAdvancedParams& a, QStringList& warnings
 {
     const QString& s = AdvancedSection;
     a.bHostEcho = ini.ReadBool(s, QStringLiteral("bHostEcho"), false);
-    a.MaskChar = QChar(static_cast<char16_t>(ini.ReadInteger(s, QStringLiteral("MaskChar"), 42) & 0xFFFF));
+    a.MaskChar =
+        QChar(static_cast<char16_t>(ini.ReadInteger(s, QStringLiteral("MaskChar"), 42) & 0xFFFF));
     a.ScreenEnable = ini.ReadBool(s, QStringLiteral("ScreenEnable"), false);
     a.StartScreen = Low8(ini.ReadInteger(s, QStringLiteral("StartScreen"), 0));
     a.CalcPrefix = Low8(ini.ReadInteger(s, QStringLiteral("CalcPrefix"), 0));
@@ -528,11 +540,14 @@ void ReadScreen(const TIniFile& ini, int screen, uint8_t lcdSize, TScreenDataRec
     const QString s = ScreenSection(screen);
     auto byte = [&](const char* key) { return Low8(ini.ReadInteger(s, QLatin1String(key), 0)); };
     auto flag = [&](const char* key) { return ini.ReadBool(s, QLatin1String(key), false); };
-    r.TextLine1 = ReadLcd(ini, s, QStringLiteral("TextLine1"), QStringLiteral("Line 1"), false, lcdSize);
-    r.TextLine2 = ReadLcd(ini, s, QStringLiteral("TextLine2"), QStringLiteral("Line 2"), true, lcdSize);
+    r.TextLine1 =
+        ReadLcd(ini, s, QStringLiteral("TextLine1"), QStringLiteral("Line 1"), false, lcdSize);
+    r.TextLine2 =
+        ReadLcd(ini, s, QStringLiteral("TextLine2"), QStringLiteral("Line 2"), true, lcdSize);
     r.bTimeoutEnable = flag("bTimeoutEnable");
     r.TimeoutAction = byte("TimeoutAction");
-    r.TimeoutPeriod = std::min(ini.ReadInteger(s, QStringLiteral("TimeoutPeriod"), 0), MaxTimeoutPeriod);
+    r.TimeoutPeriod =
+        std::min(ini.ReadInteger(s, QStringLiteral("TimeoutPeriod"), 0), MaxTimeoutPeriod);
     r.bCardSwipeEnable = flag("bCardSwipeEnable");
     r.CardSwipeAction = byte("CardSwipeAction");
     r.UserDataAction = byte("UserDataAction");
@@ -553,7 +568,9 @@ void ReadScreen(const TIniFile& ini, int screen, uint8_t lcdSize, TScreenDataRec
 void WriteScreen(TIniFile& ini, int screen, uint8_t lcdSize, TScreenDataRec& r)
 {
     const QString s = ScreenSection(screen);
-    auto integer = [&](const char* key, int32_t value) { ini.WriteInteger(s, QLatin1String(key), value); };
+    auto integer = [&](const char* key, int32_t value) {
+        ini.WriteInteger(s, QLatin1String(key), value);
+    };
     auto flag = [&](const char* key, bool value) { ini.WriteBool(s, QLatin1String(key), value); };
     WriteLcd(ini, s, QStringLiteral("TextLine1"), r.TextLine1, false, lcdSize);
     WriteLcd(ini, s, QStringLiteral("TextLine2"), r.TextLine2, true, lcdSize);
@@ -675,7 +692,7 @@ void WriteLevelData(QByteArray& image, const QString& codes)
     const int pairs = int(codes.size() / 2);
     WriteImageByte(image, pairs < MacroCapacity ? pairs + 1 : pairs);
     for (int i = 0; i < pairs; ++i)
-        WriteImageByte(image, std::max(0, HexPairToByte(codes.mid(2 * i, 2))));
+        WriteImageByte(image, std::max(0, HexPairToByte(QStringView(codes).mid(2 * i, 2))));
     if (pairs < MacroCapacity)
         WriteImageByte(image, 0);
 }
@@ -745,7 +762,7 @@ void ParseCodeString(TKeypadClass& definition, const QString& text)
     }
 }
 
-int HexPairToByte(const QString& text)
+int HexPairToByte(QStringView text)
 {
     if (text.size() < 2)
         return -1;
@@ -758,7 +775,8 @@ int HexPairToByte(const QString& text)
 
 QString DownloadImagePath(const QString& definitionPath)
 {
-    return definitionPath.left(std::max<qsizetype>(0, definitionPath.size() - 3)) + QStringLiteral("hex");
+    return definitionPath.left(std::max<qsizetype>(0, definitionPath.size() - 3)) +
+           QStringLiteral("hex");
 }
 
 TLoadResult LoadUserFile(TAppState& state, const QString& path)
@@ -831,8 +849,15 @@ void WriteImageByte(QByteArray& image, int32_t value)
 {
     static const char digits[] = "0123456789ABCDEF";
     const uint8_t byte = Low8(value);
-    const char line[] = {'"', digits[byte >> 4], digits[byte & 0x0F], '"', '\r', '\n'};
-    image.append(line, sizeof line);
+    const qsizetype at = image.size();
+    image.resize(at + 6);
+    char* line = image.data() + at;
+    line[0] = '"';
+    line[1] = digits[byte >> 4];
+    line[2] = digits[byte & 0x0F];
+    line[3] = '"';
+    line[4] = '\r';
+    line[5] = '\n';
 }
 
 QByteArray MakeDownloadImage(const TKeypadClass& definition, const TLevelKeyIndices& indices)
@@ -917,7 +942,8 @@ TSaveResult UpdateLoaderSettings(const QString& loaderSettingsPath, int32_t down
     TIniFile ini;
     // Without the file, or with a port of -1, the loader is not configured:
     // nothing is created or changed.
-    if (loaderSettingsPath.isEmpty() || !QFileInfo(loaderSettingsPath).isFile() || !ini.Load(loaderSettingsPath))
+    if (loaderSettingsPath.isEmpty() || !QFileInfo(loaderSettingsPath).isFile() ||
+        !ini.Load(loaderSettingsPath))
         return {true, QString()};
     if (ini.ReadInteger(section, QStringLiteral("ComPort"), -1) == -1)
         return {true, QString()};

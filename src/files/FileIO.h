@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 #include <cstdint>
 
@@ -53,7 +54,7 @@ void ParseCodeString(TKeypadClass& definition, const QString& text);
 
 // The value of the first two characters of `text` as two hex digits (either
 // letter case); -1 when they are not two hex digits.
-int HexPairToByte(const QString& text);
+int HexPairToByte(QStringView text);
 
 // `path` with its last three characters replaced by "hex".
 QString DownloadImagePath(const QString& definitionPath);

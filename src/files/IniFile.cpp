@@ -21,7 +21,7 @@ bool IsBlank(QChar c)
     return c == QLatin1Char(' ') || c == QLatin1Char('\t');
 }
 
-QString TrimBlanks(const QString& text)
+QStringView TrimBlanks(QStringView text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -29,21 +29,37 @@ QString TrimBlanks(const QString& text)
         ++begin;
     while (end > begin && IsBlank(text.at(end - 1)))
         --end;
-    if (begin == 0 && end == text.size())
-        return text;
     return text.mid(begin, end - begin);
+}
+
+char16_t FoldChar(char16_t u)
+{
+    return (u >= u'A' && u <= u'Z') ? char16_t(u + 32) : u;
 }
 
 // Lower-cases ASCII letters only; names match without regard to ASCII case.
 QString FoldCase(const QString& text)
 {
-    QString folded = text;
-    for (QChar& c : folded) {
-        const char16_t u = c.unicode();
-        if (u >= u'A' && u <= u'Z')
-            c = QChar(char16_t(u + 32));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (FoldChar(text.at(i).unicode()) != text.at(i).unicode()) {
+            QString folded = text;
+            for (QChar& c : folded)
+                c = QChar(FoldChar(c.unicode()));
+            return folded;
+        }
     }
-    return folded;
+    return text;
+}
+
+bool EqualIgnoringAsciiCase(QStringView a, QStringView b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (FoldChar(a.at(i).unicode()) != FoldChar(b.at(i).unicode()))
+            return false;
+    }
+    return true;
 }
 
 int HexDigitValue(QChar c)
@@ -71,25 +87,17 @@ QString OneLine(const QString& value)
 
 } // namespace
 
-QString TIniFile::DecodeWindows1252(const QByteArray& bytes)
-{
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar* out = text.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes.at(i));
-        out[i] = (b >= 0x80 && b <= 0x9F) ? QChar(HighControlRange[b - 0x80]) : QChar(char16_t(b));
-    }
-    return text;
-}
+namespace {
 
-QByteArray TIniFile::EncodeWindows1252(const QString& text)
+void AppendWindows1252(QByteArray& bytes, QStringView text)
 {
-    QByteArray bytes;
-    bytes.reserve(text.size());
+    const qsizetype start = bytes.size();
+    bytes.resize(start + text.size());
+    char* out = bytes.data() + start;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t u = text.at(i).unicode();
         if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
-            bytes.append(static_cast<char>(u));
+            *out++ = static_cast<char>(u);
             continue;
         }
         char byte = '?';
@@ -102,8 +110,34 @@ QByteArray TIniFile::EncodeWindows1252(const QString& text)
         // A character outside the Basic Multilingual Plane is one character: one '?'.
         if (QChar::isHighSurrogate(u) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
             ++i;
-        bytes.append(byte);
+        *out++ = byte;
     }
+    bytes.resize(out - bytes.constData());
+}
+
+QString DecodeRange(const char* data, qsizetype size)
+{
+    QString text(size, Qt::Uninitialized);
+    QChar* out = text.data();
+    for (qsizetype i = 0; i < size; ++i) {
+        const auto b = static_cast<unsigned char>(data[i]);
+        out[i] = (b >= 0x80 && b <= 0x9F) ? QChar(HighControlRange[b - 0x80]) : QChar(char16_t(b));
+    }
+    return text;
+}
+
+} // namespace
+
+QString TIniFile::DecodeWindows1252(const QByteArray& bytes)
+{
+    return DecodeRange(bytes.constData(), bytes.size());
+}
+
+QByteArray TIniFile::EncodeWindows1252(const QString& text)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    AppendWindows1252(bytes, text);
     return bytes;
 }
 
@@ -162,19 +196,26 @@ bool TIniFile::ParseInteger(const QString& text, int32_t& value)
     return true;
 }
 
-TIniFile::Line TIniFile::MakeLine(const QString& text)
+TIniFile::Line TIniFile::MakeLine(QString text)
 {
     Line line;
-    line.text = text;
-    const qsizetype equals = text.indexOf(QLatin1Char('='));
+    line.text = std::move(text);
+    const qsizetype equals = line.text.indexOf(QLatin1Char('='));
     if (equals >= 0) {
         line.equals = int(equals);
-        line.foldedKey = FoldCase(TrimBlanks(text.left(equals)));
+        qsizetype begin = 0;
+        qsizetype end = equals;
+        while (begin < end && IsBlank(line.text.at(begin)))
+            ++begin;
+        while (end > begin && IsBlank(line.text.at(end - 1)))
+            --end;
+        line.keyBegin = int(begin);
+        line.keyEnd = int(end);
     }
     return line;
 }
 
-void TIniFile::AddLine(const QString& text)
+void TIniFile::AddLine(QString text)
 {
     qsizetype first = 0;
     while (first < text.size() && IsBlank(text.at(first)))
@@ -184,36 +225,35 @@ void TIniFile::AddLine(const QString& text)
         if (close < 0)
             close = text.size();
         Section section;
-        section.header = text;
-        section.name = TrimBlanks(text.mid(first + 1, close - first - 1));
-        section.folded = FoldCase(section.name);
-        if (!fFirstSection.contains(section.folded))
-            fFirstSection.insert(section.folded, int(fSections.size()));
+        section.name = TrimBlanks(QStringView(text).mid(first + 1, close - first - 1)).toString();
+        section.header = std::move(text);
+        const QString folded = FoldCase(section.name);
+        if (!fFirstSection.contains(folded))
+            fFirstSection.insert(folded, int(fSections.size()));
         fSections.push_back(std::move(section));
         return;
     }
     if (fSections.empty()) {
         Line line;
-        line.text = text; // never read
+        line.text = std::move(text); // never read
         fPreamble.push_back(std::move(line));
         return;
     }
-    fSections.back().lines.push_back(MakeLine(text));
+    fSections.back().lines.push_back(MakeLine(std::move(text)));
 }
 
 TIniFile TIniFile::FromBytes(const QByteArray& bytes)
 {
     TIniFile ini;
-    const QString text = DecodeWindows1252(bytes);
-    const qsizetype n = text.size();
+    const char* data = bytes.constData();
+    const qsizetype n = bytes.size();
     qsizetype start = 0;
     while (start < n) {
         qsizetype end = start;
-        while (end < n && text.at(end) != QLatin1Char('\r') && text.at(end) != QLatin1Char('\n'))
+        while (end < n && data[end] != '\r' && data[end] != '\n')
             ++end;
-        ini.AddLine(text.mid(start, end - start));
-        if (end < n && text.at(end) == QLatin1Char('\r') && end + 1 < n &&
-            text.at(end + 1) == QLatin1Char('\n'))
+        ini.AddLine(DecodeRange(data + start, end - start));
+        if (end < n && data[end] == '\r' && end + 1 < n && data[end + 1] == '\n')
             start = end + 2;
         else
             start = end + 1;
@@ -236,21 +276,29 @@ bool TIniFile::Load(const QString& path)
 
 QByteArray TIniFile::ToBytes() const
 {
-    QString text;
-    const QLatin1String crlf("\r\n");
+    qsizetype size = 0;
+    for (const Line& line : fPreamble)
+        size += line.text.size() + 2;
+    for (const Section& section : fSections) {
+        size += section.header.size() + 2;
+        for (const Line& line : section.lines)
+            size += line.text.size() + 2;
+    }
+    QByteArray bytes;
+    bytes.reserve(size);
     for (const Line& line : fPreamble) {
-        text += line.text;
-        text += crlf;
+        AppendWindows1252(bytes, line.text);
+        bytes.append("\r\n", 2);
     }
     for (const Section& section : fSections) {
-        text += section.header;
-        text += crlf;
+        AppendWindows1252(bytes, section.header);
+        bytes.append("\r\n", 2);
         for (const Line& line : section.lines) {
-            text += line.text;
-            text += crlf;
+            AppendWindows1252(bytes, line.text);
+            bytes.append("\r\n", 2);
         }
     }
-    return EncodeWindows1252(text);
+    return bytes;
 }
 
 bool TIniFile::Save(const QString& path) const
@@ -275,21 +323,34 @@ QStringList TIniFile::SectionNames() const
     return names;
 }
 
+int TIniFile::FindSectionIndex(const QString& section) const
+{
+    if (fLastIndex >= 0 && section == fLastQuery)
+        return fLastIndex;
+    const auto it = fFirstSection.constFind(FoldCase(section));
+    if (it == fFirstSection.constEnd())
+        return -1;
+    fLastQuery = section;
+    fLastIndex = it.value();
+    return fLastIndex;
+}
+
 const TIniFile::Section* TIniFile::FindSection(const QString& section) const
 {
-    const auto it = fFirstSection.constFind(FoldCase(section));
-    return it == fFirstSection.constEnd() ? nullptr : &fSections[size_t(it.value())];
+    const int index = FindSectionIndex(section);
+    return index < 0 ? nullptr : &fSections[size_t(index)];
 }
 
 TIniFile::Section* TIniFile::FindSection(const QString& section)
 {
-    return const_cast<Section*>(static_cast<const TIniFile*>(this)->FindSection(section));
+    const int index = FindSectionIndex(section);
+    return index < 0 ? nullptr : &fSections[size_t(index)];
 }
 
-const TIniFile::Line* TIniFile::FindKey(const Section& section, const QString& foldedKey)
+const TIniFile::Line* TIniFile::FindKey(const Section& section, QStringView key)
 {
     for (const Line& line : section.lines) {
-        if (line.IsKey() && line.foldedKey == foldedKey)
+        if (line.IsKey() && EqualIgnoringAsciiCase(line.Key(), key))
             return &line;
     }
     return nullptr;
@@ -298,7 +359,7 @@ const TIniFile::Line* TIniFile::FindKey(const Section& section, const QString& f
 const TIniFile::Line* TIniFile::FindValue(const QString& section, const QString& key) const
 {
     const Section* s = FindSection(section);
-    return s ? FindKey(*s, FoldCase(key)) : nullptr;
+    return s ? FindKey(*s, key) : nullptr;
 }
 
 bool TIniFile::SectionExists(const QString& section) const
@@ -313,15 +374,13 @@ bool TIniFile::ValueExists(const QString& section, const QString& key) const
 
 QString TIniFile::ValueOf(const Line& line)
 {
-    QString value = TrimBlanks(line.text.mid(line.equals + 1));
+    QStringView value = TrimBlanks(QStringView(line.text).mid(line.equals + 1));
     if (value.size() >= 2) {
         const QChar first = value.front();
         if ((first == QLatin1Char('"') || first == QLatin1Char('\'')) && value.back() == first)
             value = value.mid(1, value.size() - 2);
     }
-    if (value.size() > MaxValueLength)
-        value.truncate(MaxValueLength);
-    return value;
+    return value.left(MaxValueLength).toString();
 }
 
 QString TIniFile::ReadString(const QString& section, const QString& key, const QString& def) const
@@ -349,29 +408,27 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
     if (!s) {
         Section added;
         added.name = section;
-        added.folded = FoldCase(section);
         added.header = QLatin1Char('[') + section + QLatin1Char(']');
         added.lines.push_back(MakeLine(key + QLatin1Char('=') + line));
-        fFirstSection.insert(added.folded, int(fSections.size()));
+        fFirstSection.insert(FoldCase(section), int(fSections.size()));
         fSections.push_back(std::move(added));
         return;
     }
 
-    const QString foldedKey = FoldCase(key);
     size_t insertAt = 0;
     for (size_t i = 0; i < s->lines.size(); ++i) {
         Line& existing = s->lines[i];
         if (!existing.IsKey())
             continue;
-        if (existing.foldedKey == foldedKey) {
-            const QString spelled = TrimBlanks(existing.text.left(existing.equals));
-            existing.text = spelled + QLatin1Char('=') + line;
-            existing.equals = int(spelled.size());
+        if (EqualIgnoringAsciiCase(existing.Key(), key)) {
+            // The key as it is spelled there, without the blanks around it.
+            existing = MakeLine(existing.Key().toString() + QLatin1Char('=') + line);
             return;
         }
         insertAt = i + 1;
     }
-    s->lines.insert(s->lines.begin() + std::ptrdiff_t(insertAt), MakeLine(key + QLatin1Char('=') + line));
+    s->lines.insert(s->lines.begin() + std::ptrdiff_t(insertAt),
+                    MakeLine(key + QLatin1Char('=') + line));
 }
 
 void TIniFile::WriteInteger(const QString& section, const QString& key, int32_t value)

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 #include <cstdint>
 #include <vector>
@@ -62,28 +63,33 @@ private:
     struct Line
     {
         QString text;
-        QString foldedKey; // key lines only: the trimmed key in lower case
-        int equals = -1;   // key lines only: index of the first '='
+        int keyBegin = 0; // key lines only: the trimmed key is text[keyBegin, keyEnd)
+        int keyEnd = 0;
+        int equals = -1; // key lines only: index of the first '='
         bool IsKey() const { return equals >= 0; }
+        QStringView Key() const { return QStringView(text).mid(keyBegin, keyEnd - keyBegin); }
     };
 
     struct Section
     {
         QString header; // the header line as it stands in the file
         QString name;   // trimmed name between the brackets
-        QString folded; // name in lower case, for matching
         std::vector<Line> lines;
     };
 
-    static Line MakeLine(const QString& text);
+    static Line MakeLine(QString text);
     static QString ValueOf(const Line& line);
+    int FindSectionIndex(const QString& section) const;
     const Section* FindSection(const QString& section) const;
     Section* FindSection(const QString& section);
-    static const Line* FindKey(const Section& section, const QString& foldedKey);
+    static const Line* FindKey(const Section& section, QStringView key);
     const Line* FindValue(const QString& section, const QString& key) const;
-    void AddLine(const QString& text);
+    void AddLine(QString text);
 
-    std::vector<Line> fPreamble;   // lines before the first header
+    std::vector<Line> fPreamble; // lines before the first header
     std::vector<Section> fSections;
-    QHash<QString, int> fFirstSection; // folded name -> index of its first section
+    QHash<QString, int> fFirstSection; // lower-case name -> index of its first section
+    // The last section asked for: readers and writers go section by section.
+    mutable QString fLastQuery;
+    mutable int fLastIndex = -1;
 };

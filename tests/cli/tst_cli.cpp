@@ -86,21 +86,24 @@ void tst_Cli::failures_data()
     QTest::newRow("no arguments") << QByteArray() << QStringList() << 2 << "";
     QTest::newRow("unknown command") << good << QStringList{"copy", "IN", "OUT"} << 2 << "";
     QTest::newRow("convert without mode") << good << QStringList{"convert", "IN", "OUT"} << 2 << "";
-    QTest::newRow("unknown mode") << good << QStringList{"convert", "--mode", "hex", "IN", "OUT"} << 2 << "";
-    QTest::newRow("missing input") << QByteArray()
-                                   << QStringList{"convert", "--mode", "user", "IN", "OUT"} << 2 << "";
-    QTest::newRow("foreign section, user")
-        << QByteArray("[KEY0]\r\n[Notes]\r\n") << QStringList{"convert", "--mode", "user", "IN", "OUT"} << 2
-        << "'es' is not a valid integer value";
-    QTest::newRow("foreign section, rom")
-        << QByteArray("[GLOBAL_PARAMETERS]\r\n[KEY]\r\n") << QStringList{"convert", "--mode", "rom", "IN", "OUT"}
-        << 2 << "'' is not a valid integer value";
-    QTest::newRow("foreign section, dump")
-        << QByteArray("[Notes]\r\n") << QStringList{"dump", "IN"} << 2 << "'es' is not a valid integer value";
+    QTest::newRow("unknown mode") << good << QStringList{"convert", "--mode", "hex", "IN", "OUT"}
+                                  << 2 << "";
+    QTest::newRow("missing input")
+        << QByteArray() << QStringList{"convert", "--mode", "user", "IN", "OUT"} << 2 << "";
+    QTest::newRow("foreign section, user") << QByteArray("[KEY0]\r\n[Notes]\r\n")
+                                           << QStringList{"convert", "--mode", "user", "IN", "OUT"}
+                                           << 2 << "'es' is not a valid integer value";
+    QTest::newRow("foreign section, rom") << QByteArray("[GLOBAL_PARAMETERS]\r\n[KEY]\r\n")
+                                          << QStringList{"convert", "--mode", "rom", "IN", "OUT"}
+                                          << 2 << "'' is not a valid integer value";
+    QTest::newRow("foreign section, dump") << QByteArray("[Notes]\r\n") << QStringList{"dump", "IN"}
+                                           << 2 << "'es' is not a valid integer value";
     QTest::newRow("output is a directory, user")
-        << good << QStringList{"convert", "--mode", "user", "IN", "DIR"} << 1 << "Unable to write to DIR";
+        << good << QStringList{"convert", "--mode", "user", "IN", "DIR"} << 1
+        << "Unable to write to DIR";
     QTest::newRow("output is a directory, rom")
-        << good << QStringList{"convert", "--mode", "rom", "IN", "DIR"} << 1 << "Unable to write to DIR";
+        << good << QStringList{"convert", "--mode", "rom", "IN", "DIR"} << 1
+        << "Unable to write to DIR";
 }
 
 void tst_Cli::failures()
@@ -144,9 +147,11 @@ void tst_Cli::failures()
 
 void tst_Cli::convertUserInPlace()
 {
-    const QString path = Copy(QStringLiteral("user/handwritten.ckd"), QStringLiteral("handwritten.ckd"));
+    const QString path =
+        Copy(QStringLiteral("user/handwritten.ckd"), QStringLiteral("handwritten.ckd"));
     QVERIFY(!path.isEmpty());
-    const TRun r = Run({QStringLiteral("convert"), QStringLiteral("--mode"), QStringLiteral("user"), path, path});
+    const TRun r = Run(
+        {QStringLiteral("convert"), QStringLiteral("--mode"), QStringLiteral("user"), path, path});
     QCOMPARE(r.status, 0);
     QVERIFY2(r.err.isEmpty(), r.err.constData());
     QCOMPARE(ReadAll(path), ReadAll(TestData(QStringLiteral("user/handwritten.saved.ckd"))));
@@ -166,10 +171,12 @@ void tst_Cli::convertUserWritesLoaderSettingsBesideProgram()
     const QString in = fDir.filePath(QStringLiteral("delay.ckd"));
     QVERIFY(WriteAll(in, "[GLOBAL_PARAMETERS]\r\nDOWNLOAD_DELAY=40\r\n"));
     const QString out = fDir.filePath(QStringLiteral("delay-out.ckd"));
-    const TRun r = Run({QStringLiteral("convert"), QStringLiteral("--mode"), QStringLiteral("user"), in, out},
-                       program);
+    const TRun r =
+        Run({QStringLiteral("convert"), QStringLiteral("--mode"), QStringLiteral("user"), in, out},
+            program);
     QCOMPARE(r.status, 0);
-    QCOMPARE(ReadAll(settings), QByteArray("[Com Port Configuration]\r\nComPort=2\r\nDownloadDelay=40\r\n"));
+    QCOMPARE(ReadAll(settings),
+             QByteArray("[Com Port Configuration]\r\nComPort=2\r\nDownloadDelay=40\r\n"));
     QVERIFY(QFileInfo::exists(fDir.filePath(QStringLiteral("delay-out.hex"))));
 }
 
@@ -178,9 +185,13 @@ void tst_Cli::convertRomWarnsAndGoesOn()
     const QString in = Copy(QStringLiteral("rom/handwritten.rom"), QStringLiteral("in.rom"));
     const QString out = fDir.filePath(QStringLiteral("out.rom"));
     QFile::remove(out);
-    const TRun r = Run({QStringLiteral("convert"), QStringLiteral("--mode"), QStringLiteral("rom"), in, out});
+    const TRun r =
+        Run({QStringLiteral("convert"), QStringLiteral("--mode"), QStringLiteral("rom"), in, out});
     QCOMPARE(r.status, 0);
-    QCOMPARE(r.err, QByteArray("Warning: ECR Suffix String has been truncated to the max width of 8 characters.\n"));
+    QCOMPARE(
+        r.err,
+        QByteArray(
+            "Warning: ECR Suffix String has been truncated to the max width of 8 characters.\n"));
     QCOMPARE(ReadAll(out), ReadAll(TestData(QStringLiteral("rom/handwritten.saved.rom"))));
     // ROM Edit Mode writes no image.
     QVERIFY(!QFileInfo::exists(fDir.filePath(QStringLiteral("out.hex"))));
@@ -191,10 +202,12 @@ void tst_Cli::refusedImage()
     const QString in = fDir.filePath(QStringLiteral("img.ckd"));
     QVERIFY(WriteAll(in, "[KEY0]\r\nLevel_1_Codes=61\r\n"));
     QVERIFY(QDir(fDir.path()).mkpath(QStringLiteral("img.hex")));
-    const TRun r = Run({QStringLiteral("convert"), QStringLiteral("--mode"), QStringLiteral("user"), in, in});
+    const TRun r =
+        Run({QStringLiteral("convert"), QStringLiteral("--mode"), QStringLiteral("user"), in, in});
     QCOMPARE(r.status, 1);
     QCOMPARE(QString::fromLocal8Bit(r.err), QStringLiteral("Unable to write to ") +
-                                                fDir.filePath(QStringLiteral("img.hex")) + QLatin1Char('\n'));
+                                                fDir.filePath(QStringLiteral("img.hex")) +
+                                                QLatin1Char('\n'));
     // The definition file itself was written before the image.
     QVERIFY(ReadAll(in).startsWith("[KEY0]\r\nLevel_1_Codes=61\r\nKeyType=0\r\n"));
 }

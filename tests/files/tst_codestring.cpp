@@ -51,7 +51,8 @@ void tst_CodeString::read_data()
     QTest::newRow("beep without argument") << 64 << "6140 02" << QList<int>{0x61};
     QTest::newRow("odd digit after a prefix") << 64 << "400" << QList<int>{64};
     QTest::newRow("delay argument cut by junk") << 64 << "40010x" << QList<int>{};
-    QTest::newRow("non-ASCII digit") << 64 << QString::fromUtf16(u"61\uff16\uff11") << QList<int>{0x61};
+    QTest::newRow("non-ASCII digit")
+        << 64 << QString::fromUtf16(u"61\uff16\uff11") << QList<int>{0x61};
 }
 
 void tst_CodeString::read()
@@ -76,10 +77,10 @@ void tst_CodeString::roundTrip_data()
     QTest::addColumn<QList<int>>("elements");
     QTest::addColumn<QString>("codes");
 
-    QTest::newRow("worked example")
-        << 64 << QList<int>{0x61, 0x1032, 0x0D, 0x4040, 0x4009, 0x2019} << "614001320d40404009400219";
-    QTest::newRow("prefix 126")
-        << 126 << QList<int>{0x61, 0x1032, 0x0D, 0x4040, 0x4009, 0x2019} << "617e01320d7e407e097e0219";
+    QTest::newRow("worked example") << 64 << QList<int>{0x61, 0x1032, 0x0D, 0x4040, 0x4009, 0x2019}
+                                    << "614001320d40404009400219";
+    QTest::newRow("prefix 126") << 126 << QList<int>{0x61, 0x1032, 0x0D, 0x4040, 0x4009, 0x2019}
+                                << "617e01320d7e407e097e0219";
     QTest::newRow("delay 5") << 64 << QList<int>{0x1005} << "400105";
     QTest::newRow("plain codes") << 64 << QList<int>{5, 255, 16} << "05ff10";
     QTest::newRow("prefix 9") << 9 << QList<int>{0x1005, 0x4009} << "0901050909";
@@ -113,8 +114,10 @@ void tst_CodeString::capacity_data()
     QTest::addColumn<int>("bytes");
 
     const QString a99 = QString(QStringLiteral("61")).repeated(99);
-    QTest::newRow("101 plain bytes keep 100") << QString(QStringLiteral("61")).repeated(101) << 100 << 100;
-    QTest::newRow("delay after 99 bytes reaches 102") << a99 + QStringLiteral("40013261") << 100 << 102;
+    QTest::newRow("101 plain bytes keep 100")
+        << QString(QStringLiteral("61")).repeated(101) << 100 << 100;
+    QTest::newRow("delay after 99 bytes reaches 102")
+        << a99 + QStringLiteral("40013261") << 100 << 102;
     QTest::newRow("later small codes are dropped too")
         << a99 + QStringLiteral("4040") + QStringLiteral("62").repeated(5) << 100 << 101;
     QTest::newRow("elements after a refusal are dropped")
@@ -165,10 +168,14 @@ void tst_CodeString::imagePath_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("image");
-    QTest::newRow("ckd") << "/m/pad.ckd" << "/m/pad.hex";
-    QTest::newRow("upper case") << "/m/pad.CKD" << "/m/pad.hex";
-    QTest::newRow("other extension") << "/m/pad.rom" << "/m/pad.hex";
-    QTest::newRow("short") << "ab" << "hex";
+    QTest::newRow("ckd") << "/m/pad.ckd"
+                         << "/m/pad.hex";
+    QTest::newRow("upper case") << "/m/pad.CKD"
+                                << "/m/pad.hex";
+    QTest::newRow("other extension") << "/m/pad.rom"
+                                     << "/m/pad.hex";
+    QTest::newRow("short") << "ab"
+                           << "hex";
 }
 
 void tst_CodeString::imagePath()

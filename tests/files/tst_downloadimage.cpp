@@ -26,7 +26,8 @@ QStringList Values(const QByteArray& image)
             return {QStringLiteral("<bare LF>")};
         l.chop(1);
         const QRegularExpressionMatch m = line.match(QString::fromLatin1(l));
-        values << (m.hasMatch() ? m.captured(1) : QStringLiteral("<bad line: %1>").arg(QString::fromLatin1(l)));
+        values << (m.hasMatch() ? m.captured(1)
+                                : QStringLiteral("<bad line: %1>").arg(QString::fromLatin1(l)));
     }
     return values;
 }
@@ -44,8 +45,8 @@ QStringList Repeat(const QString& value, int times)
     return out;
 }
 
-const QStringList FreshHeader = QStringLiteral(
-    "40 01 1E C8 64 80 80 80 80 02 14 01 31 03 08 40 00 00 0D 0D 00 0D 00 00 FF 00 00 01 00 00 00 00 00")
+const QStringList FreshHeader = QStringLiteral("40 01 1E C8 64 80 80 80 80 02 14 01 31 03 08 40 00 "
+                                               "00 0D 0D 00 0D 00 00 FF 00 00 01 00 00 00 00 00")
                                     .split(QLatin1Char(' '));
 
 using Setup = std::function<void(TKeypadClass&, TLevelKeyIndices&)>;
@@ -91,34 +92,31 @@ void tst_DownloadImage::header_data()
     QTest::addColumn<Setup>("setup");
     QTest::addColumn<LineMap>("lines");
 
-    auto serial = [](int32_t n) { return Setup([n](TKeypadClass& d, TLevelKeyIndices&) { d.SetCdcSerialNo(n); }); };
+    auto serial = [](int32_t n) {
+        return Setup([n](TKeypadClass& d, TLevelKeyIndices&) { d.SetCdcSerialNo(n); });
+    };
     QTest::newRow("serial 1234") << serial(1234) << LineMap{{27, "12"}, {28, "34"}};
     QTest::newRow("serial 9999") << serial(9999) << LineMap{{27, "99"}, {28, "99"}};
     QTest::newRow("serial 1") << serial(1) << LineMap{{27, "00"}, {28, "01"}};
-    QTest::newRow("serial 12345 brought to 9999") << serial(12345) << LineMap{{27, "99"}, {28, "99"}};
+    QTest::newRow("serial 12345 brought to 9999")
+        << serial(12345) << LineMap{{27, "99"}, {28, "99"}};
     QTest::newRow("negative serial brought to 0") << serial(-5) << LineMap{{27, "00"}, {28, "00"}};
-    QTest::newRow("click and pacing halved")
-        << Setup([](TKeypadClass& d, TLevelKeyIndices&) {
-               d.SetKeyClick(41);
-               d.SetCharacterPacing(255);
-           })
-        << LineMap{{11, "14"}, {12, "7F"}};
-    QTest::newRow("line 19 keeps its low 8 bits")
-        << Setup([](TKeypadClass& d, TLevelKeyIndices&) {
-               d.SetOpMode(0xFF);
-               d.SetCardTracks(0x43);
-           })
-        << LineMap{{19, "0B"}};
-    QTest::newRow("magnetic card")
-        << Setup([](TKeypadClass& d, TLevelKeyIndices&) {
-               d.SetFormCardType(2);
-               d.SetCardStartSentinel(37);
-               d.SetCardEndSentinel(63);
-               d.SetCardFieldSeparator(94);
-               d.SetCardBadSwipe(33);
-               d.SetCardPrefixEnable(true);
-           })
-        << LineMap{{21, "25"}, {22, "3F"}, {23, "5E"}, {24, "21"}};
+    QTest::newRow("click and pacing halved") << Setup([](TKeypadClass& d, TLevelKeyIndices&) {
+        d.SetKeyClick(41);
+        d.SetCharacterPacing(255);
+    }) << LineMap{{11, "14"}, {12, "7F"}};
+    QTest::newRow("line 19 keeps its low 8 bits") << Setup([](TKeypadClass& d, TLevelKeyIndices&) {
+        d.SetOpMode(0xFF);
+        d.SetCardTracks(0x43);
+    }) << LineMap{{19, "0B"}};
+    QTest::newRow("magnetic card") << Setup([](TKeypadClass& d, TLevelKeyIndices&) {
+        d.SetFormCardType(2);
+        d.SetCardStartSentinel(37);
+        d.SetCardEndSentinel(63);
+        d.SetCardFieldSeparator(94);
+        d.SetCardBadSwipe(33);
+        d.SetCardPrefixEnable(true);
+    }) << LineMap{{21, "25"}, {22, "3F"}, {23, "5E"}, {24, "21"}};
     QTest::newRow("barcode, start disabled, end enabled")
         << Setup([](TKeypadClass& d, TLevelKeyIndices&) {
                d.SetFormCardType(0);
@@ -133,15 +131,13 @@ void tst_DownloadImage::header_data()
                d.SetCardSuffixEnable(false);
            })
         << LineMap{{21, "09"}, {22, "00"}};
-    QTest::newRow("level key indices")
-        << Setup([](TKeypadClass&, TLevelKeyIndices& i) {
-               i.ToggleKey1 = 3;
-               i.ToggleKey2 = 9;
-               i.ShiftKey1 = 0;
-               i.ShiftKey2 = 19;
-               i.AlphaKey = 4;
-           })
-        << LineMap{{6, "03"}, {7, "09"}, {8, "00"}, {9, "13"}, {25, "04"}};
+    QTest::newRow("level key indices") << Setup([](TKeypadClass&, TLevelKeyIndices& i) {
+        i.ToggleKey1 = 3;
+        i.ToggleKey2 = 9;
+        i.ShiftKey1 = 0;
+        i.ShiftKey2 = 19;
+        i.AlphaKey = 4;
+    }) << LineMap{{6, "03"}, {7, "09"}, {8, "00"}, {9, "13"}, {25, "04"}};
     QTest::newRow("prefix in lines 1 and 16")
         << Setup([](TKeypadClass& d, TLevelKeyIndices&) { d.SetCmdPrefix(126); })
         << LineMap{{1, "7E"}, {16, "7E"}, {34, "7E"}, {42, "7E"}};
@@ -171,17 +167,15 @@ void tst_DownloadImage::keyRecord_data()
     QTest::addColumn<Setup>("setup"); // works on key 0
     QTest::addColumn<QStringList>("record");
 
-    QTest::newRow("worked example")
-        << Setup([](TKeypadClass& d, TLevelKeyIndices&) { SetElements(d, {'a', 0x1032}); })
-        << QStringLiteral("40 02 00 00 01 00 05 61 40 01 32 00 00").split(QLatin1Char(' '));
-    QTest::newRow("flags 7, level 2 flags first")
-        << Setup([](TKeypadClass& d, TLevelKeyIndices&) {
-               d.SetLevel(1);
-               d.SetCanAutoRepeat(true);
-               d.SetSendKeyNow(true);
-               SetElements(d, {13});
-           })
-        << QStringLiteral("40 02 00 07 00 00 00 02 0D 00").split(QLatin1Char(' '));
+    QTest::newRow("worked example") << Setup([](TKeypadClass& d, TLevelKeyIndices&) {
+        SetElements(d, {'a', 0x1032});
+    }) << QStringLiteral("40 02 00 00 01 00 05 61 40 01 32 00 00").split(QLatin1Char(' '));
+    QTest::newRow("flags 7, level 2 flags first") << Setup([](TKeypadClass& d, TLevelKeyIndices&) {
+        d.SetLevel(1);
+        d.SetCanAutoRepeat(true);
+        d.SetSendKeyNow(true);
+        SetElements(d, {13});
+    }) << QStringLiteral("40 02 00 07 00 00 00 02 0D 00").split(QLatin1Char(' '));
     QTest::newRow("auto-repeat and transmit flags")
         << Setup([](TKeypadClass& d, TLevelKeyIndices&) {
                d.SetCanAutoRepeat(true);
@@ -191,29 +185,30 @@ void tst_DownloadImage::keyRecord_data()
                SetElements(d, {2});
            })
         << QStringLiteral("40 02 00 05 03 00 02 01 00 02 02 00").split(QLatin1Char(' '));
-    QTest::newRow("empty level ignores its flags")
-        << Setup([](TKeypadClass& d, TLevelKeyIndices&) {
-               d.SetCanAutoRepeat(true);
-               d.SetSendKeyNow(true);
-           })
-        << QStringLiteral("40 02 00 00 00 00 00 00").split(QLatin1Char(' '));
+    QTest::newRow("empty level ignores its flags") << Setup([](TKeypadClass& d, TLevelKeyIndices&) {
+        d.SetCanAutoRepeat(true);
+        d.SetSendKeyNow(true);
+    }) << QStringLiteral("40 02 00 00 00 00 00 00").split(QLatin1Char(' '));
     QTest::newRow("99 bytes: count 100 and a closing 0")
         << Setup([](TKeypadClass& d, TLevelKeyIndices&) {
                int32_t p = 0;
                for (int i = 0; i < 99; ++i)
                    d.InsertByte(p, 0x61);
            })
-        << (QStringList{"40", "02", "00", "00", "01", "00", "64"} + Repeat("61", 99) + QStringList{"00", "00"});
+        << (QStringList{"40", "02", "00", "00", "01", "00", "64"} + Repeat("61", 99) +
+            QStringList{"00", "00"});
     QTest::newRow("100 bytes: count 100, no closing 0")
         << Setup([](TKeypadClass& d, TLevelKeyIndices&) {
                int32_t p = 0;
                for (int i = 0; i < 100; ++i)
                    d.InsertByte(p, 0x61);
            })
-        << (QStringList{"40", "02", "00", "00", "01", "00", "64"} + Repeat("61", 100) + QStringList{"00"});
+        << (QStringList{"40", "02", "00", "00", "01", "00", "64"} + Repeat("61", 100) +
+            QStringList{"00"});
     QTest::newRow("102 bytes read from a file")
         << Setup([](TKeypadClass& d, TLevelKeyIndices&) {
-               ParseCodeString(d, QString(QStringLiteral("62")).repeated(99) + QStringLiteral("400132"));
+               ParseCodeString(d, QString(QStringLiteral("62")).repeated(99) +
+                                      QStringLiteral("400132"));
            })
         << (QStringList{"40", "02", "00", "00", "01", "00", "66"} + Repeat("62", 99) +
             QStringList{"40", "01", "32", "00"});
@@ -232,7 +227,8 @@ void tst_DownloadImage::keyRecord()
     const QStringList values = Values(MakeDownloadImage(d, indices));
     QCOMPARE(values.mid(33, record.size()), record);
     // The rest of the image is unchanged by key 0, and the selection is untouched.
-    QCOMPARE(values.mid(33 + record.size(), 8), (QStringList{"40", "02", "01", "00", "00", "01", "00", "00"}));
+    QCOMPARE(values.mid(33 + record.size(), 8),
+             (QStringList{"40", "02", "01", "00", "00", "01", "00", "00"}));
     QCOMPARE(values.size(), 33 + record.size() + 19 * 8);
     QCOMPARE(int(d.Key()), 5);
     QCOMPARE(int(d.Level()), 1);
@@ -276,8 +272,11 @@ void tst_DownloadImage::loaderSettings_data()
         << QByteArray("[Com Port Configuration]\nComPort=COM3\n")
         << QByteArray("[Com Port Configuration]\nComPort=COM3\n");
     QTest::newRow("port set: updated in place")
-        << QByteArray("; loader\n[com port configuration]\nComPort=3\ndownloaddelay = 5\nComType=1\n\n[X]\n")
-        << QByteArray("; loader\r\n[com port configuration]\r\nComPort=3\r\ndownloaddelay=37\r\nComType=1\r\n\r\n[X]\r\n");
+        << QByteArray("; loader\n[com port configuration]\nComPort=3\ndownloaddelay = "
+                      "5\nComType=1\n\n[X]\n")
+        << QByteArray(
+               "; loader\r\n[com port "
+               "configuration]\r\nComPort=3\r\ndownloaddelay=37\r\nComType=1\r\n\r\n[X]\r\n");
     QTest::newRow("port set: delay added")
         << QByteArray("[Com Port Configuration]\r\nComPort=0\r\n")
         << QByteArray("[Com Port Configuration]\r\nComPort=0\r\nDownloadDelay=37\r\n");
@@ -293,7 +292,8 @@ void tst_DownloadImage::loaderSettings()
         QVERIFY(WriteAll(settings, before));
     TKeypadClass d;
     d.SetDownloadDelay(37);
-    const TSaveResult r = WriteDownloadImage(d, TLevelKeyIndices(), dir.filePath(QStringLiteral("a.hex")), settings);
+    const TSaveResult r =
+        WriteDownloadImage(d, TLevelKeyIndices(), dir.filePath(QStringLiteral("a.hex")), settings);
     QVERIFY(r.Ok);
     if (after.isEmpty())
         QVERIFY(!QFileInfo::exists(settings));

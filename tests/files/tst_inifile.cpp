@@ -57,40 +57,83 @@ void tst_IniFile::readString_data()
     QTest::addColumn<QString>("expected");
 
     const QString def = QStringLiteral("<default>");
-    QTest::newRow("plain") << QByteArray("[S]\r\nk=v\r\n") << "S" << "k" << "v";
-    QTest::newRow("blanks and tabs trimmed")
-        << QByteArray("[S]\r\n \tk \t= \t v w \t\r\n") << "S" << "k" << "v w";
-    QTest::newRow("double quotes removed") << QByteArray("[S]\nk= \" v \" \n") << "S" << "k" << " v ";
-    QTest::newRow("single quotes removed") << QByteArray("[S]\nk='x'\n") << "S" << "k" << "x";
-    QTest::newRow("mixed quotes kept") << QByteArray("[S]\nk=\"x'\n") << "S" << "k" << "\"x'";
-    QTest::newRow("lone quote kept") << QByteArray("[S]\nk=\"\n") << "S" << "k" << "\"";
-    QTest::newRow("empty quotes") << QByteArray("[S]\nk=\"\"\n") << "S" << "k" << "";
-    QTest::newRow("only one pair removed") << QByteArray("[S]\nk=\"\"a\"\"\n") << "S" << "k" << "\"a\"";
-    QTest::newRow("equals in value") << QByteArray("[S]\nk=a=b\n") << "S" << "k" << "a=b";
-    QTest::newRow("empty value") << QByteArray("[S]\nk=\n") << "S" << "k" << "";
-    QTest::newRow("missing key") << QByteArray("[S]\nk=v\n") << "S" << "x" << def;
-    QTest::newRow("missing section") << QByteArray("[S]\nk=v\n") << "T" << "k" << def;
-    QTest::newRow("section case") << QByteArray("[Key0]\nk=v\n") << "KEY0" << "k" << "v";
-    QTest::newRow("key case") << QByteArray("[S]\nLevel_1_Codes=61\n") << "s" << "LEVEL_1_CODES"
+    QTest::newRow("plain") << QByteArray("[S]\r\nk=v\r\n") << "S"
+                           << "k"
+                           << "v";
+    QTest::newRow("blanks and tabs trimmed") << QByteArray("[S]\r\n \tk \t= \t v w \t\r\n") << "S"
+                                             << "k"
+                                             << "v w";
+    QTest::newRow("double quotes removed") << QByteArray("[S]\nk= \" v \" \n") << "S"
+                                           << "k"
+                                           << " v ";
+    QTest::newRow("single quotes removed") << QByteArray("[S]\nk='x'\n") << "S"
+                                           << "k"
+                                           << "x";
+    QTest::newRow("mixed quotes kept") << QByteArray("[S]\nk=\"x'\n") << "S"
+                                       << "k"
+                                       << "\"x'";
+    QTest::newRow("lone quote kept") << QByteArray("[S]\nk=\"\n") << "S"
+                                     << "k"
+                                     << "\"";
+    QTest::newRow("empty quotes") << QByteArray("[S]\nk=\"\"\n") << "S"
+                                  << "k"
+                                  << "";
+    QTest::newRow("only one pair removed") << QByteArray("[S]\nk=\"\"a\"\"\n") << "S"
+                                           << "k"
+                                           << "\"a\"";
+    QTest::newRow("equals in value") << QByteArray("[S]\nk=a=b\n") << "S"
+                                     << "k"
+                                     << "a=b";
+    QTest::newRow("empty value") << QByteArray("[S]\nk=\n") << "S"
+                                 << "k"
+                                 << "";
+    QTest::newRow("missing key") << QByteArray("[S]\nk=v\n") << "S"
+                                 << "x" << def;
+    QTest::newRow("missing section") << QByteArray("[S]\nk=v\n") << "T"
+                                     << "k" << def;
+    QTest::newRow("section case") << QByteArray("[Key0]\nk=v\n") << "KEY0"
+                                  << "k"
+                                  << "v";
+    QTest::newRow("key case") << QByteArray("[S]\nLevel_1_Codes=61\n") << "s"
+                              << "LEVEL_1_CODES"
                               << "61";
-    QTest::newRow("first section wins") << QByteArray("[S]\na=1\n[s]\nk=2\n") << "S" << "k" << def;
-    QTest::newRow("first key wins") << QByteArray("[S]\nk=1\nK=2\n") << "S" << "k" << "1";
-    QTest::newRow("preamble never read") << QByteArray("k=v\n[S]\n") << "" << "k" << def;
-    QTest::newRow("line without equals is no key") << QByteArray("[S]\nk\n") << "S" << "k" << def;
-    QTest::newRow("header trimmed") << QByteArray("  [  S 1 ]  junk\nk=v\n") << "S 1" << "k" << "v";
-    QTest::newRow("header without bracket") << QByteArray("[S\nk=v\n") << "S" << "k" << "v";
-    QTest::newRow("indented header") << QByteArray("\t[S]\nk=v\n") << "S" << "k" << "v";
-    QTest::newRow("CR line ends") << QByteArray("[S]\rk=v\r[T]\rk=w\r") << "T" << "k" << "w";
-    QTest::newRow("LF line ends") << QByteArray("[S]\nk=v\n") << "S" << "k" << "v";
-    QTest::newRow("no final line end") << QByteArray("[S]\r\nk=v") << "S" << "k" << "v";
-    QTest::newRow("CR CR LF is two ends")
-        << QByteArray("[S]\r\r\nk=v\r\n") << "S" << "k" << "v";
-    QTest::newRow("Windows-1252 value") << QByteArray("[S]\nk=\x80\xe9\x81\n") << "S" << "k"
-                                        << QString::fromUtf16(u"\u20ac\u00e9\u0081");
-    QTest::newRow("cut at 2047") << QByteArray("[S]\nk=" + QByteArray(3000, 'x') + "\n") << "S" << "k"
-                                 << QString(2047, QLatin1Char('x'));
-    QTest::newRow("cut after quotes") << QByteArray("[S]\nk=\"" + QByteArray(2050, 'y') + "\"\n") << "S"
-                                      << "k" << QString(2047, QLatin1Char('y'));
+    QTest::newRow("first section wins") << QByteArray("[S]\na=1\n[s]\nk=2\n") << "S"
+                                        << "k" << def;
+    QTest::newRow("first key wins") << QByteArray("[S]\nk=1\nK=2\n") << "S"
+                                    << "k"
+                                    << "1";
+    QTest::newRow("preamble never read") << QByteArray("k=v\n[S]\n") << ""
+                                         << "k" << def;
+    QTest::newRow("line without equals is no key") << QByteArray("[S]\nk\n") << "S"
+                                                   << "k" << def;
+    QTest::newRow("header trimmed") << QByteArray("  [  S 1 ]  junk\nk=v\n") << "S 1"
+                                    << "k"
+                                    << "v";
+    QTest::newRow("header without bracket") << QByteArray("[S\nk=v\n") << "S"
+                                            << "k"
+                                            << "v";
+    QTest::newRow("indented header") << QByteArray("\t[S]\nk=v\n") << "S"
+                                     << "k"
+                                     << "v";
+    QTest::newRow("CR line ends") << QByteArray("[S]\rk=v\r[T]\rk=w\r") << "T"
+                                  << "k"
+                                  << "w";
+    QTest::newRow("LF line ends") << QByteArray("[S]\nk=v\n") << "S"
+                                  << "k"
+                                  << "v";
+    QTest::newRow("no final line end") << QByteArray("[S]\r\nk=v") << "S"
+                                       << "k"
+                                       << "v";
+    QTest::newRow("CR CR LF is two ends") << QByteArray("[S]\r\r\nk=v\r\n") << "S"
+                                          << "k"
+                                          << "v";
+    QTest::newRow("Windows-1252 value") << QByteArray("[S]\nk=\x80\xe9\x81\n") << "S"
+                                        << "k" << QString::fromUtf16(u"\u20ac\u00e9\u0081");
+    QTest::newRow("cut at 2047") << QByteArray("[S]\nk=" + QByteArray(3000, 'x') + "\n") << "S"
+                                 << "k" << QString(2047, QLatin1Char('x'));
+    QTest::newRow("cut after quotes")
+        << QByteArray("[S]\nk=\"" + QByteArray(2050, 'y') + "\"\n") << "S"
+        << "k" << QString(2047, QLatin1Char('y'));
 }
 
 void tst_IniFile::readString()
@@ -173,7 +216,8 @@ void tst_IniFile::readBool()
     QFETCH(QByteArray, file);
     QFETCH(bool, def);
     QFETCH(bool, expected);
-    QCOMPARE(TIniFile::FromBytes(file).ReadBool(QStringLiteral("S"), QStringLiteral("b"), def), expected);
+    QCOMPARE(TIniFile::FromBytes(file).ReadBool(QStringLiteral("S"), QStringLiteral("b"), def),
+             expected);
 }
 
 void tst_IniFile::sectionNames_data()
@@ -204,8 +248,10 @@ void tst_IniFile::windows1252()
         all.append(char(b));
     QCOMPARE(TIniFile::EncodeWindows1252(TIniFile::DecodeWindows1252(all)), all);
 
-    const QString decoded = TIniFile::DecodeWindows1252(QByteArray("\x80\x81\x8d\x8f\x90\x9d\x9f\xa0\xff"));
-    QCOMPARE(decoded, QString::fromUtf16(u"\u20ac\u0081\u008d\u008f\u0090\u009d\u0178\u00a0\u00ff"));
+    const QString decoded =
+        TIniFile::DecodeWindows1252(QByteArray("\x80\x81\x8d\x8f\x90\x9d\x9f\xa0\xff"));
+    QCOMPARE(decoded,
+             QString::fromUtf16(u"\u20ac\u0081\u008d\u008f\u0090\u009d\u0178\u00a0\u00ff"));
 
     // Characters the code page cannot hold become one '?' each.
     QCOMPARE(TIniFile::EncodeWindows1252(QString::fromUtf16(u"a\u0101\u0080\u2122\U0001F600z")),
@@ -219,50 +265,52 @@ void tst_IniFile::write_data()
     QTest::addColumn<QByteArray>("after");
 
     const QString s = QStringLiteral("CONFIGURATION");
-    QTest::newRow("new file in writing order")
-        << QByteArray() << IniEdit([](TIniFile& ini) {
-               ini.WriteString(QStringLiteral("A"), QStringLiteral("Name"), QStringLiteral("x y"));
-               ini.WriteInteger(QStringLiteral("A"), QStringLiteral("Neg"), -40);
-               ini.WriteBool(QStringLiteral("B"), QStringLiteral("On"), true);
-               ini.WriteBool(QStringLiteral("A"), QStringLiteral("Off"), false);
-           })
-        << QByteArray("[A]\r\nName=x y\r\nNeg=-40\r\nOff=0\r\n[B]\r\nOn=1\r\n");
+    QTest::newRow("new file in writing order") << QByteArray() << IniEdit([](TIniFile& ini) {
+        ini.WriteString(QStringLiteral("A"), QStringLiteral("Name"), QStringLiteral("x y"));
+        ini.WriteInteger(QStringLiteral("A"), QStringLiteral("Neg"), -40);
+        ini.WriteBool(QStringLiteral("B"), QStringLiteral("On"), true);
+        ini.WriteBool(QStringLiteral("A"), QStringLiteral("Off"), false);
+    }) << QByteArray("[A]\r\nName=x y\r\nNeg=-40\r\nOff=0\r\n[B]\r\nOn=1\r\n");
     QTest::newRow("update keeps spelling, drops blanks")
         << QByteArray("[configuration]\r\n  key_click = 99 \r\nOther=1\r\n")
         << IniEdit([s](TIniFile& ini) { ini.WriteInteger(s, QStringLiteral("Key_Click"), 40); })
         << QByteArray("[configuration]\r\nkey_click=40\r\nOther=1\r\n");
     QTest::newRow("insert after last key, before blank and comment lines")
         << QByteArray("[A]\na=1\n; note\nb=2\n\n; trailing\n[B]\nc=3\n")
-        << IniEdit([](TIniFile& ini) { ini.WriteString(QStringLiteral("a"), QStringLiteral("New"), QStringLiteral("v")); })
+        << IniEdit([](TIniFile& ini) {
+               ini.WriteString(QStringLiteral("a"), QStringLiteral("New"), QStringLiteral("v"));
+           })
         << QByteArray("[A]\r\na=1\r\n; note\r\nb=2\r\nNew=v\r\n\r\n; trailing\r\n[B]\r\nc=3\r\n");
     QTest::newRow("insert after header when no key line")
-        << QByteArray("[A]\n; only a comment\n\n[B]\n")
-        << IniEdit([](TIniFile& ini) { ini.WriteString(QStringLiteral("A"), QStringLiteral("k"), QStringLiteral("v")); })
+        << QByteArray("[A]\n; only a comment\n\n[B]\n") << IniEdit([](TIniFile& ini) {
+               ini.WriteString(QStringLiteral("A"), QStringLiteral("k"), QStringLiteral("v"));
+           })
         << QByteArray("[A]\r\nk=v\r\n; only a comment\r\n\r\n[B]\r\n");
     QTest::newRow("append section without blank line")
-        << QByteArray("top line\n[A]\nk=v\n\n")
-        << IniEdit([](TIniFile& ini) { ini.WriteInteger(QStringLiteral("Z"), QStringLiteral("n"), 5); })
+        << QByteArray("top line\n[A]\nk=v\n\n") << IniEdit([](TIniFile& ini) {
+               ini.WriteInteger(QStringLiteral("Z"), QStringLiteral("n"), 5);
+           })
         << QByteArray("top line\r\n[A]\r\nk=v\r\n\r\n[Z]\r\nn=5\r\n");
     QTest::newRow("first of duplicate sections, first of duplicate keys")
-        << QByteArray("[A]\nk=1\nk=2\n[a]\nk=3\n")
-        << IniEdit([](TIniFile& ini) { ini.WriteInteger(QStringLiteral("A"), QStringLiteral("K"), 9); })
+        << QByteArray("[A]\nk=1\nk=2\n[a]\nk=3\n") << IniEdit([](TIniFile& ini) {
+               ini.WriteInteger(QStringLiteral("A"), QStringLiteral("K"), 9);
+           })
         << QByteArray("[A]\r\nk=9\r\nk=2\r\n[a]\r\nk=3\r\n");
     QTest::newRow("kept lines byte for byte, line ends become CR LF")
-        << QByteArray("\xff junk \x81\r[A]\n  odd = line  \rk=1")
-        << IniEdit([](TIniFile& ini) { ini.WriteInteger(QStringLiteral("A"), QStringLiteral("k"), 2); })
+        << QByteArray("\xff junk \x81\r[A]\n  odd = line  \rk=1") << IniEdit([](TIniFile& ini) {
+               ini.WriteInteger(QStringLiteral("A"), QStringLiteral("k"), 2);
+           })
         << QByteArray("\xff junk \x81\r\n[A]\r\n  odd = line  \r\nk=2\r\n");
     QTest::newRow("line breaks in a value become blanks")
-        << QByteArray("[A]\n")
-        << IniEdit([](TIniFile& ini) {
-               ini.WriteString(QStringLiteral("A"), QStringLiteral("Name"), QStringLiteral("a\r\n[B]\nb\rc"));
+        << QByteArray("[A]\n") << IniEdit([](TIniFile& ini) {
+               ini.WriteString(QStringLiteral("A"), QStringLiteral("Name"),
+                               QStringLiteral("a\r\n[B]\nb\rc"));
            })
         << QByteArray("[A]\r\nName=a  [B] b c\r\n");
-    QTest::newRow("unencodable characters")
-        << QByteArray()
-        << IniEdit([](TIniFile& ini) {
-               ini.WriteString(QStringLiteral("A"), QStringLiteral("Name"), QString::fromUtf16(u"\u20ac\u0394"));
-           })
-        << QByteArray("[A]\r\nName=\x80?\r\n");
+    QTest::newRow("unencodable characters") << QByteArray() << IniEdit([](TIniFile& ini) {
+        ini.WriteString(QStringLiteral("A"), QStringLiteral("Name"),
+                        QString::fromUtf16(u"\u20ac\u0394"));
+    }) << QByteArray("[A]\r\nName=\x80?\r\n");
 }
 
 void tst_IniFile::write()

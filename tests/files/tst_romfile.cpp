@@ -10,8 +10,8 @@ using namespace filetest;
 namespace {
 
 const QString Version = QStringLiteral("1.0.0");
-const QString EcrWarning =
-    QStringLiteral("Warning: ECR Suffix String has been truncated to the max width of 8 characters.");
+const QString EcrWarning = QStringLiteral(
+    "Warning: ECR Suffix String has been truncated to the max width of 8 characters.");
 
 QString Filled(const QString& text)
 {
@@ -71,7 +71,8 @@ void tst_RomFile::ecrString_data()
     QTest::addColumn<bool>("warned");
     QTest::newRow("9 characters") << QByteArray("ECR_String=123456789") << "12345678" << true;
     QTest::newRow("8 characters") << QByteArray("ECR_String=12345678") << "12345678" << false;
-    QTest::newRow("quoted blanks count") << QByteArray("ECR_String=\" 1234567\"") << " 1234567" << false;
+    QTest::newRow("quoted blanks count")
+        << QByteArray("ECR_String=\" 1234567\"") << " 1234567" << false;
     QTest::newRow("missing") << QByteArray() << "" << false;
 }
 
@@ -97,25 +98,32 @@ void tst_RomFile::lcdTexts_data()
     QTest::newRow("missing keys give the defaults")
         << QByteArray() << QStringLiteral("*  Halvorsten  *") << QStringLiteral("*   Ostrella   *");
     QTest::newRow("without percent signs: blanks")
-        << QByteArray("SignOnMsgLine1=Hello") << Filled(QString()) << QStringLiteral("*   Ostrella   *");
+        << QByteArray("SignOnMsgLine1=Hello") << Filled(QString())
+        << QStringLiteral("*   Ostrella   *");
     QTest::newRow("empty between percent signs")
-        << QByteArray("SignOnMsgLine1=%%") << Filled(QString()) << QStringLiteral("*   Ostrella   *");
+        << QByteArray("SignOnMsgLine1=%%") << Filled(QString())
+        << QStringLiteral("*   Ostrella   *");
     QTest::newRow("doubled percent sign")
         << QByteArray("SignOnMsgLine1=%50%% off%") << Filled(QStringLiteral("50% off"))
         << QStringLiteral("*   Ostrella   *");
     QTest::newRow("blanks kept inside")
-        << QByteArray("SignOnMsgLine1=  %  a  %  ") << Filled(QStringLiteral("  a  ")) << QStringLiteral("*   Ostrella   *");
-    QTest::newRow("no closing percent sign")
-        << QByteArray("SignOnMsgLine1=%open") << Filled(QStringLiteral("open")) << QStringLiteral("*   Ostrella   *");
-    QTest::newRow("text after the closing sign ignored")
-        << QByteArray("SignOnMsgLine1=%ab%cd%") << Filled(QStringLiteral("ab")) << QStringLiteral("*   Ostrella   *");
-    QTest::newRow("longer than 16 kept")
-        << QByteArray("SignOnMsgLine1=%12345678901234567890%") << QStringLiteral("12345678901234567890")
+        << QByteArray("SignOnMsgLine1=  %  a  %  ") << Filled(QStringLiteral("  a  "))
         << QStringLiteral("*   Ostrella   *");
+    QTest::newRow("no closing percent sign")
+        << QByteArray("SignOnMsgLine1=%open") << Filled(QStringLiteral("open"))
+        << QStringLiteral("*   Ostrella   *");
+    QTest::newRow("text after the closing sign ignored")
+        << QByteArray("SignOnMsgLine1=%ab%cd%") << Filled(QStringLiteral("ab"))
+        << QStringLiteral("*   Ostrella   *");
+    QTest::newRow("longer than 16 kept")
+        << QByteArray("SignOnMsgLine1=%12345678901234567890%")
+        << QStringLiteral("12345678901234567890") << QStringLiteral("*   Ostrella   *");
     QTest::newRow("one-line LCD empties line 2")
-        << QByteArray("LcdSize=16\r\nSignOnMsgLine2=%second%") << QStringLiteral("*  Halvorsten  *") << QString();
+        << QByteArray("LcdSize=16\r\nSignOnMsgLine2=%second%") << QStringLiteral("*  Halvorsten  *")
+        << QString();
     QTest::newRow("LcdSize 272 is 16 in a byte")
-        << QByteArray("LcdSize=272\r\nSignOnMsgLine2=%second%") << QStringLiteral("*  Halvorsten  *") << QString();
+        << QByteArray("LcdSize=272\r\nSignOnMsgLine2=%second%")
+        << QStringLiteral("*  Halvorsten  *") << QString();
 }
 
 void tst_RomFile::lcdTexts()
@@ -124,11 +132,13 @@ void tst_RomFile::lcdTexts()
     QFETCH(QString, line1);
     QFETCH(QString, line2);
     TAppState state;
-    QCOMPARE(LoadRomFileData(state, "[ADVANCED_PARAMETERS]\r\n" + lines + "\r\n").Status, TLoadStatus::Loaded);
+    QCOMPARE(LoadRomFileData(state, "[ADVANCED_PARAMETERS]\r\n" + lines + "\r\n").Status,
+             TLoadStatus::Loaded);
     QCOMPARE(state.AdvancedParams.SignOnMsgLine1, line1);
     QCOMPARE(state.AdvancedParams.SignOnMsgLine2, line2);
     const bool oneLine = state.AdvancedParams.LcdSize == 16;
-    QCOMPARE(state.AdvancedParams.CardReadMsgLine2, oneLine ? QString() : QStringLiteral(" ==== ==== ===  "));
+    QCOMPARE(state.AdvancedParams.CardReadMsgLine2,
+             oneLine ? QString() : QStringLiteral(" ==== ==== ===  "));
     for (const TScreenDataRec& screen : state.ScreenData) {
         QCOMPARE(screen.TextLine1, Filled(QStringLiteral("Line 1")));
         QCOMPARE(screen.TextLine2, oneLine ? QString() : Filled(QStringLiteral("Line 2")));
@@ -169,12 +179,13 @@ void tst_RomFile::readDefaults()
 void tst_RomFile::globalValues()
 {
     TAppState state;
-    const QByteArray file = "[GLOBAL_PARAMETERS]\r\nCDC_Serial_No=12345\r\nKey_Roll_Over=0\r\nOperating_Mode=259\r\n"
-                            "Command_Prefix=126\r\n"
-                            "[ADVANCED_PARAMETERS]\r\nMaskChar=65601\r\nHostType=70000\r\nCardWordFormat=-1\r\n"
-                            "[SCREEN2]\r\nTimeoutPeriod=70000\r\nLedModes=21\r\nEnterAction=268\r\n"
-                            "[SCREEN3]\r\nTimeoutPeriod=-5\r\n"
-                            "[KEY0]\r\nLevel_1_Codes=7e013240013240\r\n";
+    const QByteArray file =
+        "[GLOBAL_PARAMETERS]\r\nCDC_Serial_No=12345\r\nKey_Roll_Over=0\r\nOperating_Mode=259\r\n"
+        "Command_Prefix=126\r\n"
+        "[ADVANCED_PARAMETERS]\r\nMaskChar=65601\r\nHostType=70000\r\nCardWordFormat=-1\r\n"
+        "[SCREEN2]\r\nTimeoutPeriod=70000\r\nLedModes=21\r\nEnterAction=268\r\n"
+        "[SCREEN3]\r\nTimeoutPeriod=-5\r\n"
+        "[KEY0]\r\nLevel_1_Codes=7e013240013240\r\n";
     QCOMPARE(LoadRomFileData(state, file).Status, TLoadStatus::Loaded);
     const TAdvancedParams& a = state.AdvancedParams;
     QCOMPARE(a.CdcSerialNo, 12345); // no upper limit in ROM files
@@ -199,12 +210,14 @@ void tst_RomFile::enableKeysDerived_data()
     QTest::addColumn<int>("prefix");
     QTest::addColumn<int>("suffix");
     QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("both zero") << 0 << 0
-                               << QByteArray("CardReader_StartCharacter=0\r\nCardReader_StartCharacterEnable=0\r\n"
-                                             "CardReader_EndCharacter=0\r\nCardReader_EndCharacterEnable=0\r\n");
-    QTest::newRow("both set") << 2 << 13
-                              << QByteArray("CardReader_StartCharacter=2\r\nCardReader_StartCharacterEnable=1\r\n"
-                                            "CardReader_EndCharacter=13\r\nCardReader_EndCharacterEnable=1\r\n");
+    QTest::newRow("both zero")
+        << 0 << 0
+        << QByteArray("CardReader_StartCharacter=0\r\nCardReader_StartCharacterEnable=0\r\n"
+                      "CardReader_EndCharacter=0\r\nCardReader_EndCharacterEnable=0\r\n");
+    QTest::newRow("both set")
+        << 2 << 13
+        << QByteArray("CardReader_StartCharacter=2\r\nCardReader_StartCharacterEnable=1\r\n"
+                      "CardReader_EndCharacter=13\r\nCardReader_EndCharacterEnable=1\r\n");
 }
 
 void tst_RomFile::enableKeysDerived()
@@ -309,8 +322,9 @@ void tst_RomFile::failedLoadChangesNothing()
     const TScreenDataArray screens = state.ScreenData;
     const QString before = Describe(state.KeypadDefinition);
 
-    const TLoadResult r = LoadRomFileData(
-        state, "[ADVANCED_PARAMETERS]\r\nECR_String=123456789\r\n[SCREEN4]\r\nTextLine1=%x%\r\n[KEY1]\r\n[Comment]\r\n");
+    const TLoadResult r =
+        LoadRomFileData(state, "[ADVANCED_PARAMETERS]\r\nECR_String=123456789\r\n[SCREEN4]"
+                               "\r\nTextLine1=%x%\r\n[KEY1]\r\n[Comment]\r\n");
     QCOMPARE(r.Status, TLoadStatus::Failed);
     QCOMPARE(r.Message, QStringLiteral("'ment' is not a valid integer value"));
     QVERIFY(r.Warnings.isEmpty());

@@ -122,20 +122,26 @@ void tst_UserFile::globalValues_data()
 
     QTest::newRow("roll-over 0 forced to 1") << QByteArray("Key_Roll_Over=0") << "KeyRollOver" << 1;
     QTest::newRow("roll-over 7 forced to 2") << QByteArray("Key_Roll_Over=7") << "KeyRollOver" << 2;
-    QTest::newRow("roll-over 257 is its low byte 1") << QByteArray("Key_Roll_Over=257") << "KeyRollOver" << 1;
-    QTest::newRow("roll-over -1 is 255, forced to 2") << QByteArray("Key_Roll_Over=-1") << "KeyRollOver" << 2;
+    QTest::newRow("roll-over 257 is its low byte 1")
+        << QByteArray("Key_Roll_Over=257") << "KeyRollOver" << 1;
+    QTest::newRow("roll-over -1 is 255, forced to 2")
+        << QByteArray("Key_Roll_Over=-1") << "KeyRollOver" << 2;
     QTest::newRow("byte keeps low 8 bits") << QByteArray("Key_Click=300") << "KeyClick" << 44;
     QTest::newRow("-1 is 255") << QByteArray("Command_Prefix=-1") << "CmdPrefix" << 255;
     QTest::newRow("hex value") << QByteArray("LED_Function=$21") << "LEDBehavior" << 0x21;
-    QTest::newRow("not a number gives the read default") << QByteArray("Xon_Character=DC1") << "XonChar" << 17;
-    QTest::newRow("serial clamped to 9999") << QByteArray("CDC_Serial_No=12345") << "CdcSerialNo" << 9999;
+    QTest::newRow("not a number gives the read default")
+        << QByteArray("Xon_Character=DC1") << "XonChar" << 17;
+    QTest::newRow("serial clamped to 9999")
+        << QByteArray("CDC_Serial_No=12345") << "CdcSerialNo" << 9999;
     QTest::newRow("negative serial stays") << QByteArray("CDC_Serial_No=-5") << "CdcSerialNo" << -5;
     QTest::newRow("download delay is a full integer")
         << QByteArray("DOWNLOAD_DELAY=70000") << "DownloadDelay" << 70000;
     QTest::newRow("enable read as Boolean")
         << QByteArray("CardReader_StartCharacterEnable=7") << "CardPrefixEnable" << 1;
-    QTest::newRow("a different key name is not read") << QByteArray("card_reader_tracks=1") << "CardTracks" << 3;
-    QTest::newRow("key names without regard to case") << QByteArray("CARDREADER_TRACKS=1") << "CardTracks" << 1;
+    QTest::newRow("a different key name is not read")
+        << QByteArray("card_reader_tracks=1") << "CardTracks" << 3;
+    QTest::newRow("key names without regard to case")
+        << QByteArray("CARDREADER_TRACKS=1") << "CardTracks" << 1;
 }
 
 void tst_UserFile::globalValues()
@@ -147,10 +153,14 @@ void tst_UserFile::globalValues()
     QCOMPARE(LoadText(state, "[global_parameters]\n" + line + "\n").Status, TLoadStatus::Loaded);
     const TKeypadClass& d = state.KeypadDefinition;
     const QHash<QString, int> values{
-        {"KeyRollOver", d.KeyRollOver()},   {"KeyClick", d.KeyClick()},
-        {"CmdPrefix", d.CmdPrefix()},       {"LEDBehavior", d.LEDBehavior()},
-        {"XonChar", d.XonChar()},           {"CdcSerialNo", d.CdcSerialNo()},
-        {"DownloadDelay", d.DownloadDelay()}, {"CardPrefixEnable", d.CardPrefixEnable()},
+        {"KeyRollOver", d.KeyRollOver()},
+        {"KeyClick", d.KeyClick()},
+        {"CmdPrefix", d.CmdPrefix()},
+        {"LEDBehavior", d.LEDBehavior()},
+        {"XonChar", d.XonChar()},
+        {"CdcSerialNo", d.CdcSerialNo()},
+        {"DownloadDelay", d.DownloadDelay()},
+        {"CardPrefixEnable", d.CardPrefixEnable()},
         {"CardTracks", d.CardTracks()},
     };
     QVERIFY(values.contains(property));
@@ -174,21 +184,23 @@ void tst_UserFile::keySections_data()
     QTest::newRow("sign allowed") << QByteArray("[KEY+4]\nLevel_1_Codes=61\n") << 4 << 0 << 0
                                   << QList<int>{0x61} << "";
     QTest::newRow("KEY25 read into the key before it")
-        << QByteArray("[KEY19]\nKeyType=1\nLevel_1_Codes=6162\n[KEY25]\nKeyType=3\nLevel_1_Codes=7a\n")
+        << QByteArray(
+               "[KEY19]\nKeyType=1\nLevel_1_Codes=6162\n[KEY25]\nKeyType=3\nLevel_1_Codes=7a\n")
         << 19 << 0 << 3 << QList<int>{0x7A, 0x61, 0x62} << "";
     QTest::newRow("negative number keeps the key before it")
         << QByteArray("[KEY2]\nLevel_1_Codes=61\n[KEY-1]\nLevel_1_Codes=62\n") << 2 << 0 << 0
         << QList<int>{0x62, 0x61} << "";
     QTest::newRow("out-of-range section before any key goes to key 0")
         << QByteArray("[KEY20]\nLevel_1_Codes=63\n") << 0 << 0 << 0 << QList<int>{0x63} << "";
-    QTest::newRow("KeyType keeps its low 8 bits") << QByteArray("[KEY1]\nKeyType=258\n") << 1 << 0 << 2
-                                                  << QList<int>{} << "";
+    QTest::newRow("KeyType keeps its low 8 bits")
+        << QByteArray("[KEY1]\nKeyType=258\n") << 1 << 0 << 2 << QList<int>{} << "";
     QTest::newRow("name trimmed, quotes removed")
-        << QByteArray("[KEY0]\nLevel_1_Name=  \" a b \"  \nLevel_1_Codes=\n") << 0 << 0 << 0 << QList<int>{}
-        << " a b ";
+        << QByteArray("[KEY0]\nLevel_1_Name=  \" a b \"  \nLevel_1_Codes=\n") << 0 << 0 << 0
+        << QList<int>{} << " a b ";
     QTest::newRow("names in other cases, ROM sections skipped")
-        << QByteArray("[advanced_parameters]\nx=1\n[Screen3]\n[global_parameters]\nCommand_Prefix=126\n"
-                      "[key5]\nlevel_1_codes=7e0132\n")
+        << QByteArray(
+               "[advanced_parameters]\nx=1\n[Screen3]\n[global_parameters]\nCommand_Prefix=126\n"
+               "[key5]\nlevel_1_codes=7e0132\n")
         << 5 << 0 << 0 << QList<int>{0x1032} << "";
     QTest::newRow("repeated section reads its first copy twice")
         << QByteArray("[KEY1]\nLevel_1_Codes=61\n[KEY1]\nLevel_1_Codes=62\n") << 1 << 0 << 0
@@ -224,14 +236,16 @@ void tst_UserFile::failedLoadChangesNothing_data()
         << "'es' is not a valid integer value";
     QTest::newRow("bare KEY") << QByteArray("[KEY]\n") << "'' is not a valid integer value";
     QTest::newRow("short name") << QByteArray("[AB]\n") << "'' is not a valid integer value";
-    QTest::newRow("blank in number") << QByteArray("[KEY 7]\n") << "' 7' is not a valid integer value";
+    QTest::newRow("blank in number")
+        << QByteArray("[KEY 7]\n") << "' 7' is not a valid integer value";
     QTest::newRow("hex number") << QByteArray("[KEY0x1]\n") << "'0x1' is not a valid integer value";
     QTest::newRow("beyond 32 bits")
         << QByteArray("[KEY99999999999]\n") << "'99999999999' is not a valid integer value";
     QTest::newRow("second global section")
         << QByteArray("[GLOBAL_PARAMETERS]\n[KEY1]\n[global_parameters]\n")
         << "'bal_parameters' is not a valid integer value";
-    QTest::newRow("SCREEN9 is no screen") << QByteArray("[SCREEN9]\n") << "'EEN9' is not a valid integer value";
+    QTest::newRow("SCREEN9 is no screen")
+        << QByteArray("[SCREEN9]\n") << "'EEN9' is not a valid integer value";
 }
 
 void tst_UserFile::failedLoadChangesNothing()
@@ -282,7 +296,8 @@ void tst_UserFile::missingFileIsNoFile()
     TAppState state;
     FillDefinition(state.KeypadDefinition);
     const QString before = Describe(state.KeypadDefinition);
-    QCOMPARE(LoadUserFile(state, fDir.filePath(QStringLiteral("none.ckd"))).Status, TLoadStatus::NoFile);
+    QCOMPARE(LoadUserFile(state, fDir.filePath(QStringLiteral("none.ckd"))).Status,
+             TLoadStatus::NoFile);
     QCOMPARE(LoadUserFile(state, fDir.path()).Status, TLoadStatus::NoFile);
     QCOMPARE(Describe(state.KeypadDefinition), before);
 }
@@ -309,7 +324,7 @@ void tst_UserFile::roundTrip()
 
 void tst_UserFile::levelKeyIndices_data()
 {
-    QTest::addColumn<QList<int>>("types"); // key type per key 0..19
+    QTest::addColumn<QList<int>>("types");    // key type per key 0..19
     QTest::addColumn<QList<int>>("expected"); // toggle1, toggle2, shift1, shift2, alpha
 
     QList<int> none(20, ktNormal);
@@ -342,17 +357,19 @@ void tst_UserFile::levelKeyIndices()
     }
     TLevelKeyIndices indices;
     indices.AlphaKey = 7; // whatever a previous save left
-    QVERIFY(SaveUserFile(state, fDir.filePath(QStringLiteral("levels.ckd")), 20, Version, indices).Ok);
-    QCOMPARE((QList<int>{indices.ToggleKey1, indices.ToggleKey2, indices.ShiftKey1, indices.ShiftKey2,
-                         indices.AlphaKey}),
+    QVERIFY(
+        SaveUserFile(state, fDir.filePath(QStringLiteral("levels.ckd")), 20, Version, indices).Ok);
+    QCOMPARE((QList<int>{indices.ToggleKey1, indices.ToggleKey2, indices.ShiftKey1,
+                         indices.ShiftKey2, indices.AlphaKey}),
              expected);
 }
 
 void tst_UserFile::saveKeepsSelectionAndOtherSections()
 {
     const QString path = fDir.filePath(QStringLiteral("over.rom"));
-    QVERIFY(WriteAll(path, "; kept\r\n[ADVANCED_PARAMETERS]\r\nLcdSize=16\r\n[SCREEN1]\r\nTextLine1=%x%\r\n"
-                           "[KEY0]\r\nExtra=1\r\n"));
+    QVERIFY(WriteAll(
+        path, "; kept\r\n[ADVANCED_PARAMETERS]\r\nLcdSize=16\r\n[SCREEN1]\r\nTextLine1=%x%\r\n"
+              "[KEY0]\r\nExtra=1\r\n"));
     TAppState state;
     FillDefinition(state.KeypadDefinition);
     state.KeypadDefinition.SetKey(9);
@@ -363,8 +380,9 @@ void tst_UserFile::saveKeepsSelectionAndOtherSections()
     QCOMPARE(int(state.KeypadDefinition.Level()), 1);
 
     const QByteArray text = ReadAll(path);
-    QVERIFY(text.startsWith("; kept\r\n[ADVANCED_PARAMETERS]\r\nLcdSize=16\r\n[SCREEN1]\r\nTextLine1=%x%\r\n"
-                            "[KEY0]\r\nExtra=1\r\nKeyType=0\r\n"));
+    QVERIFY(text.startsWith(
+        "; kept\r\n[ADVANCED_PARAMETERS]\r\nLcdSize=16\r\n[SCREEN1]\r\nTextLine1=%x%\r\n"
+        "[KEY0]\r\nExtra=1\r\nKeyType=0\r\n"));
     QVERIFY(text.contains("\r\n[GLOBAL_PARAMETERS]\r\nMODEL_NUMBER=PadwrightRx\r\n"));
     const TIniFile ini = TIniFile::FromBytes(text);
     QCOMPARE(ini.SectionNames().size(), 2 + 1 + 20);
@@ -417,7 +435,8 @@ void tst_UserFile::refusedWriteKeepsOldFile()
     QFile::setPermissions(path, QFileDevice::ReadOwner);
     const bool refused = !QFileInfo(folder).isWritable();
     r = SaveUserFile(state, path, 20, Version, indices);
-    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(folder,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     if (!refused)
         QSKIP("the file system does not refuse writes to this user (running as root)");
     QVERIFY(!r.Ok);
