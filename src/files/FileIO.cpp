@@ -734,10 +734,25 @@ void ParseCodeString(TKeypadClass& definition, const QString& text)
 
     const uint8_t prefix = definition.CmdPrefix();
     int32_t position = 0;
-    // A refused element (full macro) is dropped; reading goes on.
-    auto insert = [&](int32_t value) { definition.InsertByte(position, value); };
+    // InsertByte takes an element while the byte count is below the capacity.
+    // Once it refuses one, it refuses every later one: those are dropped
+    // without asking, so that a long or repeated string costs no more than a
+    // full macro.
+    int32_t count = definition.CodeCount();
+    auto insert = [&](int32_t value) {
+        if (!definition.InsertByte(position, value)) {
+            count = MacroCapacity;
+            return;
+        }
+        if (value & (DelayFlag | BeepFlag))
+            count += 3;
+        else if (value & CommandFlag)
+            count += 2;
+        else
+            count += 1;
+    };
     size_t i = 0;
-    while (i < bytes.size()) {
+    while (i < bytes.size() && count < MacroCapacity) {
         const uint8_t b = bytes[i++];
         if (b != prefix) {
             insert(b);

@@ -50,6 +50,8 @@ private Q_SLOTS:
     void saveKeepsSelectionAndOtherSections();
     void lineBreaksInNames();
     void refusedWriteKeepsOldFile();
+    void hostileFiles_data();
+    void hostileFiles();
 
 private:
     QTemporaryDir fDir;
@@ -441,6 +443,46 @@ void tst_UserFile::refusedWriteKeepsOldFile()
         QSKIP("the file system does not refuse writes to this user (running as root)");
     QVERIFY(!r.Ok);
     QCOMPARE(ReadAll(path), QByteArray("[KEY0]\r\nLevel_1_Codes=61\r\n"));
+}
+
+void tst_UserFile::hostileFiles_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("loads");
+
+    const QByteArray longCodes = "Level_1_Codes=" + QByteArray("400132").repeated(400) + "\n";
+    QByteArray repeated;
+    for (int i = 0; i < 2000; ++i)
+        repeated += "[KEY1]\nKeyType=2\n" + longCodes;
+    QTest::newRow("a key section repeated thousands of times") << repeated << true;
+    QByteArray many;
+    for (int i = 0; i < 3000; ++i)
+        many += "[KEY" + QByteArray::number(i) + "]\n" + longCodes;
+    QTest::newRow("thousands of numbered sections") << many << true;
+    QTest::newRow("huge line") << QByteArray("[KEY0]\nLevel_1_Codes=" + QByteArray(4 << 20, '6'))
+                               << true;
+    QTest::newRow("odd pairs and junk")
+        << QByteArray(
+               "[KEY0]\nLevel_1_Codes=4\nLevel_2_Codes=40 01\n[KEY1]\nLevel_1_Codes=\x80\xff\0\n")
+        << true;
+    QTest::newRow("binary bytes") << QByteArray("\x00\xff[\x81]\r\r\n=\n[KEY\x9d]\n", 15) << false;
+}
+
+void tst_UserFile::hostileFiles()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(bool, loads);
+    TAppState state;
+    const TLoadResult r = LoadText(state, file);
+    QCOMPARE(r.Status, loads ? TLoadStatus::Loaded : TLoadStatus::Failed);
+    TKeypadClass& d = state.KeypadDefinition;
+    for (int key = 0; key < MaxKeys; ++key) {
+        d.SetKey(key);
+        for (int level = 0; level < MaxLevels; ++level) {
+            d.SetLevel(level);
+            QVERIFY(d.CodeCount() <= MacroCapacity + 2);
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_UserFile)
