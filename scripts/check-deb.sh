@@ -108,7 +108,8 @@ printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d" && chmod +x "$root/
 
 in_root() { chroot "$root" /usr/bin/env -i PATH=/usr/local/bin:/usr/bin:/bin:/usr/sbin:/sbin \
   DEBIAN_FRONTEND=noninteractive LANG=C.UTF-8 "$@"; }
-as_user() { chroot --userspec=editor:editor "$root" /usr/bin/env -i HOME=/home/editor USER=editor \
+user=editor
+as_user() { chroot --userspec="$user:$user" "$root" /usr/bin/env -i HOME="/home/$user" USER="$user" \
   PATH=/usr/local/bin:/usr/bin:/bin LANG=C.UTF-8 "$@"; }
 
 # --- Install ------------------------------------------------------------------
@@ -153,7 +154,9 @@ else
   echo "note padwright-cli is not in this package"
 fi
 
+# The user has a Documents folder, as a desktop session's first login makes.
 in_root useradd --create-home --shell /bin/sh editor
+in_root su editor -c 'mkdir /home/editor/Documents'
 
 # The editor "starts" when it is still running after a few seconds.
 stays_up() { # stays_up COMMAND...: runs as the user, true when killed by the timeout
@@ -198,13 +201,21 @@ while [ $i -lt 60 ]; do
   sleep 0.5
   i=$((i + 1))
 done
+echo "no main window appeared; windows on the display:"
+for id in $(xwininfo -root -tree | sed -n 's/^ *\(0x[0-9a-f]*\) .*/\1/p'); do
+  xwininfo -id "$id" | grep -q IsViewable && xwininfo -id "$id" | sed -n 's/^xwininfo: /  /p'
+done
 kill $pid
-echo "no window appeared"
 exit 1
 EOF
 chmod +x "$root/tmp/window.sh"
 window_from_entry() { as_user xvfb-run -a /tmp/window.sh "$entry_command"; }
 check "the desktop entry's command opens the editor's window" window_from_entry
+
+# A user who has never had a desktop session has no Documents folder yet.
+in_root useradd --create-home --shell /bin/sh newcomer
+user=newcomer
+check "the editor's window opens for a user without a Documents folder" window_from_entry
 
 echo
 if [ "$failures" -ne 0 ]; then
