@@ -31,7 +31,8 @@ endif()
 # Each entry is "launcher=program file name".
 set(PADWRIGHT_LAUNCHERS "")
 function(padwright_add_launcher name target)
-  if(NOT TARGET ${target})
+  # Programs installed straight into the binary folder need no launcher.
+  if(NOT TARGET ${target} OR PADWRIGHT_INSTALL_PROGRAMDIR STREQUAL CMAKE_INSTALL_BINDIR)
     return()
   endif()
   set(dir ${CMAKE_BINARY_DIR}/launchers)
