@@ -1,48 +1,44 @@
 #include "app/AppSettings.h"
 
-#include <QSettings>
+#include "files/IniFile.h"
+
+#include <QFileInfo>
 
 namespace {
 
 const QString Section = QStringLiteral("CONFIGURATION");
 
-// Interim access to the initialisation file, replaced by IniFile.
-int readInteger(const QString& path, const QString& section, const QString& key, int fallback)
+TIniFile load(const QString& path)
 {
-    QSettings ini(path, QSettings::IniFormat);
-    bool ok = false;
-    const int value =
-        ini.value(section + QLatin1Char('/') + key).toString().trimmed().toInt(&ok, 0);
-    return ok ? value : fallback;
+    TIniFile ini;
+    ini.Load(path); // a missing file reads as empty: every value its default
+    return ini;
 }
 
-QString readString(const QString& path, const QString& section, const QString& key,
-                   const QString& fallback)
+// Updates one key, keeping the rest of the file; false when the file is
+// there but unreadable, or cannot be written.
+bool writeInteger(const QString& path, const QString& key, int32_t value)
 {
-    QSettings ini(path, QSettings::IniFormat);
-    return ini.value(section + QLatin1Char('/') + key, fallback).toString().trimmed();
-}
-
-bool writeInteger(const QString& path, const QString& section, const QString& key, int value)
-{
-    QSettings ini(path, QSettings::IniFormat);
-    ini.setValue(section + QLatin1Char('/') + key, value);
-    ini.sync();
-    return ini.status() == QSettings::NoError;
+    TIniFile ini;
+    if (!ini.Load(path) && QFileInfo::exists(path))
+        return false;
+    ini.WriteInteger(Section, key, value);
+    return ini.Save(path);
 }
 
 } // namespace
 
 TAppSettingsValues TAppSettings::Read() const
 {
+    const TIniFile ini = load(fPath);
     TAppSettingsValues values;
-    values.KeypadLayout = readInteger(fPath, Section, QStringLiteral("Keypad_Layout"), 2);
+    values.KeypadLayout = ini.ReadInteger(Section, QStringLiteral("Keypad_Layout"), 2);
     if (values.KeypadLayout != 1 && values.KeypadLayout != 2)
         values.KeypadLayout = 2;
-    values.AdvancedEnable = readInteger(fPath, Section, QStringLiteral("Advanced_Enable"), 0) != 0;
+    values.AdvancedEnable = ini.ReadBool(Section, QStringLiteral("Advanced_Enable"), false);
     // The channel is held in one byte: only the low eight bits of the value count.
     values.MidiChannel =
-        static_cast<uint8_t>(readInteger(fPath, Section, QStringLiteral("MIDI_Channel"), 1));
+        static_cast<uint8_t>(ini.ReadInteger(Section, QStringLiteral("MIDI_Channel"), 1));
     if (values.MidiChannel == 0 || values.MidiChannel > 16)
         values.MidiChannel = 1;
     return values;
@@ -50,20 +46,21 @@ TAppSettingsValues TAppSettings::Read() const
 
 bool TAppSettings::WriteKeypadLayout(int layout) const
 {
-    return writeInteger(fPath, Section, QStringLiteral("Keypad_Layout"), layout);
+    return writeInteger(fPath, QStringLiteral("Keypad_Layout"), layout);
 }
 
 bool TAppSettings::WriteMidiChannel(uint8_t channel) const
 {
-    return writeInteger(fPath, Section, QStringLiteral("MIDI_Channel"), channel);
+    return writeInteger(fPath, QStringLiteral("MIDI_Channel"), channel);
 }
 
 TLoaderPortSettings ReadLoaderPortSettings(const QString& path)
 {
     const QString section = QStringLiteral("Com Port Configuration");
+    const TIniFile ini = load(path);
     TLoaderPortSettings port;
-    port.ComPort = readInteger(path, section, QStringLiteral("ComPort"), 0);
-    port.ComType = readString(path, section, QStringLiteral("ComType"), QStringLiteral("?"));
-    port.bOstrellaK = readInteger(path, section, QStringLiteral("bOstrellaK"), 0) != 0;
+    port.ComPort = ini.ReadInteger(section, QStringLiteral("ComPort"), 0);
+    port.ComType = ini.ReadString(section, QStringLiteral("ComType"), QStringLiteral("?"));
+    port.bOstrellaK = ini.ReadBool(section, QStringLiteral("bOstrellaK"), false);
     return port;
 }

@@ -117,11 +117,13 @@ void TestMainShell::startsWithSettings()
     QCOMPARE(w.rbModelR20->isChecked(), layout == 2);
     QCOMPARE(w.KeypadDefinition.Key(), layout == 1 ? 4 : 0);
     QCOMPARE(TAppSettings(f.Folders.SettingsFile()).Read().KeypadLayout, layout);
-    QVERIFY(f.SettingsText().contains(QByteArray("Keypad_Layout=") + QByteArray::number(layout)));
+    QVERIFY(f.SettingsText().toLower().contains(QByteArray("keypad_layout=") +
+                                                QByteArray::number(layout)));
 
     // Closing writes the channel, corrected as well.
     QVERIFY(w.close());
-    QVERIFY(f.SettingsText().contains(QByteArray("MIDI_Channel=") + QByteArray::number(channel)));
+    QVERIFY(f.SettingsText().toLower().contains(QByteArray("midi_channel=") +
+                                                QByteArray::number(channel)));
 }
 
 void TestMainShell::settingsFileKeepsWhatItDoesNotWrite()
@@ -295,7 +297,9 @@ void TestMainShell::commandLineFile()
         TTestFolders::WriteFile(f.Folders.SettingsFile(),
                                 settings("Advanced_Enable=1\r\nKeypad_Layout=2\r\n"));
         const QString path = f.Folders.Documents() + "/pad12.ckd";
-        TTestFolders::WriteFile(path, "[GLOBAL_PARAMETERS]\r\nNumber_Of_Keys=12\r\n");
+        TTestFolders::WriteFile(path, "[GLOBAL_PARAMETERS]\r\nNumber_Of_Keys=12\r\n"
+                                      "[KEY4]\r\nKeyType=2\r\nLevel_1_Codes=6162\r\n"
+                                      "Level_1_Name=ab\r\n[KEY9]\r\nKeyType=1\r\n");
         TfrmMain& w = f.Create({path});
         QVERIFY(w.IsRomEditMode());
         QCOMPARE(w.windowTitle(), " [USER Mode]   PadwrightRx - pad12.ckd");
@@ -305,6 +309,14 @@ void TestMainShell::commandLineFile()
         QCOMPARE(w.KeypadDefinition.Key(), 4);
         QCOMPARE(w.KeypadDefinition.Level(), 0);
         QCOMPARE(w.SaveCKDDialog.FileName, path);
+        // The first key's macro in the grid, the key type icons on the buttons.
+        QCOMPARE(CellText(w, 0), "a");
+        QCOMPARE(CellText(w, 1), "b");
+        QCOMPARE(w.GridPosition(), 2);
+        QCOMPARE(w.EditName->text(), "ab");
+        QVERIFY(!w.SpeedButtons[4]->icon().isNull());
+        QVERIFY(!w.SpeedButtons[9]->icon().isNull());
+        QVERIFY(w.SpeedButtons[5]->icon().isNull());
         QCOMPARE(w.ToolBtnParameters->text(), "Properties");
         QCOMPARE(w.ToolBtnParameters->menu(), w.EditMenu);
         QCOMPARE(TAppSettings(f.Folders.SettingsFile()).Read().KeypadLayout, 1);
@@ -315,7 +327,7 @@ void TestMainShell::commandLineFile()
         const QString path = f.Folders.Documents() + "/bad.ckd";
         TTestFolders::WriteFile(path, "[Notes]\r\nfree text\r\n");
         TfrmMain& w = f.Create({path});
-        QCOMPARE(f.Prompts.TextsOf("error"), QStringList{"'Notes' is not a valid integer value"});
+        QCOMPARE(f.Prompts.TextsOf("error"), QStringList{"'es' is not a valid integer value"});
         QCOMPARE(w.windowTitle(), "PadwrightRx");
     }
 }
