@@ -97,6 +97,9 @@ void TfrmMain::SetKeyLayout()
         pnlKeypad->setGeometry(QRect(QPoint(0, 0), full));
         for (int key = 0; key < MaxKeys; ++key) {
             SpeedButtons[key]->setText(QString());
+            // Without a caption the key type icon sits in the middle.
+            static_cast<QToolButton*>(SpeedButtons[key])
+                ->setToolButtonStyle(Qt::ToolButtonIconOnly);
             SpeedButtons[key]->show();
             place(SpeedButtons[key], key % 4, key / 4);
         }
@@ -114,6 +117,7 @@ void TfrmMain::SetKeyLayout()
             for (int col = 0; col < 3; ++col) {
                 QAbstractButton* button = SpeedButtons[TwelveKeys[row][col].KeyIndex];
                 button->setText(QString::fromLatin1(TwelveKeys[row][col].Caption));
+                static_cast<QToolButton*>(button)->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
                 place(button, col, row);
             }
         }
