@@ -5,6 +5,7 @@
 // bench/startup.sh runs it repeatedly and reports the median.
 
 #include "model/AppState.h"
+#include "ui/AppWindows.h"
 #include "ui/main/Main.h"
 
 #include <QApplication>
@@ -19,8 +20,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("PadwrightRx"));
 
     TAppState state;
-    TfrmMain frmMain(state, {});
-    frmMain.show();
+    TAppWindows windows(state, {});
+    windows.Main().show();
     QTimer::singleShot(0, &app, [&app] {
         const qint64 now = QDateTime::currentMSecsSinceEpoch() * 1000000;
         const qint64 t0 = qEnvironmentVariable("PADWRIGHT_BENCH_T0").toLongLong();

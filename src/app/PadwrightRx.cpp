@@ -1,7 +1,5 @@
 #include "model/AppState.h"
-#include "ui/dialogs/Advanced.h"
-#include "ui/dialogs/Params.h"
-#include "ui/dialogs/ScreenEdit.h"
+#include "ui/AppWindows.h"
 #include "ui/main/Main.h"
 
 #include <QApplication>
@@ -15,15 +13,8 @@ int main(int argc, char* argv[])
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
 
-    // The windows, created once in this order, live until the program ends.
-    TfrmMain frmMain(state, arguments);
-    TfrmParameters frmParameters(state, &frmMain);
-    frmMain.frmParameters = &frmParameters;
-    TfrmAdvanced frmAdvanced(state, &frmMain);
-    frmMain.frmAdvanced = &frmAdvanced;
-    TfrmScreenEdit frmScreenEdit(state, &frmMain);
-    frmMain.frmScreenEdit = &frmScreenEdit;
-
-    frmMain.show();
+    // The windows, created once in their order, live until the program ends.
+    TAppWindows windows(state, arguments);
+    windows.Main().show();
     return app.exec();
 }
