@@ -157,6 +157,8 @@ public:
 
 private:
     TMacroData& selected() { return keys[fKey].Macro[fLevel]; }
+    // Past the end: the end; below 0: 0.
+    void clampPosition(int32_t& position) const;
     void makeRoom(int32_t& position);
 
     std::array<TKeyDataRec, MaxKeys> keys{};
