@@ -69,7 +69,7 @@ struct TAdvancedParams
 
 struct TScreenDataRec
 {
-    QString TextLine1;
+    QString TextLine1; // reset per screen: "This is screen " and its number (DefaultScreenData)
     QString TextLine2 = QStringLiteral("> _____________ ");
     bool bTimeoutEnable = false;
     uint8_t TimeoutAction = 0;
