@@ -1,0 +1,848 @@
+#include "ui/dialogs/Advanced.h"
+
+#include <QApplication>
+#include <QBoxLayout>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QSlider>
+#include <QTabWidget>
+
+#include "model/AppState.h"
+#include "model/Encodings.h"
+#include "ui/dialogs/AdvancedArt.h"
+#include "ui/dialogs/AdvancedParts.h"
+#include "ui/dialogs/LcdLinesPanel.h"
+
+using namespace AdvancedParts;
+
+namespace {
+
+const char* const CleanCaption = "Ostrella Advanced ROM Properties";
+const char* const ChangedCaption = "Ostrella Advanced ROM Properties*";
+
+// LED radios by code: off 0, level 1, host 2, power 3.
+const char* const LedRadioSuffixes[] = {"off", "level", "host", "power"};
+
+} // namespace
+
+TfrmAdvanced::TfrmAdvanced(TAppState& state, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), fState(state)
+{
+    setObjectName(QStringLiteral("frmAdvanced"));
+    setWindowTitle(QString::fromLatin1(CleanCaption));
+    setModal(true);
+
+    pcAdvanced = new QTabWidget(this);
+    pcAdvanced->setObjectName(QStringLiteral("pcAdvanced"));
+    tsMode = BuildModePage();
+    tsKeysLEDs = BuildKeysLedsPage();
+    tsLCD = BuildLcdPage();
+    tsHost = BuildHostPage();
+    tsBeeper = BuildBeeperPage();
+    tsCardType = BuildCardTypePage();
+    tsBarcodeRFID = BuildBarcodePage();
+    tsMagCard = BuildMagCardPage();
+    tsEcrProcess = BuildEcrPage();
+    pcAdvanced->addTab(tsMode, QStringLiteral("Mode"));
+    pcAdvanced->addTab(tsKeysLEDs, QStringLiteral("Keys/LEDs"));
+    pcAdvanced->addTab(tsLCD, QStringLiteral("LCD"));
+    pcAdvanced->addTab(tsHost, QStringLiteral("Host"));
+    pcAdvanced->addTab(tsBeeper, QStringLiteral("Beeper"));
+    pcAdvanced->addTab(tsCardType, QStringLiteral("Card Type"));
+    pcAdvanced->addTab(tsBarcodeRFID, Encodings::CardPageTitle(Encodings::CardTypeBarcode));
+    pcAdvanced->addTab(tsMagCard, QStringLiteral("Mag Card"));
+    pcAdvanced->addTab(tsEcrProcess, QStringLiteral("ECR Process"));
+    pcAdvanced->setTabVisible(pcAdvanced->indexOf(tsBarcodeRFID), false);
+    pcAdvanced->setTabVisible(pcAdvanced->indexOf(tsMagCard), false);
+
+    auto* lblUserNote = MakeLabel(
+        this, QStringLiteral("lblUserNote"),
+        QStringLiteral("* Indicates a value that the user can modify in USER Properties panel. "));
+    btnApply = new QPushButton(QStringLiteral("&Apply"), this);
+    btnApply->setObjectName(QStringLiteral("btnApply"));
+    btnOK = new QPushButton(QStringLiteral("&OK"), this);
+    btnOK->setObjectName(QStringLiteral("btnOK"));
+    btnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    btnCancel->setObjectName(QStringLiteral("btnCancel"));
+    // Enter in a box must not close the dialog.
+    for (QPushButton* button : {btnApply, btnOK, btnCancel}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+    btnApply->setEnabled(false);
+    btnOK->setEnabled(false);
+    connect(btnApply, &QPushButton::clicked, this, &TfrmAdvanced::btnApplyClick);
+    connect(btnOK, &QPushButton::clicked, this, &TfrmAdvanced::btnOKClick);
+    connect(btnCancel, &QPushButton::clicked, this, &TfrmAdvanced::btnCancelClick);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(lblUserNote);
+    buttons->addStretch(1);
+    buttons->addWidget(btnApply);
+    buttons->addWidget(btnOK);
+    buttons->addWidget(btnCancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(pcAdvanced);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+TAdvancedParams& TfrmAdvanced::Working()
+{
+    return fState.WorkingAdvancedParams;
+}
+
+void TfrmAdvanced::setHostTypeInfoWindow(QWidget* window)
+{
+    fHostTypeInfo = window;
+}
+
+void TfrmAdvanced::SetEnabled(std::initializer_list<QWidget*> widgets, bool enabled)
+{
+    for (QWidget* widget : widgets)
+        widget->setEnabled(enabled);
+}
+
+// ------------------------------------------------------------ show, load
+
+void TfrmAdvanced::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous()) {
+        if (QScreen* screen = this->screen()) {
+            QRect frame = frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            move(frame.topLeft());
+        }
+        FormShow();
+    }
+    QDialog::showEvent(event);
+}
+
+void TfrmAdvanced::FormShow()
+{
+    bInAdvancedShowForm = true;
+    LoadModePage();
+    LoadKeysLedsPage();
+    LoadLcdPage();
+    LoadHostPage();
+    LoadBeeperPage();
+    LoadCardPages();
+    ApplyModeRules();
+    ApplyLcdLine2Rule();
+    ApplyCardRules();
+    bInAdvancedShowForm = false;
+    btnApply->setEnabled(false);
+    btnOK->setEnabled(false);
+}
+
+void TfrmAdvanced::Edit(const std::function<void(TAdvancedParams&)>& store, bool reload)
+{
+    if (bInAdvancedShowForm)
+        return;
+    store(Working());
+    if (reload)
+        FormShow();
+    MarkAdvancedChanged();
+}
+
+void TfrmAdvanced::MarkAdvancedChanged()
+{
+    bChangesMade = true;
+    setWindowTitle(QString::fromLatin1(ChangedCaption));
+    btnApply->setEnabled(true);
+    btnOK->setEnabled(true);
+}
+
+// ------------------------------------------------------------ Apply, OK, Cancel
+
+void TfrmAdvanced::btnApplyClick()
+{
+    fState.CommitAdvancedParams();
+    setWindowTitle(QString::fromLatin1(CleanCaption));
+    bChangesMade = false;
+    Q_EMIT changesApplied();
+    btnApply->setEnabled(false);
+}
+
+void TfrmAdvanced::btnOKClick()
+{
+    CloseHostTypeInfo();
+    btnApplyClick();
+    done(QDialog::Accepted);
+}
+
+void TfrmAdvanced::btnCancelClick()
+{
+    CloseHostTypeInfo();
+    setWindowTitle(QString::fromLatin1(CleanCaption));
+    bChangesMade = false;
+    fState.RevertAdvancedParams();
+    done(QDialog::Rejected);
+}
+
+void TfrmAdvanced::reject()
+{
+    btnCancelClick();
+}
+
+void TfrmAdvanced::DisableApplyAndOK()
+{
+    btnApply->setEnabled(false);
+    btnOK->setEnabled(false);
+}
+
+void TfrmAdvanced::CloseHostTypeInfo()
+{
+    if (fHostTypeInfo && fHostTypeInfo->isVisible())
+        fHostTypeInfo->close();
+}
+
+// ------------------------------------------------------------ page "Mode"
+
+QWidget* TfrmAdvanced::BuildModePage()
+{
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("tsMode"));
+    auto* group =
+        MakeGroup(page, QStringLiteral("gboxOperatingMode"), QStringLiteral(" Operating Mode "));
+
+    rbTrueTerminalMode = MakeRadio(group, QStringLiteral("rbTrueTerminalMode"),
+                                   QString::fromUtf8(Encodings::TrueTerminalModeCaption));
+    cboxEcho =
+        MakeCheck(group, QStringLiteral("cboxEcho"), QString::fromUtf8(Encodings::HostEchoCaption));
+    rbLineEditMode = MakeRadio(group, QStringLiteral("rbLineEditMode"),
+                               QString::fromUtf8(Encodings::LineEditModeCaption));
+    cboxMaskUserInput = MakeCheck(group, QStringLiteral("cboxMaskUserInput"),
+                                  QString::fromUtf8(Encodings::MaskInputCaption));
+    lblMaskChar =
+        MakeLabel(group, QStringLiteral("lblMaskChar"), QStringLiteral("Mask character:"));
+    edMaskChar = new QLineEdit(group);
+    edMaskChar->setObjectName(QStringLiteral("edMaskChar"));
+    edMaskChar->setMaxLength(1);
+    edMaskChar->setFixedWidth(edMaskChar->fontMetrics().horizontalAdvance(QLatin1Char('W')) * 3);
+    edMaskChar->setAlignment(Qt::AlignCenter);
+    lblMaskChar->setBuddy(edMaskChar);
+    rbScreenMode = MakeRadio(group, QStringLiteral("rbScreenMode"),
+                             QString::fromUtf8(Encodings::AutomatedScreenModeCaption));
+    lblStartScreen =
+        MakeLabel(group, QStringLiteral("lblStartScreen"), QStringLiteral("Starting Screen: "));
+    cboxStartScreen =
+        MakeList(group, QStringLiteral("cboxStartScreen"), Encodings::StartScreenCaptions());
+    MakeRadioSet(this, {{rbTrueTerminalMode, 0}, {rbLineEditMode, 1}, {rbScreenMode, 2}});
+
+    // The line-edit framing characters.
+    struct TFraming
+    {
+        TLooseSpinBox** Box;
+        const char* Name;
+        const char* Label;
+        const char* Hint;
+    };
+    const TFraming framing[] = {
+        {&spinCalcPrefix, "CalcPrefix", "Keypad Prefix character: ", "0 disables prefix"},
+        {&spinCalcStart, "CalcStart", "Keypad Start character: ", "0 disables prefix"},
+        {&spinCalcTail, "CalcTail", "Keypad Tail character*:", "0 disables tail"},
+        {&spinCalcSuffix, "CalcSuffix", "Keypad Suffix character: ", "0 disables suffix"},
+    };
+    auto* framingGrid = new QGridLayout;
+    framingGrid->setColumnStretch(3, 1);
+    int row = 0;
+    for (const TFraming& f : framing) {
+        const QString name = QString::fromLatin1(f.Name);
+        auto* label = MakeLabel(group, QStringLiteral("lbl") + name, QString::fromLatin1(f.Label));
+        *f.Box = MakeSpin(group, QStringLiteral("spin") + name, Encodings::CharCodeRange,
+                          QString::fromLatin1(f.Hint));
+        label->setBuddy(*f.Box);
+        auto* decimal =
+            MakeDecimal(group, QStringLiteral("lbl") + name + QStringLiteral("Decimal"));
+        framingGrid->addWidget(label, row, 0);
+        framingGrid->addWidget(*f.Box, row, 1);
+        framingGrid->addWidget(decimal, row, 2);
+        fCalcFramingWidgets << label << decimal;
+        ++row;
+    }
+    auto* lblCalcNote = MakeLabel(group, QStringLiteral("lblCalcNote"),
+                                  QString::fromUtf8(Encodings::DisableCharNote));
+    auto* lblCalcDataFormat = MakeLabel(group, QStringLiteral("lblCalcDataFormat"),
+                                        QString::fromUtf8(Encodings::KeypadDataFormat));
+    fCalcFramingWidgets << lblCalcNote << lblCalcDataFormat;
+    framingGrid->addWidget(lblCalcNote, row++, 0, 1, 4);
+    framingGrid->addWidget(lblCalcDataFormat, row++, 0, 1, 4);
+
+    const int indent = 24;
+    auto* grid = new QGridLayout(group);
+    grid->setColumnMinimumWidth(0, indent);
+    grid->setColumnStretch(4, 1);
+    grid->setVerticalSpacing(6);
+    grid->addWidget(rbTrueTerminalMode, 0, 0, 1, 5);
+    grid->addWidget(cboxEcho, 1, 1, 1, 4);
+    grid->addWidget(rbLineEditMode, 2, 0, 1, 5);
+    grid->addWidget(cboxMaskUserInput, 3, 1, 1, 4);
+    grid->addWidget(rbScreenMode, 4, 0, 1, 5);
+    grid->addWidget(lblStartScreen, 5, 1);
+    grid->addWidget(cboxStartScreen, 5, 2);
+    grid->addWidget(lblMaskChar, 6, 1);
+    grid->addWidget(edMaskChar, 6, 2, Qt::AlignLeft);
+    grid->setRowMinimumHeight(7, 10);
+    grid->addLayout(framingGrid, 8, 1, 1, 4);
+
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(group);
+    layout->addStretch(1);
+
+    connect(rbTrueTerminalMode, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            rbTrueTerminalModeClick();
+    });
+    connect(rbLineEditMode, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            rbTrueTerminalModeClick();
+    });
+    connect(rbScreenMode, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            rbScreenModeClick();
+    });
+    connect(cboxEcho, &QCheckBox::toggled, this,
+            [this](bool on) { Edit([on](TAdvancedParams& p) { p.bHostEcho = on; }); });
+    connect(cboxMaskUserInput, &QCheckBox::toggled, this, [this](bool on) {
+        Edit(
+            [on](TAdvancedParams& p) {
+                p.OpMode = Encodings::WithBits(p.OpMode, Encodings::OpModeMaskInputBit, on);
+            },
+            true);
+    });
+    connect(edMaskChar, &QLineEdit::textChanged, this, [this](const QString& text) {
+        // An emptied box has no character to store: MaskChar stays as it was.
+        Edit([text](TAdvancedParams& p) {
+            if (!text.isEmpty())
+                p.MaskChar = text.at(0);
+        });
+    });
+    connect(cboxStartScreen, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            [this](int index) {
+                Edit([index](TAdvancedParams& p) {
+                    if (index >= 0)
+                        p.StartScreen = uint8_t(index);
+                });
+            });
+    connect(spinCalcPrefix, qOverload<int>(&QSpinBox::valueChanged), this,
+            [this](int v) { Edit([v](TAdvancedParams& p) { p.CalcPrefix = uint8_t(v); }); });
+    connect(spinCalcStart, qOverload<int>(&QSpinBox::valueChanged), this,
+            [this](int v) { Edit([v](TAdvancedParams& p) { p.CalcStart = uint8_t(v); }); });
+    connect(spinCalcTail, qOverload<int>(&QSpinBox::valueChanged), this,
+            [this](int v) { Edit([v](TAdvancedParams& p) { p.TailChar = uint8_t(v); }); });
+    connect(spinCalcSuffix, qOverload<int>(&QSpinBox::valueChanged), this,
+            [this](int v) { Edit([v](TAdvancedParams& p) { p.CalcSuffix = uint8_t(v); }); });
+    return page;
+}
+
+void TfrmAdvanced::rbTrueTerminalModeClick()
+{
+    const bool lineEdit = rbLineEditMode->isChecked();
+    Edit(
+        [lineEdit](TAdvancedParams& p) {
+            Encodings::SelectOperatingMode(p, lineEdit ? Encodings::TOperatingMode::LineEdit
+                                                       : Encodings::TOperatingMode::TrueTerminal);
+        },
+        true);
+}
+
+void TfrmAdvanced::rbScreenModeClick()
+{
+    Edit([](TAdvancedParams& p) { p.ScreenEnable = true; }, true);
+}
+
+void TfrmAdvanced::LoadModePage()
+{
+    const TAdvancedParams& p = Working();
+    if (p.ScreenEnable) {
+        // The mask box keeps its check state in screen mode.
+        rbScreenMode->setChecked(true);
+    } else {
+        (p.OpMode & Encodings::OpModeLineEditBit ? rbLineEditMode : rbTrueTerminalMode)
+            ->setChecked(true);
+        cboxMaskUserInput->setChecked(p.OpMode & Encodings::OpModeMaskInputBit);
+    }
+    cboxEcho->setChecked(p.bHostEcho);
+    edMaskChar->setText(p.MaskChar.isNull() ? QString() : QString(p.MaskChar));
+    SelectEntry(cboxStartScreen, p.StartScreen);
+    spinCalcPrefix->setValue(p.CalcPrefix);
+    spinCalcStart->setValue(p.CalcStart);
+    spinCalcTail->setValue(p.TailChar);
+    spinCalcSuffix->setValue(p.CalcSuffix);
+}
+
+void TfrmAdvanced::ApplyModeRules()
+{
+    const bool screen = rbScreenMode->isChecked();
+    const bool lineEdit = rbLineEditMode->isChecked();
+    const bool terminal = rbTrueTerminalMode->isChecked();
+
+    cboxEcho->setEnabled(terminal);
+    SetEnabled({lblStartScreen, cboxStartScreen}, screen);
+    cboxMaskUserInput->setEnabled(lineEdit);
+    SetEnabled({lblMaskChar, edMaskChar}, screen || lineEdit);
+    SetEnabled({spinCalcPrefix, spinCalcStart, spinCalcTail, spinCalcSuffix}, screen || lineEdit);
+    for (QWidget* widget : fCalcFramingWidgets)
+        widget->setEnabled(screen || lineEdit);
+
+    gboxGreenLED->setVisible(!screen);
+    gboxRedLED->setVisible(!screen);
+
+    SetEnabled({cbEnableScroll, cbEnableWrap}, terminal);
+    cbLcdXlate->setEnabled(lineEdit);
+}
+
+// ------------------------------------------------------------ page "Keys/LEDs"
+
+QWidget* TfrmAdvanced::BuildLedGroup(bool green)
+{
+    const Encodings::TLed led = green ? Encodings::TLed::Green : Encodings::TLed::Red;
+    auto* group = green ? MakeGroup(nullptr, QStringLiteral("gboxGreenLED"),
+                                    QStringLiteral(" Green LED Control * "))
+                        : MakeGroup(nullptr, QStringLiteral("gboxRedLED"),
+                                    QStringLiteral(" Red LED Control * "));
+    auto* picture = new TAdvancedArt(
+        green ? TAdvancedArt::TKind::GreenLed : TAdvancedArt::TKind::RedLed, group);
+    picture->setObjectName(green ? QStringLiteral("imgGreenLED") : QStringLiteral("imgRedLED"));
+
+    auto* set = new QButtonGroup(this);
+    auto* radios = new QVBoxLayout;
+    const QStringList captions = Encodings::AdvancedLedCaptions(led, false);
+    for (int code = 0; code < Encodings::LedCodeCount; ++code) {
+        const QString name = QStringLiteral("rbLED%1%2")
+                                 .arg(green ? 1 : 2)
+                                 .arg(QString::fromLatin1(LedRadioSuffixes[code]));
+        auto* radio = MakeRadio(group, name, captions.value(code));
+        set->addButton(radio, code);
+        radios->addWidget(radio);
+    }
+    (green ? fGreenLedGroup : fRedLedGroup) = set;
+    connect(set, &QButtonGroup::idToggled, this, [this](int, bool on) {
+        if (on)
+            rbAnyLEDClick();
+    });
+
+    auto* layout = new QHBoxLayout(group);
+    layout->addWidget(picture, 0, Qt::AlignTop);
+    layout->addSpacing(6);
+    layout->addLayout(radios, 1);
+    return group;
+}
+
+QWidget* TfrmAdvanced::BuildKeysLedsPage()
+{
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("tsKeysLEDs"));
+
+    auto* gboxPacing =
+        MakeGroup(page, QStringLiteral("gboxCharPacing"), QStringLiteral(" Character Pacing * "));
+    auto* lblCharPacing = MakeLabel(gboxPacing, QStringLiteral("lblCharPacing"),
+                                    QStringLiteral("Inter-character delay:"));
+    spinCharPacing =
+        MakeSpin(gboxPacing, QStringLiteral("spinCharPacing"), Encodings::CharacterPacingRange,
+                 QStringLiteral("Pacing is the time between bytes during macro playback."));
+    lblCharPacing->setBuddy(spinCharPacing);
+    auto* lblCharPacingUnit = MakeLabel(gboxPacing, QStringLiteral("lblCharPacingUnit"),
+                                        QStringLiteral("(pacing in ms)"));
+    auto* pacing = new QHBoxLayout(gboxPacing);
+    pacing->addWidget(lblCharPacing);
+    pacing->addWidget(spinCharPacing);
+    pacing->addWidget(lblCharPacingUnit);
+    pacing->addStretch(1);
+
+    // Shown for reference only: the delay is set where downloads are made.
+    auto* gboxDownload =
+        MakeGroup(page, QStringLiteral("gboxDownloadDelay"), QStringLiteral(" Download Delay * "));
+    auto* lblDownloadDelay =
+        MakeLabel(gboxDownload, QStringLiteral("lblDownloadDelay"), QStringLiteral("Delay (ms):"));
+    spinDownloadDelay =
+        MakeSpin(gboxDownload, QStringLiteral("spinDownloadDelay"), Encodings::DownloadDelayRange,
+                 QStringLiteral("Slows download on fast PC's."));
+    auto* download = new QHBoxLayout(gboxDownload);
+    download->addWidget(lblDownloadDelay);
+    download->addWidget(spinDownloadDelay);
+    download->addStretch(1);
+    SetEnabled({gboxDownload, lblDownloadDelay, spinDownloadDelay}, false);
+
+    auto* gboxRollover =
+        MakeGroup(page, QStringLiteral("gboxRollover"), QStringLiteral(" Rollover * "));
+    rbKeyRollover1 = MakeRadio(gboxRollover, QStringLiteral("rbKeyRollover1"), QStringLiteral("1"));
+    rbKeyRollover2 = MakeRadio(gboxRollover, QStringLiteral("rbKeyRollover2"), QStringLiteral("2"));
+    auto* lblRolloverNote = MakeNote(
+        gboxRollover, QStringLiteral("lblRolloverNote"),
+        {QStringLiteral("How many keys can be pressed"), QStringLiteral("down simultaneously?")});
+    MakeRadioSet(this, {{rbKeyRollover1, 1}, {rbKeyRollover2, 2}});
+    auto* rollover = new QHBoxLayout(gboxRollover);
+    rollover->addWidget(rbKeyRollover1);
+    rollover->addWidget(rbKeyRollover2);
+    rollover->addSpacing(16);
+    rollover->addWidget(lblRolloverNote);
+    rollover->addStretch(1);
+
+    gboxGreenLED = static_cast<QGroupBox*>(BuildLedGroup(true));
+    gboxRedLED = static_cast<QGroupBox*>(BuildLedGroup(false));
+    gboxGreenLED->setParent(page);
+    gboxRedLED->setParent(page);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(gboxPacing);
+    left->addWidget(gboxDownload);
+    left->addWidget(gboxRollover);
+    left->addStretch(1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(gboxGreenLED);
+    right->addWidget(gboxRedLED);
+    right->addStretch(1);
+    auto* layout = new QHBoxLayout(page);
+    layout->addLayout(left, 1);
+    layout->addLayout(right, 1);
+
+    connect(spinCharPacing, qOverload<int>(&QSpinBox::valueChanged), this,
+            [this](int v) { Edit([v](TAdvancedParams& p) { p.CharacterPacing = uint8_t(v); }); });
+    connect(spinDownloadDelay, qOverload<int>(&QSpinBox::valueChanged), this,
+            [this](int v) { Edit([v](TAdvancedParams& p) { p.DownloadDelay = v; }); });
+    connect(rbKeyRollover1, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            Edit([](TAdvancedParams& p) { p.KeyRollOver = 1; });
+    });
+    connect(rbKeyRollover2, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            Edit([](TAdvancedParams& p) { p.KeyRollOver = 2; });
+    });
+    return page;
+}
+
+void TfrmAdvanced::rbAnyLEDClick()
+{
+    const int green = fGreenLedGroup->checkedId();
+    const int red = fRedLedGroup->checkedId();
+    Edit([green, red](TAdvancedParams& p) {
+        p.LEDBehavior = Encodings::MakeLedBehavior(green < 0 ? 0 : green, red < 0 ? 0 : red);
+    });
+}
+
+void TfrmAdvanced::LoadKeysLedsPage()
+{
+    const TAdvancedParams& p = Working();
+    (Encodings::RollOverIndex(p.KeyRollOver) == 0 ? rbKeyRollover1 : rbKeyRollover2)
+        ->setChecked(true);
+    spinCharPacing->setValue(p.CharacterPacing);
+    spinDownloadDelay->setValue(p.DownloadDelay);
+    CheckRadio(fGreenLedGroup, Encodings::GreenLedCode(p.LEDBehavior));
+    CheckRadio(fRedLedGroup, Encodings::RedLedCode(p.LEDBehavior));
+    SetLedCaptions();
+}
+
+void TfrmAdvanced::SetLedCaptions()
+{
+    const bool hid = Encodings::IsHidHost(Working().HostType);
+    const QStringList green = Encodings::AdvancedLedCaptions(Encodings::TLed::Green, hid);
+    const QStringList red = Encodings::AdvancedLedCaptions(Encodings::TLed::Red, hid);
+    for (int code = 0; code < Encodings::LedCodeCount; ++code) {
+        fGreenLedGroup->button(code)->setText(green.value(code));
+        fRedLedGroup->button(code)->setText(red.value(code));
+    }
+}
+
+// ------------------------------------------------------------ page "LCD"
+
+QWidget* TfrmAdvanced::BuildLcdPage()
+{
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("tsLCD"));
+
+    auto* gboxSize = MakeGroup(page, QStringLiteral("gboxLcdSize"), QStringLiteral(" Size "));
+    rbLcdIs1x16 = MakeRadio(gboxSize, QStringLiteral("rbLcdIs1x16"),
+                            QString::fromUtf8(Encodings::LcdOneLineCaption));
+    rbLcdIs2x16 = MakeRadio(gboxSize, QStringLiteral("rbLcdIs2x16"),
+                            QString::fromUtf8(Encodings::LcdTwoLinesCaption));
+    MakeRadioSet(this, {{rbLcdIs1x16, Encodings::LcdSizeOneLine},
+                        {rbLcdIs2x16, Encodings::LcdSizeTwoLines}});
+    auto* size = new QVBoxLayout(gboxSize);
+    size->addWidget(rbLcdIs1x16);
+    size->addWidget(rbLcdIs2x16);
+
+    auto* gboxSignOn =
+        MakeGroup(page, QStringLiteral("gboxSignOn"), QStringLiteral(" Sign-On Message "));
+    auto* lcd =
+        new TLcdLinesPanel(QStringLiteral("edLcdLine1"), QStringLiteral("edLcdLine2"), gboxSignOn);
+    lcd->setObjectName(QStringLiteral("imgSignOnLcd"));
+    edLcdLine1 = lcd->Line1();
+    edLcdLine2 = lcd->Line2();
+    auto* lblLcdNote = MakeNote(
+        gboxSignOn, QStringLiteral("lblLcdNote"),
+        {QStringLiteral("Select a portion of the"), QStringLiteral("LCD text to change it.")});
+    auto* lblSignOnHold = MakeLabel(gboxSignOn, QStringLiteral("lblTSignOnHold"),
+                                    QStringLiteral("Sign-on message display time:"));
+    spinTSignOnHold =
+        MakeSpin(gboxSignOn, QStringLiteral("spinTSignOnHold"), Encodings::MessageHoldRange);
+    lblSignOnHold->setBuddy(spinTSignOnHold);
+    auto* lblSignOnHoldUnit =
+        MakeLabel(gboxSignOn, QStringLiteral("lblTSignOnHoldUnit"), QStringLiteral(" ms "));
+    auto* signOn = new QGridLayout(gboxSignOn);
+    signOn->addWidget(lcd, 0, 0, 1, 3);
+    signOn->addWidget(lblLcdNote, 0, 3, Qt::AlignVCenter);
+    signOn->addWidget(lblSignOnHold, 1, 0);
+    signOn->addWidget(spinTSignOnHold, 1, 1);
+    signOn->addWidget(lblSignOnHoldUnit, 1, 2);
+    signOn->setColumnStretch(4, 1);
+
+    auto* gboxCursor =
+        MakeGroup(page, QStringLiteral("gboxCursorStyle"), QStringLiteral(" Cursor Style "));
+    cbLcdCursorUnderline = MakeCheck(gboxCursor, QStringLiteral("cbLcdCursorUnderline"),
+                                     QString::fromUtf8(Encodings::CursorUnderlineCaption));
+    cbLcdCursorBlock = MakeCheck(gboxCursor, QStringLiteral("cbLcdCursorBlock"),
+                                 QString::fromUtf8(Encodings::CursorBlockCaption));
+    QFont glyphFont = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    glyphFont.setBold(true);
+    auto* lblUnderlineGlyph =
+        MakeLabel(gboxCursor, QStringLiteral("lblCursorUnderlineGlyph"), QStringLiteral("_"));
+    auto* lblBlockGlyph =
+        MakeLabel(gboxCursor, QStringLiteral("lblCursorBlockGlyph"), QStringLiteral("\u2588"));
+    lblUnderlineGlyph->setFont(glyphFont);
+    lblBlockGlyph->setFont(glyphFont);
+    auto* cursor = new QGridLayout(gboxCursor);
+    cursor->addWidget(cbLcdCursorUnderline, 0, 0);
+    cursor->addWidget(lblUnderlineGlyph, 0, 1);
+    cursor->addWidget(cbLcdCursorBlock, 1, 0);
+    cursor->addWidget(lblBlockGlyph, 1, 1);
+    cursor->setColumnStretch(2, 1);
+
+    auto* gboxScroll =
+        MakeGroup(page, QStringLiteral("gboxScrollWrap"), QStringLiteral(" Scroll / Wrap "));
+    cbEnableScroll = MakeCheck(gboxScroll, QStringLiteral("cbEnableScroll"),
+                               QString::fromUtf8(Encodings::ScrollCaption));
+    cbEnableWrap = MakeCheck(gboxScroll, QStringLiteral("cbEnableWrap"),
+                             QString::fromUtf8(Encodings::WrapCaption));
+    auto* scroll = new QVBoxLayout(gboxScroll);
+    scroll->addWidget(cbEnableScroll);
+    scroll->addWidget(cbEnableWrap);
+
+    auto* gboxXlate =
+        MakeGroup(page, QStringLiteral("gboxLcdXlate"), QStringLiteral(" LCD Char Translation "));
+    cbLcdXlate = MakeCheck(gboxXlate, QStringLiteral("cbLcdXlate"),
+                           QString::fromUtf8(Encodings::LcdXlateCaption));
+    auto* lblXlateNote = MakeNote(
+        gboxXlate, QStringLiteral("lblLcdXlateNote"),
+        {QStringLiteral("When the Ostrella is in Line Edit mode, characters displayed on the LCD "),
+         QStringLiteral(
+             "may differ from the ones buffered and transmitted. The first macro char is "),
+         QStringLiteral(
+             "transmitted and the second one (normally ignored if this box is not selected) "),
+         QStringLiteral("is shown on the LCD.")});
+    auto* xlate = new QVBoxLayout(gboxXlate);
+    xlate->addWidget(cbLcdXlate);
+    xlate->addWidget(lblXlateNote);
+
+    auto* gboxBrightness =
+        MakeGroup(page, QStringLiteral("gboxBrightness"), QStringLiteral(" Backlight Brightness "));
+    auto* lblOff = MakeLabel(gboxBrightness, QStringLiteral("lblBrightnessOff"),
+                             QString::fromUtf8(Encodings::LcdBrightnessMinCaption));
+    auto* lblMax = MakeLabel(gboxBrightness, QStringLiteral("lblBrightnessMax"),
+                             QString::fromUtf8(Encodings::LcdBrightnessMaxCaption));
+    tbarLcdBrightness = new QSlider(Qt::Horizontal, gboxBrightness);
+    tbarLcdBrightness->setObjectName(QStringLiteral("tbarLcdBrightness"));
+    tbarLcdBrightness->setRange(Encodings::LcdBrightnessRange.Min,
+                                Encodings::LcdBrightnessRange.Max);
+    tbarLcdBrightness->setPageStep(1);
+    tbarLcdBrightness->setTickPosition(QSlider::TicksBelow);
+    tbarLcdBrightness->setTickInterval(1);
+    tbarLcdBrightness->setToolTip(QStringLiteral("LCD Backlight Brightness. Requires v6+"));
+    auto* brightness = new QHBoxLayout(gboxBrightness);
+    brightness->addWidget(lblOff);
+    brightness->addWidget(tbarLcdBrightness, 1);
+    brightness->addWidget(lblMax);
+
+    auto* layout = new QGridLayout(page);
+    layout->addWidget(gboxSize, 0, 0);
+    layout->addWidget(gboxCursor, 0, 1);
+    layout->addWidget(gboxSignOn, 1, 0, 2, 1);
+    layout->addWidget(gboxScroll, 1, 1);
+    layout->addWidget(gboxBrightness, 2, 1);
+    layout->addWidget(gboxXlate, 3, 0, 1, 2);
+    layout->setRowStretch(4, 1);
+
+    connect(rbLcdIs1x16, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            rbLcdSizeClick(true);
+    });
+    connect(rbLcdIs2x16, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            rbLcdSizeClick(false);
+    });
+    connect(edLcdLine1, &QLineEdit::textChanged, this,
+            [this](const QString& t) { Edit([t](TAdvancedParams& p) { p.SignOnMsgLine1 = t; }); });
+    connect(edLcdLine2, &QLineEdit::textChanged, this,
+            [this](const QString& t) { Edit([t](TAdvancedParams& p) { p.SignOnMsgLine2 = t; }); });
+    connect(spinTSignOnHold, qOverload<int>(&QSpinBox::valueChanged), this,
+            [this](int v) { Edit([v](TAdvancedParams& p) { p.TSignOnHold = v; }); });
+    connect(cbLcdCursorUnderline, &QCheckBox::toggled, this, [this](bool on) {
+        Edit([on](TAdvancedParams& p) {
+            p.CursorStyle = Encodings::WithBits(p.CursorStyle, Encodings::CursorUnderlineBit, on);
+        });
+    });
+    connect(cbLcdCursorBlock, &QCheckBox::toggled, this, [this](bool on) {
+        Edit([on](TAdvancedParams& p) {
+            p.CursorStyle = Encodings::WithBits(p.CursorStyle, Encodings::CursorBlockBit, on);
+        });
+    });
+    connect(cbEnableScroll, &QCheckBox::toggled, this, [this](bool on) {
+        Edit([on](TAdvancedParams& p) {
+            p.ScrollWrap = Encodings::WithBits(p.ScrollWrap, Encodings::ScrollBit, on);
+        });
+    });
+    connect(cbEnableWrap, &QCheckBox::toggled, this, [this](bool on) {
+        Edit([on](TAdvancedParams& p) {
+            p.ScrollWrap = Encodings::WithBits(p.ScrollWrap, Encodings::WrapBit, on);
+        });
+    });
+    connect(cbLcdXlate, &QCheckBox::toggled, this, [this](bool on) {
+        Edit([on](TAdvancedParams& p) { p.LcdXlate = Encodings::LcdXlateValue(on); });
+    });
+    connect(tbarLcdBrightness, &QSlider::valueChanged, this,
+            &TfrmAdvanced::tbarLcdBrightnessChange);
+    return page;
+}
+
+void TfrmAdvanced::rbLcdSizeClick(bool oneLine)
+{
+    Edit(
+        [oneLine](TAdvancedParams& p) {
+            p.LcdSize = oneLine ? Encodings::LcdSizeOneLine : Encodings::LcdSizeTwoLines;
+        },
+        true);
+}
+
+void TfrmAdvanced::tbarLcdBrightnessChange(int position)
+{
+    if (bInAdvancedShowForm)
+        return;
+    Working().LcdBrightness = uint8_t(position);
+    tbarLcdBrightness->setToolTip(QString::number(position));
+    MarkAdvancedChanged();
+}
+
+void TfrmAdvanced::LoadLcdPage()
+{
+    const TAdvancedParams& p = Working();
+    (Encodings::IsOneLineLcd(p.LcdSize) ? rbLcdIs1x16 : rbLcdIs2x16)->setChecked(true);
+    edLcdLine1->setText(p.SignOnMsgLine1);
+    edLcdLine2->setText(p.SignOnMsgLine2);
+    spinTSignOnHold->setValue(p.TSignOnHold);
+    cbLcdCursorUnderline->setChecked(p.CursorStyle & Encodings::CursorUnderlineBit);
+    cbLcdCursorBlock->setChecked(p.CursorStyle & Encodings::CursorBlockBit);
+    cbEnableScroll->setChecked(p.ScrollWrap & Encodings::ScrollBit);
+    cbEnableWrap->setChecked(p.ScrollWrap & Encodings::WrapBit);
+    cbLcdXlate->setChecked(Encodings::LcdXlateOn(p.LcdXlate));
+    tbarLcdBrightness->setValue(p.LcdBrightness);
+}
+
+void TfrmAdvanced::ApplyLcdLine2Rule()
+{
+    const bool twoLines = !rbLcdIs1x16->isChecked();
+    edLcdLine2->setEnabled(twoLines);
+    edLcdLine2CardOK->setEnabled(twoLines);
+}
+
+// ------------------------------------------------------------ page "Beeper"
+
+QWidget* TfrmAdvanced::BuildBeeperPage()
+{
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("tsBeeper"));
+    auto* lblBeepNote = MakeLabel(
+        page, QStringLiteral("lblBeepNote"),
+        QStringLiteral(
+            "NOTE: To disable any beeper value on this page, set the beep time to 0 ms."));
+
+    struct TBeep
+    {
+        TLooseSpinBox** Box;
+        const char* Name;
+        const char* Group;
+        const char* Label;
+        Encodings::TRange Range;
+    };
+    const TBeep beeps[] = {
+        {&spinKeyClick, "KeyClick", " Key Beep * ",
+         "Length of key beep (ms):", Encodings::KeyClickRange},
+        {&spinPowerOnBeep, "PowerOnBeep", " Power On ",
+         "Length of power-on beep/chirp (ms): ", Encodings::BeepRange},
+        {&spinErrorBeep, "ErrorBeep", " Error Beep ",
+         "Length of error beep (ms): ", Encodings::BeepRange},
+        {&spinCardOkBeep, "CardOkBeep", " Card Read Ok ",
+         "Length of \"card read OK\" beep (ms): ", Encodings::BeepRange},
+    };
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(lblBeepNote);
+    for (const TBeep& b : beeps) {
+        const QString name = QString::fromLatin1(b.Name);
+        auto* group = MakeGroup(page, QStringLiteral("gbox") + name, QString::fromLatin1(b.Group));
+        auto* label = MakeLabel(group, QStringLiteral("lbl") + name, QString::fromLatin1(b.Label));
+        *b.Box = MakeSpin(group, QStringLiteral("spin") + name, b.Range);
+        label->setBuddy(*b.Box);
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(
+                                   QStringLiteral("Length of \"card read OK\" beep (ms): ")) +
+                               8);
+        auto* row = new QHBoxLayout(group);
+        row->addWidget(label);
+        row->addWidget(*b.Box);
+        row->addStretch(1);
+        layout->addWidget(group);
+        connect(*b.Box, qOverload<int>(&QSpinBox::valueChanged), this,
+                &TfrmAdvanced::spinAnyBeepChange);
+    }
+    layout->addStretch(1);
+    return page;
+}
+
+void TfrmAdvanced::spinAnyBeepChange()
+{
+    const int keyClick = spinKeyClick->value();
+    const int powerOn = spinPowerOnBeep->value();
+    const int error = spinErrorBeep->value();
+    const int cardOk = spinCardOkBeep->value();
+    Edit([=](TAdvancedParams& p) {
+        p.KeyClick = uint8_t(keyClick);
+        p.TBeepChirp = powerOn;
+        p.TBeepError = error;
+        p.TBeepCardOK = cardOk;
+    });
+}
+
+void TfrmAdvanced::LoadBeeperPage()
+{
+    const TAdvancedParams& p = Working();
+    spinPowerOnBeep->setValue(p.TBeepChirp);
+    spinKeyClick->setValue(p.KeyClick);
+    spinErrorBeep->setValue(p.TBeepError);
+    spinCardOkBeep->setValue(p.TBeepCardOK);
+}
+
+// ------------------------------------------------------------ Notes
+
+bool TfrmAdvanced::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonRelease &&
+        (watched->objectName() == QLatin1String("imgHostNotes") ||
+         watched->objectName() == QLatin1String("lblHostNotes"))) {
+        imgHostNotesClick();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TfrmAdvanced::imgHostNotesClick()
+{
+    if (fHostTypeInfo) {
+        fHostTypeInfo->show();
+        fHostTypeInfo->raise();
+    }
+    Q_EMIT hostTypeInfoRequested();
+}

@@ -1,0 +1,866 @@
+#include "ui/dialogs/Params.h"
+
+#include "model/AppState.h"
+#include "model/Encodings.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+using namespace Encodings;
+
+// A number box that reads text which is not a number as its minimum and
+// brings a number beyond its range to the nearest bound.
+class TSpinEdit : public QSpinBox
+{
+public:
+    TSpinEdit(const QString& name, TRange range, QWidget* parent) : QSpinBox(parent)
+    {
+        setObjectName(name);
+        setRange(range.Min, range.Max);
+        setSingleStep(range.Step);
+        setAccelerated(true);
+    }
+
+    void fixup(QString& input) const override
+    {
+        bool ok = false;
+        const int v = input.trimmed().toInt(&ok);
+        input = QString::number(ok ? std::clamp(v, minimum(), maximum()) : minimum());
+    }
+};
+
+// The picture beside the host mode notes: a small ruled note pad.
+QPixmap notesPicture()
+{
+    const int size = 32;
+    QPixmap pm(size, size);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+
+    const QRectF page(5.5, 5.5, 21, 25);
+    QPainterPath sheet;
+    sheet.moveTo(page.topLeft());
+    sheet.lineTo(page.right(), page.top());
+    sheet.lineTo(page.right(), page.bottom() - 6);
+    sheet.lineTo(page.right() - 6, page.bottom());
+    sheet.lineTo(page.left(), page.bottom());
+    sheet.closeSubpath();
+    p.setPen(QPen(QColor(90, 90, 90), 1));
+    p.setBrush(QColor(255, 250, 205));
+    p.drawPath(sheet);
+
+    // Folded corner.
+    QPainterPath fold;
+    fold.moveTo(page.right(), page.bottom() - 6);
+    fold.lineTo(page.right() - 6, page.bottom() - 6);
+    fold.lineTo(page.right() - 6, page.bottom());
+    fold.closeSubpath();
+    p.setBrush(QColor(225, 215, 160));
+    p.drawPath(fold);
+
+    // Ruled lines and the margin.
+    p.setPen(QPen(QColor(70, 120, 200), 1));
+    for (int y = 12; y <= 26; y += 4)
+        p.drawLine(QPointF(page.left() + 3, y + 0.5),
+                   QPointF(page.right() - (y > 22 ? 8 : 3), y + 0.5));
+    p.setPen(QPen(QColor(210, 60, 60), 1));
+    p.drawLine(QPointF(page.left() + 5.5, page.top() + 3),
+               QPointF(page.left() + 5.5, page.bottom()));
+
+    // Binding rings.
+    p.setPen(QPen(QColor(60, 60, 60), 1.5));
+    p.setBrush(Qt::NoBrush);
+    for (int x = 9; x <= 23; x += 5)
+        p.drawArc(QRectF(x - 1.5, 2, 3.5, 6), 0, 180 * 16);
+    return pm;
+}
+
+QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QLabel* makeNote(const QString& name, const QString& text, QWidget* parent)
+{
+    QLabel* label = makeLabel(name, text, parent);
+    label->setWordWrap(true);
+    QFont f = label->font();
+    f.setPointSizeF(f.pointSizeF() * 0.9);
+    label->setFont(f);
+    label->setForegroundRole(QPalette::PlaceholderText);
+    return label;
+}
+
+QRadioButton* makeRadio(const QString& name, const QString& text, QWidget* parent)
+{
+    auto* rb = new QRadioButton(text, parent);
+    rb->setObjectName(name);
+    return rb;
+}
+
+QCheckBox* makeCheck(const QString& name, const QString& text, QWidget* parent)
+{
+    auto* cb = new QCheckBox(text, parent);
+    cb->setObjectName(name);
+    return cb;
+}
+
+QComboBox* makeList(const QString& name, const QStringList& items, QWidget* parent)
+{
+    auto* box = new QComboBox(parent);
+    box->setObjectName(name);
+    box->setEditable(false);
+    box->addItems(items);
+    box->setMaxVisibleItems(16);
+    return box;
+}
+
+QGroupBox* makeGroup(const QString& name, const QString& title, QWidget* parent)
+{
+    auto* group = new QGroupBox(title, parent);
+    group->setObjectName(name);
+    return group;
+}
+
+// Selects item index, or no item when the index is beyond the list.
+void selectItem(QComboBox* box, int index)
+{
+    box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
+}
+
+} // namespace
+
+TfrmParameters::TfrmParameters(TAppState& state, QWidget* parent) : QDialog(parent), fState(state)
+{
+    setObjectName(QStringLiteral("frmParameters"));
+    setWindowTitle(QStringLiteral("Ostrella USER Properties"));
+    // No close box: the dialog is left through OK or Cancel only.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setModal(true);
+
+    buildControls();
+    connectHandlers();
+    FormShow();
+}
+
+void TfrmParameters::setHostTypeInfoWindow(QWidget* window)
+{
+    fHostTypeInfo = window;
+}
+
+// ---------------------------------------------------------------------------
+// Building the window
+
+void TfrmParameters::buildControls()
+{
+    auto* columns = new QHBoxLayout;
+    columns->setSpacing(10);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(buildOpModeGroup());
+    left->addWidget(buildRs232Group());
+    auto* leds = new QHBoxLayout;
+    leds->addWidget(buildLedGroup(true));
+    leds->addWidget(buildLedGroup(false));
+    left->addLayout(leds);
+    left->addStretch(1);
+
+    auto* middle = new QVBoxLayout;
+    middle->addWidget(buildSmallGroups());
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(buildCardPanel());
+
+    columns->addLayout(left, 0);
+    columns->addLayout(middle, 0);
+    columns->addLayout(right, 1);
+
+    auto* main = new QVBoxLayout(this);
+    main->addLayout(columns);
+    main->addWidget(buildHostGroup());
+    main->addWidget(buildButtons());
+    main->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QWidget* TfrmParameters::buildOpModeGroup()
+{
+    gboxOpMode = makeGroup(QStringLiteral("gboxOpMode"), QStringLiteral(" Operating Mode "), this);
+    rbTrueTerminal = makeRadio(QStringLiteral("rbTrueTerminal"),
+                               QStringLiteral("True Terminal Mode"), gboxOpMode);
+    rbLineEdit =
+        makeRadio(QStringLiteral("rbLineEdit"), QStringLiteral("Line Edit Mode"), gboxOpMode);
+    lblMaskInput =
+        makeLabel(QStringLiteral("lblMaskInput"), QStringLiteral("Mask User Input"), gboxOpMode);
+    cbMaskInput = makeCheck(QStringLiteral("cbMaskInput"), QString(), gboxOpMode);
+    lblMaskInput->setBuddy(cbMaskInput);
+    lblTailChar1 =
+        makeLabel(QStringLiteral("lblTailChar1"), QStringLiteral("Tail Character:"), gboxOpMode);
+    spinTailChar = new TSpinEdit(QStringLiteral("spinTailChar"), CharCodeRange, gboxOpMode);
+    lblTailChar2 =
+        makeLabel(QStringLiteral("lblTailChar2"), QStringLiteral("(decimal)"), gboxOpMode);
+
+    auto* grid = new QGridLayout(gboxOpMode);
+    grid->addWidget(rbTrueTerminal, 0, 0, 1, 4);
+    grid->addWidget(rbLineEdit, 1, 0, 1, 4);
+    grid->setColumnMinimumWidth(0, 18);
+    grid->addWidget(lblMaskInput, 2, 1);
+    grid->addWidget(cbMaskInput, 2, 2);
+    grid->addWidget(lblTailChar1, 3, 1);
+    grid->addWidget(spinTailChar, 3, 2);
+    grid->addWidget(lblTailChar2, 3, 3);
+    grid->setColumnStretch(4, 1);
+    return gboxOpMode;
+}
+
+QWidget* TfrmParameters::buildRs232Group()
+{
+    gboxRs232 = makeGroup(QStringLiteral("gboxRs232"), QStringLiteral(" RS232 Settings "), this);
+    QLabel* lblBaudRate =
+        makeLabel(QStringLiteral("lblBaudRate"), QStringLiteral("Baud Rate :"), gboxRs232);
+    cboxBaudRate = makeList(QStringLiteral("cboxBaudRate"), BaudRateCaptions(), gboxRs232);
+    lblBaudRate->setBuddy(cboxBaudRate);
+
+    QLabel* lblWordFormat =
+        makeLabel(QStringLiteral("lblWordFormat"), QStringLiteral("Word Format :"), gboxRs232);
+    cboxWordFormat =
+        makeList(QStringLiteral("cboxWordFormat"), UserWordFormatCaptions(), gboxRs232);
+    lblWordFormat->setBuddy(cboxWordFormat);
+    const QString formatHint = QString::fromLatin1(UserWordFormatHint);
+    lblWordFormat->setToolTip(formatHint);
+    cboxWordFormat->setToolTip(formatHint);
+
+    auto* grid = new QGridLayout(gboxRs232);
+    grid->addWidget(lblBaudRate, 0, 0);
+    grid->addWidget(cboxBaudRate, 0, 1);
+    grid->addWidget(lblWordFormat, 1, 0);
+    grid->addWidget(cboxWordFormat, 1, 1);
+    grid->setColumnStretch(2, 1);
+    return gboxRs232;
+}
+
+QWidget* TfrmParameters::buildLedGroup(bool green)
+{
+    const QString prefix = green ? QStringLiteral("rbLED1") : QStringLiteral("rbLED2");
+    QGroupBox* group =
+        makeGroup(green ? QStringLiteral("gboxLED1") : QStringLiteral("gboxLED2"),
+                  green ? QStringLiteral(" Green LED ") : QStringLiteral(" Red LED "), this);
+    auto* buttons = new QButtonGroup(group);
+    auto* box = new QVBoxLayout(group);
+    static const std::array<const char*, 4> suffixes = {"off", "level", "host", "power"};
+    QRadioButton** radios = green ? rbLED1 : rbLED2;
+    const QStringList captions = UserLedCaptions(green ? TLed::Green : TLed::Red, false);
+    for (int i = 0; i < LedCodeCount; ++i) {
+        radios[i] = makeRadio(prefix + QLatin1String(suffixes[i]), captions[i], group);
+        buttons->addButton(radios[i], i);
+        box->addWidget(radios[i]);
+    }
+    // Wide enough for the longest caption of either host mode variant.
+    int widest = 0;
+    const QFontMetrics fm(radios[0]->font());
+    for (bool hid : {false, true})
+        for (const QString& caption : UserLedCaptions(green ? TLed::Green : TLed::Red, hid))
+            widest = std::max(widest, fm.horizontalAdvance(caption));
+    group->setMinimumWidth(widest + 48);
+    (green ? bgLED1 : bgLED2) = buttons;
+    return group;
+}
+
+QWidget* TfrmParameters::buildSmallGroups()
+{
+    auto* holder = new QWidget(this);
+    auto* box = new QVBoxLayout(holder);
+    box->setContentsMargins(0, 0, 0, 0);
+
+    // A group with one labelled number box.
+    auto spinGroup = [&](const QString& groupName, const QString& title, const QString& labelName,
+                         const QString& labelText, QSpinBox* spin) {
+        QGroupBox* group = makeGroup(groupName, title, holder);
+        spin->setParent(group);
+        QLabel* label = makeLabel(labelName, labelText, group);
+        label->setBuddy(spin);
+        auto* row = new QHBoxLayout(group);
+        row->addWidget(label);
+        row->addStretch(1);
+        row->addWidget(spin);
+        if (box->count() > 0)
+            box->addStretch(1);
+        box->addWidget(group);
+        return group;
+    };
+
+    spinCharacterPacing =
+        new TSpinEdit(QStringLiteral("spinCharacterPacing"), CharacterPacingRange, holder);
+    spinCharacterPacing->setToolTip(
+        QStringLiteral("Pacing is the time between bytes during macro playback."));
+    spinGroup(QStringLiteral("grpboxAutorepeat"), QStringLiteral(" Character Pacing "),
+              QStringLiteral("lblCharacterPacing"), QStringLiteral("Pacing (ms):"),
+              spinCharacterPacing);
+
+    QGroupBox* roll =
+        makeGroup(QStringLiteral("grpboxKeyRollover"), QStringLiteral(" Key Rollover "), holder);
+    radbtnKeyRoll1 = makeRadio(QStringLiteral("radbtnKeyRoll1"), QStringLiteral("1"), roll);
+    radbtnKeyRoll2 = makeRadio(QStringLiteral("radbtnKeyRoll2"), QStringLiteral("2"), roll);
+    QLabel* rollNote =
+        makeNote(QStringLiteral("lblKeyRollNote"),
+                 QStringLiteral("How many keys can be pressed down simultaneously?"), roll);
+    rollNote->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* rollGrid = new QGridLayout(roll);
+    rollGrid->addWidget(radbtnKeyRoll1, 0, 0);
+    rollGrid->addWidget(radbtnKeyRoll2, 1, 0);
+    rollGrid->addWidget(rollNote, 0, 1, 2, 1);
+    rollGrid->setColumnStretch(1, 1);
+    box->addStretch(1);
+    box->addWidget(roll);
+
+    spinKeyClick = new TSpinEdit(QStringLiteral("spinKeyClick"), KeyClickRange, holder);
+    spinGroup(QStringLiteral("gboxBeeper"), QStringLiteral(" Key Beep "),
+              QStringLiteral("lblKeyClick"), QStringLiteral("Key Beep (ms):"), spinKeyClick);
+
+    spinCmdPrefix = new TSpinEdit(QStringLiteral("spinCmdPrefix"), CharCodeRange, holder);
+    spinGroup(QStringLiteral("grpboxCmdPrefix"), QStringLiteral(" Command Prefix "),
+              QStringLiteral("lblCmdPrefix"), QStringLiteral("Prefix (decimal):"), spinCmdPrefix);
+
+    spinDownloadDelay =
+        new TSpinEdit(QStringLiteral("spinDownloadDelay"), DownloadDelayRange, holder);
+    spinDownloadDelay->setToolTip(QStringLiteral("Slows download on fast PC's."));
+    spinGroup(QStringLiteral("grpboxDownloadDelay"), QStringLiteral(" Download Delay "),
+              QStringLiteral("lblDownloadDelay"), QStringLiteral("DL Delay (ms):"),
+              spinDownloadDelay);
+
+    // Same width for every number box of the column.
+    for (QSpinBox* spin : {spinCharacterPacing, spinKeyClick, spinCmdPrefix, spinDownloadDelay})
+        spin->setFixedWidth(spinTailChar->sizeHint().width());
+    return holder;
+}
+
+QWidget* TfrmParameters::buildCardPanel()
+{
+    auto* holder = new QWidget(this);
+    auto* box = new QVBoxLayout(holder);
+    box->setContentsMargins(0, 0, 0, 0);
+
+    auto* panelCardType = new QFrame(holder);
+    panelCardType->setObjectName(QStringLiteral("panelCardType"));
+    panelCardType->setFrameShape(QFrame::StyledPanel);
+    panelCardType->setFrameShadow(QFrame::Raised);
+    QLabel* lblChooseCard =
+        makeLabel(QStringLiteral("lblChooseCard"), QStringLiteral("Choose Card"), panelCardType);
+    QLabel* lblReaderType =
+        makeLabel(QStringLiteral("lblReaderType"), QStringLiteral("Reader Type:"), panelCardType);
+    QFont bold = lblChooseCard->font();
+    bold.setBold(true);
+    lblChooseCard->setFont(bold);
+    lblReaderType->setFont(bold);
+    bgCardReader = new QButtonGroup(panelCardType);
+    const QStringList cardTypes = UserCardTypeCaptions();
+    auto* rbNone =
+        makeRadio(QStringLiteral("rbCardReaderNone"), cardTypes[CardTypeNone], panelCardType);
+    auto* rbBCR =
+        makeRadio(QStringLiteral("rbCardReaderBCR"), cardTypes[CardTypeBarcode], panelCardType);
+    auto* rbMCR =
+        makeRadio(QStringLiteral("rbCardReaderMCR"), cardTypes[CardTypeMagnetic], panelCardType);
+    bgCardReader->addButton(rbNone, CardTypeNone);
+    bgCardReader->addButton(rbBCR, CardTypeBarcode);
+    bgCardReader->addButton(rbMCR, CardTypeMagnetic);
+    auto* panelGrid = new QGridLayout(panelCardType);
+    panelGrid->addWidget(lblChooseCard, 0, 0);
+    panelGrid->addWidget(lblReaderType, 1, 0, Qt::AlignTop);
+    panelGrid->addWidget(rbNone, 0, 1);
+    panelGrid->addWidget(rbBCR, 1, 1);
+    panelGrid->addWidget(rbMCR, 2, 1);
+    panelGrid->setColumnStretch(1, 1);
+    panelGrid->setHorizontalSpacing(16);
+    box->addWidget(panelCardType);
+
+    // Barcode/RFID framing.
+    gboxBCR = makeGroup(QStringLiteral("gboxBCR"), QStringLiteral(" Barcode/RFID Reader "), holder);
+    cbStartCharEnable = makeCheck(QStringLiteral("cbStartCharEnable"),
+                                  QStringLiteral("Enable Start Character"), gboxBCR);
+    lblStartChar =
+        makeLabel(QStringLiteral("lblStartChar"), QStringLiteral("Start Char:"), gboxBCR);
+    spinStartChar = new TSpinEdit(QStringLiteral("spinStartChar"), UserCardCharRange, gboxBCR);
+    lblStartChar->setBuddy(spinStartChar);
+    cbEndCharEnable = makeCheck(QStringLiteral("cbEndCharEnable"),
+                                QStringLiteral("Enable End Character"), gboxBCR);
+    lblEndChar = makeLabel(QStringLiteral("lblEndChar"), QStringLiteral("End Char:"), gboxBCR);
+    spinEndChar = new TSpinEdit(QStringLiteral("spinEndChar"), UserCardCharRange, gboxBCR);
+    lblEndChar->setBuddy(spinEndChar);
+    auto* bcrGrid = new QGridLayout(gboxBCR);
+    bcrGrid->setColumnMinimumWidth(0, 18);
+    bcrGrid->addWidget(cbStartCharEnable, 0, 0, 1, 3);
+    bcrGrid->addWidget(lblStartChar, 1, 1);
+    bcrGrid->addWidget(spinStartChar, 1, 2);
+    bcrGrid->setRowMinimumHeight(2, 6);
+    bcrGrid->addWidget(cbEndCharEnable, 3, 0, 1, 3);
+    bcrGrid->addWidget(lblEndChar, 4, 1);
+    bcrGrid->addWidget(spinEndChar, 4, 2);
+    bcrGrid->setColumnStretch(3, 1);
+    bcrGrid->setRowStretch(5, 1);
+
+    // Magnetic card tracks and sentinel replacements.
+    gboxMCR = makeGroup(QStringLiteral("gboxMCR"), QStringLiteral(" Mag Card Reader "), holder);
+    QLabel* lblTracks =
+        makeLabel(QStringLiteral("lblTracks"), QStringLiteral("Process Track(s) : "), gboxMCR);
+    cbTrack1 = makeCheck(QStringLiteral("cbTrack1"), QStringLiteral("Track 1"), gboxMCR);
+    cbTrack2 = makeCheck(QStringLiteral("cbTrack2"), QStringLiteral("Track 2"), gboxMCR);
+    auto* tracks = new QHBoxLayout;
+    tracks->addWidget(cbTrack1);
+    tracks->addWidget(cbTrack2);
+    tracks->addStretch(1);
+
+    cboxStartSentinel = makeList(QStringLiteral("cboxStartSentinel"), SentinelNames(), gboxMCR);
+    cboxEndSentinel = makeList(QStringLiteral("cboxEndSentinel"), SentinelNames(), gboxMCR);
+    cboxFieldSeparator = makeList(QStringLiteral("cboxFieldSeparator"), SentinelNames(), gboxMCR);
+
+    auto* mcrGrid = new QGridLayout(gboxMCR);
+    mcrGrid->addWidget(lblTracks, 0, 0);
+    mcrGrid->addLayout(tracks, 0, 1, 1, 2);
+    int row = 1;
+    auto sentinelRow = [&](const QString& labelName, const QString& labelText, QComboBox* list,
+                           const QString& noteName, const QString& noteText) {
+        QLabel* label = makeLabel(labelName, labelText, gboxMCR);
+        label->setBuddy(list);
+        mcrGrid->addWidget(label, row, 0);
+        mcrGrid->addWidget(list, row, 1);
+        QLabel* note = makeNote(noteName, noteText, gboxMCR);
+        note->setWordWrap(false);
+        mcrGrid->addWidget(note, row + 1, 1, 1, 2);
+        mcrGrid->setRowMinimumHeight(row + 2, 4);
+        row += 3;
+    };
+    sentinelRow(QStringLiteral("lblStartSentinel"), QStringLiteral("Start Sentinel Char : "),
+                cboxStartSentinel, QStringLiteral("lblStartSentinelNote"),
+                QStringLiteral("Replaces % on track 1 and ; on track 2."));
+    sentinelRow(QStringLiteral("lblEndSentinel"), QStringLiteral("End Sentinel Char : "),
+                cboxEndSentinel, QStringLiteral("lblEndSentinelNote"),
+                QStringLiteral("Replaces ? on both tracks."));
+    sentinelRow(QStringLiteral("lblFieldSeparator"), QStringLiteral("Field Separator Char : "),
+                cboxFieldSeparator, QStringLiteral("lblFieldSeparatorNote"),
+                QStringLiteral("Replaces ^ on track 1 and = on track 2."));
+    mcrGrid->setColumnStretch(2, 1);
+    mcrGrid->setRowStretch(row, 1);
+
+    // The two reader groups share one place; it keeps its size when both are hidden.
+    auto* readers = new QWidget(holder);
+    readers->setObjectName(QStringLiteral("panelReaders"));
+    auto* stack = new QGridLayout(readers);
+    stack->setContentsMargins(0, 0, 0, 0);
+    for (QGroupBox* group : {gboxBCR, gboxMCR}) {
+        QSizePolicy sp = group->sizePolicy();
+        sp.setRetainSizeWhenHidden(true);
+        sp.setVerticalPolicy(QSizePolicy::Expanding);
+        group->setSizePolicy(sp);
+        stack->addWidget(group, 0, 0);
+    }
+    box->addWidget(readers, 1);
+    return holder;
+}
+
+QWidget* TfrmParameters::buildHostGroup()
+{
+    QGroupBox* gboxHost =
+        makeGroup(QStringLiteral("gboxHost"), QStringLiteral(" Host Mode "), this);
+    bgHostType = new QButtonGroup(gboxHost);
+    auto* grid = new QGridLayout(gboxHost);
+    grid->setVerticalSpacing(3);
+
+    // One radio per offered host mode; the CDC radio shares its row with the serial number.
+    auto addRadio = [&](const QString& name, int hostMode, int row) {
+        const auto mode =
+            std::find_if(HostModes.begin(), HostModes.end(),
+                         [hostMode](const THostMode& m) { return m.Code == hostMode; });
+        QRadioButton* rb = makeRadio(name, QString::fromLatin1(mode->Caption), gboxHost);
+        bgHostType->addButton(rb, hostMode);
+        if (row >= 0)
+            grid->addWidget(rb, row, 0, 1, 2);
+        return rb;
+    };
+    addRadio(QStringLiteral("rbHostTypeDefault"), HostModeDefault, 0);
+    grid->setColumnMinimumWidth(0, 24);
+    grid->addWidget(
+        makeLabel(QStringLiteral("lblHostMode1"), QString::fromLatin1(HostMode1Label), gboxHost), 1,
+        1);
+    grid->addWidget(
+        makeLabel(QStringLiteral("lblHostMode2"), QString::fromLatin1(HostMode2Label), gboxHost), 2,
+        1);
+    addRadio(QStringLiteral("rbHostTypeHIDK1"), HostModeHidKeyboard, 3);
+    QRadioButton* cdc = addRadio(QStringLiteral("rbHostTypeCDC"), HostModeCdc, -1);
+    cdc->setToolTip(QString::fromLatin1(CdcSerialNoHint));
+    addRadio(QStringLiteral("rbHostTypeVS2"), HostModeVirtualCom2, 5);
+    addRadio(QStringLiteral("rbHostTypeHIDK2"), HostModeHidKeyboard2, 6);
+
+    lblCdcSerialNo =
+        makeLabel(QStringLiteral("lblCdcSerialNo"), QStringLiteral("CDC S/N: "), gboxHost);
+    spinCdcSerialNo = new TSpinEdit(QStringLiteral("spinCdcSerialNo"), CdcSerialNoRange, gboxHost);
+    spinCdcSerialNo->findChild<QLineEdit*>()->setMaxLength(4);
+    lblCdcSerialNo->setBuddy(spinCdcSerialNo);
+    auto* cdcRow = new QHBoxLayout;
+    cdcRow->addWidget(cdc);
+    cdcRow->addSpacing(16);
+    cdcRow->addWidget(lblCdcSerialNo);
+    cdcRow->addWidget(spinCdcSerialNo);
+    cdcRow->addStretch(1);
+    grid->addLayout(cdcRow, 4, 0, 1, 2);
+
+    imgHostNotes = new QLabel(gboxHost);
+    imgHostNotes->setObjectName(QStringLiteral("imgHostNotes"));
+    imgHostNotes->setPixmap(notesPicture());
+    imgHostNotes->setCursor(Qt::PointingHandCursor);
+    imgHostNotes->installEventFilter(this);
+    lblHostNotes = makeLabel(QStringLiteral("lblHostNotes"), QStringLiteral(" Notes "), gboxHost);
+    QFont link = lblHostNotes->font();
+    link.setUnderline(true);
+    lblHostNotes->setFont(link);
+    lblHostNotes->setForegroundRole(QPalette::Link);
+    lblHostNotes->setCursor(Qt::PointingHandCursor);
+    lblHostNotes->installEventFilter(this);
+    auto* notes = new QVBoxLayout;
+    notes->addWidget(imgHostNotes, 0, Qt::AlignHCenter);
+    notes->addWidget(lblHostNotes, 0, Qt::AlignHCenter);
+    grid->addLayout(notes, 0, 3, 4, 1, Qt::AlignCenter);
+
+    grid->setColumnStretch(2, 1);
+    grid->setColumnMinimumWidth(2, 12);
+    return gboxHost;
+}
+
+QWidget* TfrmParameters::buildButtons()
+{
+    auto* holder = new QWidget(this);
+    auto* row = new QHBoxLayout(holder);
+    row->setContentsMargins(0, 4, 0, 0);
+    btnOK = new QPushButton(QStringLiteral("&OK"), holder);
+    btnOK->setObjectName(QStringLiteral("btnOK"));
+    btnCancel = new QPushButton(QStringLiteral("&Cancel"), holder);
+    btnCancel->setObjectName(QStringLiteral("btnCancel"));
+    btnApply = new QPushButton(QStringLiteral("&Apply"), holder);
+    btnApply->setObjectName(QStringLiteral("btnApply"));
+    row->addStretch(1);
+    for (QPushButton* b : {btnOK, btnCancel, btnApply}) {
+        // Enter in a number box must not close the dialog.
+        b->setAutoDefault(false);
+        b->setDefault(false);
+        b->setMinimumWidth(88);
+        row->addWidget(b);
+    }
+    return holder;
+}
+
+void TfrmParameters::connectHandlers()
+{
+    connect(btnApply, &QPushButton::clicked, this, &TfrmParameters::btnApplyClick);
+    connect(btnOK, &QPushButton::clicked, this, &TfrmParameters::btnOKClick);
+    connect(btnCancel, &QPushButton::clicked, this, &TfrmParameters::btnCancelClick);
+
+    connect(rbTrueTerminal, &QRadioButton::clicked, this, &TfrmParameters::rbOpModeClick);
+    connect(rbLineEdit, &QRadioButton::clicked, this, &TfrmParameters::rbOpModeClick);
+    connect(cbStartCharEnable, &QCheckBox::toggled, this, &TfrmParameters::cbStartCharEnableClick);
+    connect(cbEndCharEnable, &QCheckBox::toggled, this, &TfrmParameters::cbEndCharEnableClick);
+    connect(bgCardReader, &QButtonGroup::idClicked, this, &TfrmParameters::rbCardReaderClick);
+    connect(radbtnKeyRoll1, &QRadioButton::clicked, this, [this] { radbtnKeyRollClick(1); });
+    connect(radbtnKeyRoll2, &QRadioButton::clicked, this, [this] { radbtnKeyRollClick(2); });
+    connect(bgHostType, &QButtonGroup::idClicked, this, &TfrmParameters::rbHostTypeClick);
+    connect(bgLED1, &QButtonGroup::idClicked, this, &TfrmParameters::MarkChanged);
+    connect(bgLED2, &QButtonGroup::idClicked, this, &TfrmParameters::MarkChanged);
+
+    for (QCheckBox* cb : {cbMaskInput, cbTrack1, cbTrack2})
+        connect(cb, &QCheckBox::toggled, this, &TfrmParameters::MarkChanged);
+    for (QComboBox* box :
+         {cboxBaudRate, cboxWordFormat, cboxStartSentinel, cboxEndSentinel, cboxFieldSeparator})
+        connect(box, &QComboBox::currentIndexChanged, this, &TfrmParameters::MarkChanged);
+    for (QSpinBox* spin : {spinTailChar, spinCharacterPacing, spinKeyClick, spinCmdPrefix,
+                           spinDownloadDelay, spinStartChar, spinEndChar, spinCdcSerialNo})
+        connect(spin, &QSpinBox::valueChanged, this, &TfrmParameters::MarkChanged);
+}
+
+// ---------------------------------------------------------------------------
+// Loading
+
+void TfrmParameters::showEvent(QShowEvent* event)
+{
+    FormShow();
+    QDialog::showEvent(event);
+}
+
+void TfrmParameters::FormShow()
+{
+    const TKeypadClass& kd = fState.KeypadDefinition;
+    bInParamsShowForm = true;
+
+    // 1. Pacing and download delay.
+    spinCharacterPacing->setValue(kd.CharacterPacing());
+    spinDownloadDelay->setValue(kd.DownloadDelay());
+
+    // 2. Roll-over: anything but 1 shows as "2" and is kept until a button is clicked.
+    PendingKeyRollOver = kd.KeyRollOver();
+    (RollOverIndex(PendingKeyRollOver) == 0 ? radbtnKeyRoll1 : radbtnKeyRoll2)->setChecked(true);
+
+    // 3. LEDs: red in bits 0..1, green in bits 4..5.
+    rbLED2[RedLedCode(kd.LEDBehavior())]->setChecked(true);
+    rbLED1[GreenLedCode(kd.LEDBehavior())]->setChecked(true);
+
+    // 4. Operating mode; the mask box keeps its state while disabled.
+    const bool lineEdit = kd.OpMode() & OpModeLineEditBit;
+    (lineEdit ? rbLineEdit : rbTrueTerminal)->setChecked(true);
+    SetOpModeEnables(lineEdit);
+    cbMaskInput->setChecked(kd.OpMode() & OpModeMaskInputBit);
+
+    // 5. Host mode from the high nibble; one not offered here shows as Default.
+    const int hostMode = UserHostMode(kd.OpMode());
+    bgHostType->button(hostMode)->setChecked(true);
+    ApplyHostModeRule(hostMode);
+
+    // 6. Number boxes and baud rate.
+    spinCdcSerialNo->setValue(kd.CdcSerialNo());
+    spinTailChar->setValue(kd.TailChar());
+    spinKeyClick->setValue(kd.KeyClick());
+    spinCmdPrefix->setValue(kd.CmdPrefix());
+    selectItem(cboxBaudRate, kd.BaudRate());
+
+    // 7. Word format.
+    cboxWordFormat->setCurrentIndex(UserWordFormatIndex(kd.WordFormat()));
+
+    // 8. Start and end characters.
+    spinStartChar->setValue(kd.CardPrefix());
+    cbStartCharEnable->setChecked(kd.CardPrefixEnable());
+    lblStartChar->setEnabled(kd.CardPrefixEnable());
+    spinStartChar->setEnabled(kd.CardPrefixEnable());
+    spinEndChar->setValue(kd.CardSuffix());
+    cbEndCharEnable->setChecked(kd.CardSuffixEnable());
+    lblEndChar->setEnabled(kd.CardSuffixEnable());
+    spinEndChar->setEnabled(kd.CardSuffixEnable());
+
+    // 9. Reader type. A type this dialog does not offer selects no button and
+    // is kept until the user picks one.
+    const int cardType = kd.FormCardType();
+    if (cardType <= CardTypeMagnetic) {
+        bgCardReader->button(cardType)->setChecked(true);
+    } else if (QAbstractButton* checked = bgCardReader->checkedButton()) {
+        bgCardReader->setExclusive(false);
+        checked->setChecked(false);
+        bgCardReader->setExclusive(true);
+    }
+    SetCardTypeView(cardType);
+
+    // 10. Tracks and sentinels.
+    cbTrack1->setChecked(kd.CardTracks() & CardTrack1Bit);
+    cbTrack2->setChecked(kd.CardTracks() & CardTrack2Bit);
+    selectItem(cboxStartSentinel, kd.CardStartSentinel());
+    selectItem(cboxEndSentinel, kd.CardEndSentinel());
+    selectItem(cboxFieldSeparator, kd.CardFieldSeparator());
+
+    // 11. Nothing done while loading counts as a change.
+    btnApply->setEnabled(false);
+    btnOK->setEnabled(false);
+    bInParamsShowForm = false;
+}
+
+// ---------------------------------------------------------------------------
+// Rules
+
+void TfrmParameters::SetOpModeEnables(bool lineEdit)
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{lblMaskInput, cbMaskInput, lblTailChar1,
+                                                      lblTailChar2, spinTailChar})
+        w->setEnabled(lineEdit);
+}
+
+void TfrmParameters::SetCardTypeView(int cardType)
+{
+    gboxBCR->setVisible(cardType == CardTypeBarcode);
+    gboxMCR->setVisible(cardType == CardTypeMagnetic);
+}
+
+void TfrmParameters::ApplyHostModeRule(int hostMode)
+{
+    const QStringList green = UserLedCaptions(TLed::Green, IsHidHost(hostMode));
+    const QStringList red = UserLedCaptions(TLed::Red, IsHidHost(hostMode));
+    for (int i = 0; i < LedCodeCount; ++i) {
+        rbLED1[i]->setText(green[i]);
+        rbLED2[i]->setText(red[i]);
+    }
+    lblCdcSerialNo->setEnabled(UsesCdcSerialNo(hostMode));
+    spinCdcSerialNo->setEnabled(UsesCdcSerialNo(hostMode));
+}
+
+void TfrmParameters::CloseHostTypeInfo()
+{
+    if (fHostTypeInfo && fHostTypeInfo->isVisible())
+        fHostTypeInfo->close();
+}
+
+// ---------------------------------------------------------------------------
+// Handlers
+
+void TfrmParameters::MarkChanged()
+{
+    if (bInParamsShowForm)
+        return;
+    btnApply->setEnabled(true);
+    btnOK->setEnabled(true);
+}
+
+void TfrmParameters::rbOpModeClick()
+{
+    SetOpModeEnables(rbLineEdit->isChecked());
+    MarkChanged();
+}
+
+void TfrmParameters::cbStartCharEnableClick()
+{
+    lblStartChar->setEnabled(cbStartCharEnable->isChecked());
+    spinStartChar->setEnabled(cbStartCharEnable->isChecked());
+    MarkChanged();
+}
+
+void TfrmParameters::cbEndCharEnableClick()
+{
+    lblEndChar->setEnabled(cbEndCharEnable->isChecked());
+    spinEndChar->setEnabled(cbEndCharEnable->isChecked());
+    MarkChanged();
+}
+
+void TfrmParameters::rbCardReaderClick(int cardType)
+{
+    SetCardTypeView(cardType);
+    MarkChanged();
+}
+
+void TfrmParameters::radbtnKeyRollClick(int rollOver)
+{
+    PendingKeyRollOver = static_cast<uint8_t>(rollOver);
+    MarkChanged();
+}
+
+void TfrmParameters::rbHostTypeClick(int hostMode)
+{
+    ApplyHostModeRule(hostMode);
+    MarkChanged();
+}
+
+void TfrmParameters::imgHostNotesClick()
+{
+    Q_EMIT hostTypeInfoRequested();
+}
+
+void TfrmParameters::btnApplyClick()
+{
+    // Settle text still being typed into a number box.
+    for (QSpinBox* spin : findChildren<QSpinBox*>())
+        spin->interpretText();
+
+    TKeypadClass& kd = fState.KeypadDefinition;
+
+    kd.SetLEDBehavior(MakeLedBehavior(bgLED1->checkedId(), bgLED2->checkedId()));
+    kd.SetKeyRollOver(PendingKeyRollOver);
+    kd.SetCharacterPacing(static_cast<uint8_t>(spinCharacterPacing->value()));
+    kd.SetDownloadDelay(spinDownloadDelay->value());
+
+    kd.SetOpMode(MakeUserOpMode(rbLineEdit->isChecked(), cbMaskInput->isChecked(),
+                                std::max(bgHostType->checkedId(), HostModeDefault)));
+
+    kd.SetTailChar(static_cast<uint8_t>(spinTailChar->value()));
+    kd.SetKeyClick(static_cast<uint8_t>(spinKeyClick->value()));
+    kd.SetCmdPrefix(static_cast<uint8_t>(spinCmdPrefix->value()));
+    // A stored code beyond a list shows no item and is kept as it is.
+    if (cboxBaudRate->currentIndex() >= 0)
+        kd.SetBaudRate(static_cast<uint8_t>(cboxBaudRate->currentIndex()));
+    if (cboxWordFormat->currentIndex() >= 0)
+        kd.SetWordFormat(UserWordFormatValues[cboxWordFormat->currentIndex()]);
+
+    kd.SetCardPrefix(static_cast<uint8_t>(spinStartChar->value()));
+    kd.SetCardSuffix(static_cast<uint8_t>(spinEndChar->value()));
+    kd.SetCardPrefixEnable(cbStartCharEnable->isChecked());
+    kd.SetCardSuffixEnable(cbEndCharEnable->isChecked());
+    if (bgCardReader->checkedId() >= 0)
+        kd.SetFormCardType(static_cast<uint8_t>(bgCardReader->checkedId()));
+
+    kd.SetCardTracks(WithCardTracks(kd.CardTracks(), cbTrack1->isChecked(), cbTrack2->isChecked()));
+
+    if (cboxStartSentinel->currentIndex() >= 0)
+        kd.SetCardStartSentinel(static_cast<uint8_t>(cboxStartSentinel->currentIndex()));
+    if (cboxEndSentinel->currentIndex() >= 0)
+        kd.SetCardEndSentinel(static_cast<uint8_t>(cboxEndSentinel->currentIndex()));
+    if (cboxFieldSeparator->currentIndex() >= 0)
+        kd.SetCardFieldSeparator(static_cast<uint8_t>(cboxFieldSeparator->currentIndex()));
+
+    kd.SetCdcSerialNo(spinCdcSerialNo->value());
+
+    Q_EMIT changesApplied();
+    btnApply->setEnabled(false);
+}
+
+void TfrmParameters::btnOKClick()
+{
+    CloseHostTypeInfo();
+    btnApplyClick();
+    accept();
+}
+
+void TfrmParameters::btnCancelClick()
+{
+    CloseHostTypeInfo();
+    reject();
+}
+
+// ---------------------------------------------------------------------------
+// Window events
+
+void TfrmParameters::keyPressEvent(QKeyEvent* event)
+{
+    // Esc does not cancel; the dialog is left through OK or Cancel only.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TfrmParameters::closeEvent(QCloseEvent* event)
+{
+    // The window has no close box; a close request from the window system is refused.
+    if (event->spontaneous()) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+bool TfrmParameters::eventFilter(QObject* watched, QEvent* event)
+{
+    if ((watched == imgHostNotes || watched == lblHostNotes) &&
+        event->type() == QEvent::MouseButtonRelease) {
+        auto* me = static_cast<QMouseEvent*>(event);
+        auto* w = static_cast<QWidget*>(watched);
+        if (me->button() == Qt::LeftButton && w->rect().contains(me->position().toPoint())) {
+            imgHostNotesClick();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
