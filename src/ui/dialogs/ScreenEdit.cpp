@@ -1,0 +1,695 @@
+#include "ui/dialogs/ScreenEdit.h"
+
+#include "model/AppState.h"
+#include "model/Encodings.h"
+
+#include <QAbstractSpinBox>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <utility>
+
+using namespace Encodings;
+
+namespace {
+
+const char FreshCaption[] = "Ostrella Screen Editor";
+const char EditorCaption[] = "Ostrella ROM Screen Editor";
+const char ChangedCaption[] = "Ostrella ROM Screen Editor*";
+
+const char TransitionHint[] = "0 disables prefix";
+const char LcdNote[] = "Reserve each position of a user input field on the display with the "
+                       "_ character.";
+
+const QColor LcdGlassLight(0x3c, 0x8f, 0x2c);
+const QColor LcdGlassDark(0x23, 0x66, 0x1a);
+
+// The display behind the two text lines: a dark bezel around green glass.
+// The line edits sit on it with a transparent background.
+class TLcdPanel : public QFrame
+{
+public:
+    explicit TLcdPanel(QWidget* parent) : QFrame(parent)
+    {
+        setObjectName(QStringLiteral("imgLcd"));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+
+        const QRectF outer = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+        QPainterPath bezel;
+        bezel.addRoundedRect(outer, 8, 8);
+        QLinearGradient plastic(outer.topLeft(), outer.bottomLeft());
+        plastic.setColorAt(0, QColor(0x4a, 0x4a, 0x4a));
+        plastic.setColorAt(1, QColor(0x26, 0x26, 0x26));
+        p.fillPath(bezel, plastic);
+        p.setPen(QColor(0x15, 0x15, 0x15));
+        p.drawPath(bezel);
+
+        const QRectF glass = outer.adjusted(Bezel - 4, Bezel - 4, -(Bezel - 4), -(Bezel - 4));
+        QLinearGradient shine(glass.topLeft(), glass.bottomLeft());
+        shine.setColorAt(0, LcdGlassLight);
+        shine.setColorAt(1, LcdGlassDark);
+        p.setPen(QPen(QColor(0x10, 0x30, 0x0c), 2));
+        p.setBrush(shine);
+        p.drawRoundedRect(glass, 3, 3);
+    }
+
+public:
+    static constexpr int Bezel = 14;
+};
+
+QLineEdit* makeLcdLine(QWidget* parent, const char* name, const QFont& font)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    edit->setMaxLength(LcdLineLength);
+    edit->setFont(font);
+    edit->setFrame(false);
+    edit->setStyleSheet(QStringLiteral(
+        "QLineEdit { background: transparent; color: #c6fbb0; border: none; padding: 1px 2px;"
+        " selection-background-color: #c6fbb0; selection-color: #23661a; }"
+        "QLineEdit:disabled { background: black; color: black; }"));
+    const QFontMetrics metrics(font);
+    edit->setFixedWidth(metrics.horizontalAdvance(QString(LcdLineLength, QLatin1Char('W'))) + 10);
+    return edit;
+}
+
+QComboBox* makeActionList(QWidget* parent, const char* name, TScreenActionField field)
+{
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setEditable(false); // a list takes a chosen item only, never typed text
+    list->addItems(ActionItems(field));
+    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    return list;
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const char* text, QWidget* buddy = nullptr)
+{
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    if (name)
+        label->setObjectName(QLatin1String(name));
+    if (buddy)
+        label->setBuddy(buddy);
+    return label;
+}
+
+QCheckBox* makeCheck(QWidget* parent, const char* name, const char* text)
+{
+    auto* box = new QCheckBox(QString::fromUtf8(text), parent);
+    box->setObjectName(QLatin1String(name));
+    return box;
+}
+
+QSpinBox* makeSpin(QWidget* parent, const char* name, const TRange& range)
+{
+    auto* spin = new QSpinBox(parent);
+    spin->setObjectName(QLatin1String(name));
+    spin->setRange(range.Min, range.Max);
+    spin->setSingleStep(range.Step);
+    // A value typed beyond the range goes to the nearest bound when the field is left.
+    spin->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+    return spin;
+}
+
+// Shows a stored code in a list; a code the list does not offer shows no item.
+void showListCode(QComboBox* list, int code)
+{
+    list->setCurrentIndex(code >= 0 && code < list->count() ? code : -1);
+}
+
+// Checks the radio of an LED mode 0..2; any other value checks none.
+void showLedMode(QButtonGroup* group, int mode)
+{
+    if (QAbstractButton* button = group->button(mode)) {
+        button->setChecked(true);
+        return;
+    }
+    group->setExclusive(false);
+    for (QAbstractButton* button : group->buttons())
+        button->setChecked(false);
+    group->setExclusive(true);
+}
+
+} // namespace
+
+TfrmScreenEdit::TfrmScreenEdit(TAppState& state, QWidget* parent) : QDialog(parent), m_state(state)
+{
+    setObjectName(QStringLiteral("frmScreenEdit"));
+    // No close box: the editor is left by OK or Cancel.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowTitle(QLatin1String(FreshCaption));
+
+    buildControls();
+    connectHandlers();
+
+    // All action lists as wide as the widest, so that they line up.
+    const QList<QComboBox*> lists = findChildren<QComboBox*>();
+    int width = 0;
+    for (const QComboBox* list : lists)
+        width = qMax(width, list->sizeHint().width());
+    for (QComboBox* list : lists)
+        list->setMinimumWidth(width + 8);
+
+    m_screenButtons->button(CurrentScreen + 1)->setChecked(true);
+    btnApply->setEnabled(false);
+    btnOK->setEnabled(false);
+}
+
+// ---------------------------------------------------------------- layout
+
+void TfrmScreenEdit::buildControls()
+{
+    // Built in reading order, which is also the tab order.
+    auto* main = new QVBoxLayout(this);
+    main->setSizeConstraint(QLayout::SetFixedSize);
+    main->addWidget(buildScreenSelector());
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(buildLcdGroup());
+    left->addWidget(buildTimeoutGroup());
+    left->addWidget(buildCardSwipeGroup());
+    left->addStretch(1);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(buildKeyDataGroup());
+    auto* leds = new QHBoxLayout;
+    leds->addWidget(buildLedGroup("gboxGreenLED", " Green LED ", "rbLed1", m_greenLed));
+    leds->addWidget(buildLedGroup("gboxRedLED", " Red LED ", "rbLed2", m_redLed));
+    right->addLayout(leds);
+    right->addWidget(buildTransitionsGroup());
+    right->addStretch(1);
+
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left);
+    columns->addLayout(right);
+    main->addLayout(columns);
+    main->addWidget(buildButtons());
+}
+
+QWidget* TfrmScreenEdit::buildScreenSelector()
+{
+    auto* box = new QWidget(this);
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(4, 0, 4, 0);
+    row->addWidget(makeLabel(box, "lblScreenNumber", "Screen Number:"));
+    row->addSpacing(8);
+    m_screenButtons = new QButtonGroup(this);
+    for (int n = 1; n <= ScreenCount; ++n) {
+        auto* button = new QRadioButton(QString::number(n), box);
+        button->setObjectName(QStringLiteral("rbScreen%1").arg(n));
+        m_screenButtons->addButton(button, n);
+        row->addWidget(button);
+    }
+    row->addStretch(1);
+    return box;
+}
+
+QGroupBox* TfrmScreenEdit::buildLcdGroup()
+{
+    auto* group = new QGroupBox(QStringLiteral(" LCD "), this);
+    group->setObjectName(QStringLiteral("gboxLcd"));
+
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setBold(true);
+    font.setPointSize(15);
+
+    auto* panel = new TLcdPanel(group);
+    edLcdLine1 = makeLcdLine(panel, "edLcdLine1", font);
+    edLcdLine2 = makeLcdLine(panel, "edLcdLine2", font);
+    auto* lines = new QVBoxLayout(panel);
+    lines->setContentsMargins(TLcdPanel::Bezel + 2, TLcdPanel::Bezel + 2, TLcdPanel::Bezel + 2,
+                              TLcdPanel::Bezel + 2);
+    lines->setSpacing(2);
+    lines->addWidget(edLcdLine1);
+    lines->addWidget(edLcdLine2);
+    panel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+
+    auto* note = makeLabel(group, "lblLcdNote", LcdNote);
+    note->setWordWrap(true);
+    note->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* layout = new QVBoxLayout(group);
+    layout->addWidget(panel, 0, Qt::AlignHCenter);
+    layout->addWidget(note);
+    return group;
+}
+
+QGroupBox* TfrmScreenEdit::buildTimeoutGroup()
+{
+    auto* group = new QGroupBox(QStringLiteral(" Time-out "), this);
+    group->setObjectName(QStringLiteral("gboxTimeout"));
+
+    cboxTimeoutEnable = makeCheck(group, "cboxTimeoutEnable", "Time-out enable");
+    cboxTimeoutAction = makeActionList(group, "cboxTimeoutAction", TScreenActionField::Timeout);
+    lblTimeoutAction =
+        makeLabel(group, "lblTimeoutAction", "On user time-out, do:", cboxTimeoutAction);
+    spinTimeoutPeriod = makeSpin(group, "spinTimeoutPeriod", TimeoutPeriodRange);
+    lblTimeoutPeriod = makeLabel(group, "lblTimeoutPeriod", "Time-out period:", spinTimeoutPeriod);
+
+    auto* period = new QHBoxLayout;
+    period->addWidget(spinTimeoutPeriod);
+    period->addWidget(makeLabel(group, "lblTimeoutUnit", "ms"));
+    period->addStretch(1);
+
+    auto* grid = new QGridLayout(group);
+    grid->addWidget(cboxTimeoutEnable, 0, 0, 1, 2);
+    grid->addWidget(lblTimeoutAction, 1, 0);
+    grid->addWidget(cboxTimeoutAction, 1, 1);
+    grid->addWidget(lblTimeoutPeriod, 2, 0);
+    grid->addLayout(period, 2, 1);
+    grid->setColumnStretch(1, 1);
+    return group;
+}
+
+QGroupBox* TfrmScreenEdit::buildCardSwipeGroup()
+{
+    auto* group = new QGroupBox(QStringLiteral(" Card Swipe "), this);
+    group->setObjectName(QStringLiteral("gboxCardSwipe"));
+
+    cboxCardSwipeEnable =
+        makeCheck(group, "cboxCardSwipeEnable", "Enable card swipe for this screen");
+    cboxCardSwipeAction =
+        makeActionList(group, "cboxCardSwipeAction", TScreenActionField::CardSwipe);
+    lblCardSwipeAction =
+        makeLabel(group, "lblCardSwipeAction", "On card swipe, do:", cboxCardSwipeAction);
+    lblCardSwipeHelp =
+        makeLabel(group, "lblCardSwipeHelp", "If enabled, card swipe will transmit card data.");
+
+    auto* grid = new QGridLayout(group);
+    grid->addWidget(cboxCardSwipeEnable, 0, 0, 1, 2);
+    grid->addWidget(lblCardSwipeAction, 1, 0);
+    grid->addWidget(cboxCardSwipeAction, 1, 1);
+    grid->addWidget(lblCardSwipeHelp, 2, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
+    return group;
+}
+
+QGroupBox* TfrmScreenEdit::buildKeyDataGroup()
+{
+    auto* group = new QGroupBox(QStringLiteral(" User Key Presses "), this);
+    group->setObjectName(QStringLiteral("gboxKeyData"));
+    auto* grid = new QGridLayout(group);
+    int row = 0;
+    auto addAction = [&](QComboBox*& list, const char* name, TScreenActionField field,
+                         const char* labelName, const char* caption) {
+        list = makeActionList(group, name, field);
+        grid->addWidget(makeLabel(group, labelName, caption, list), row, 0);
+        grid->addWidget(list, row, 1);
+        ++row;
+    };
+    auto addCheck = [&](QCheckBox*& box, const char* name, const char* caption) {
+        box = makeCheck(group, name, caption);
+        grid->addWidget(box, row, 0, 1, 2);
+        ++row;
+    };
+
+    addAction(cboxUserDataAction, "cboxUserDataAction", TScreenActionField::UserData,
+              "lblUserDataAction", "On normal user DATA ENTRY, do:");
+    addAction(cboxUserFullAction, "cboxUserFullAction", TScreenActionField::UserFull,
+              "lblUserFullAction", "On user DATA FULL, do:");
+    addCheck(cboxMaskUserInput, "cboxMaskUserInput", "Mask user data input");
+    addAction(cboxEnterAction, "cboxEnterAction", TScreenActionField::Enter, "lblEnterAction",
+              "On ENTER key, do:");
+    addAction(cboxBackNormalAction, "cboxBackNormalAction", TScreenActionField::BackNormal,
+              "lblBackNormalAction", "On BACK key (if key data present), do:");
+    addAction(cboxClearNormalAction, "cboxClearNormalAction", TScreenActionField::ClearNormal,
+              "lblClearNormalAction", "On CLEAR key (if key data present), do:");
+    addAction(cboxBackEmptyAction, "cboxBackEmptyAction", TScreenActionField::BackEmpty,
+              "lblBackEmptyAction", "On BACK key (if no key data present), do:");
+    addAction(cboxClearEmptyAction, "cboxClearEmptyAction", TScreenActionField::ClearEmpty,
+              "lblClearEmptyAction", "On CLEAR key (if no key data present), do:");
+    addCheck(cboxRequireAllData, "cboxRequireAllData", "Require all data bytes");
+    addCheck(cboxSaveDataForNextScreen, "cboxSaveDataForNextScreen", "Save data for next screen");
+    grid->setColumnStretch(1, 1);
+    return group;
+}
+
+QGroupBox* TfrmScreenEdit::buildLedGroup(const char* name, const char* title,
+                                         const char* radioPrefix, QButtonGroup*& group)
+{
+    auto* box = new QGroupBox(QLatin1String(title), this);
+    box->setObjectName(QLatin1String(name));
+    group = new QButtonGroup(this);
+    auto* column = new QVBoxLayout(box);
+    static const char* const suffixes[] = {"off", "on", "flash"};
+    const QStringList captions = LedModeCaptions();
+    for (int mode = LedOff; mode <= LedFlashing; ++mode) {
+        auto* radio = new QRadioButton(captions.at(mode), box);
+        radio->setObjectName(QLatin1String(radioPrefix) + QLatin1String(suffixes[mode]));
+        group->addButton(radio, mode);
+        column->addWidget(radio);
+    }
+    return box;
+}
+
+QGroupBox* TfrmScreenEdit::buildTransitionsGroup()
+{
+    auto* group = new QGroupBox(QStringLiteral(" Screen Transition Characters "), this);
+    group->setObjectName(QStringLiteral("gboxScreenTransitions"));
+
+    spinOnShow = makeSpin(group, "spinOnShow", CharCodeRange);
+    spinOnLeave = makeSpin(group, "spinOnLeave", CharCodeRange);
+    spinOnShow->setToolTip(QLatin1String(TransitionHint));
+    spinOnLeave->setToolTip(QLatin1String(TransitionHint));
+
+    auto* grid = new QGridLayout(group);
+    grid->addWidget(makeLabel(group, "lblOnShow", "On screen SHOW, transmit: ", spinOnShow), 0, 0);
+    grid->addWidget(spinOnShow, 0, 1);
+    grid->addWidget(makeLabel(group, "lblOnLeave", "On screen LEAVE, transmit:", spinOnLeave), 1,
+                    0);
+    grid->addWidget(spinOnLeave, 1, 1);
+    grid->addWidget(makeLabel(group, "lblTransitionNote", ScreenCharNote), 2, 0, 1, 3);
+    grid->setColumnStretch(2, 1);
+    return group;
+}
+
+QWidget* TfrmScreenEdit::buildButtons()
+{
+    auto* box = new QWidget(this);
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 4, 0, 0);
+    row->addStretch(1);
+    auto addButton = [&](const char* name, const char* caption) {
+        auto* button = new QPushButton(QString::fromUtf8(caption), box);
+        button->setObjectName(QLatin1String(name));
+        // Return in a text line must not close the editor.
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        row->addWidget(button);
+        return button;
+    };
+    btnOK = addButton("btnOK", "&OK");
+    btnCancel = addButton("btnCancel", "&Cancel");
+    btnApply = addButton("btnApply", "&Apply");
+    return box;
+}
+
+void TfrmScreenEdit::connectHandlers()
+{
+    connect(m_screenButtons, &QButtonGroup::idClicked, this, &TfrmScreenEdit::rbScreenClick);
+
+    connect(edLcdLine1, &QLineEdit::textChanged, this, &TfrmScreenEdit::edLcdLine1Change);
+    connect(edLcdLine2, &QLineEdit::textChanged, this, &TfrmScreenEdit::edLcdLine2Change);
+
+    connect(cboxTimeoutEnable, &QCheckBox::toggled, this, &TfrmScreenEdit::cboxTimeoutEnableClick);
+    connect(cboxTimeoutAction, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &TfrmScreenEdit::cboxTimeoutActionChange);
+    connect(spinTimeoutPeriod, qOverload<int>(&QSpinBox::valueChanged), this,
+            &TfrmScreenEdit::spinTimeoutPeriodChange);
+
+    connect(cboxCardSwipeEnable, &QCheckBox::toggled, this,
+            &TfrmScreenEdit::cboxCardSwipeEnableClick);
+    connect(cboxCardSwipeAction, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &TfrmScreenEdit::cboxCardSwipeActionChange);
+
+    connect(m_greenLed, &QButtonGroup::idClicked, this, &TfrmScreenEdit::rbLedClick);
+    connect(m_redLed, &QButtonGroup::idClicked, this, &TfrmScreenEdit::rbLedClick);
+
+    connect(cboxUserDataAction, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &TfrmScreenEdit::cboxUserDataActionChange);
+    const std::pair<QCheckBox*, bool TScreenDataRec::*> keyFlags[] = {
+        {cboxMaskUserInput, &TScreenDataRec::bUserMaskInput},
+        {cboxRequireAllData, &TScreenDataRec::bRequireAllData},
+        {cboxSaveDataForNextScreen, &TScreenDataRec::bSaveDataForNextScreen},
+    };
+    for (const auto& [box, field] : keyFlags) {
+        connect(box, &QCheckBox::toggled, this,
+                [this, field = field](bool checked) { cboxKeyFlagClick(checked, field); });
+    }
+
+    const std::pair<QComboBox*, uint8_t TScreenDataRec::*> keyActions[] = {
+        {cboxUserFullAction, &TScreenDataRec::UserFullAction},
+        {cboxEnterAction, &TScreenDataRec::EnterAction},
+        {cboxBackNormalAction, &TScreenDataRec::BackNormalAction},
+        {cboxBackEmptyAction, &TScreenDataRec::BackEmptyAction},
+        {cboxClearNormalAction, &TScreenDataRec::ClearNormalAction},
+        {cboxClearEmptyAction, &TScreenDataRec::ClearEmptyAction},
+    };
+    for (const auto& [list, field] : keyActions) {
+        connect(list, qOverload<int>(&QComboBox::currentIndexChanged), this,
+                [this, field = field](int index) { cboxKeyActionChange(index, field); });
+    }
+
+    connect(spinOnShow, qOverload<int>(&QSpinBox::valueChanged), this,
+            &TfrmScreenEdit::spinOnShowChange);
+    connect(spinOnLeave, qOverload<int>(&QSpinBox::valueChanged), this,
+            &TfrmScreenEdit::spinOnLeaveChange);
+
+    connect(btnApply, &QPushButton::clicked, this, &TfrmScreenEdit::btnApplyClick);
+    connect(btnOK, &QPushButton::clicked, this, &TfrmScreenEdit::btnOKClick);
+    connect(btnCancel, &QPushButton::clicked, this, &TfrmScreenEdit::btnCancelClick);
+}
+
+// ---------------------------------------------------------------- loading
+
+TScreenDataRec& TfrmScreenEdit::current()
+{
+    return m_state.WorkingScreenData[size_t(CurrentScreen)];
+}
+
+void TfrmScreenEdit::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TfrmScreenEdit::FormShow()
+{
+    bInScreenEditShowForm = true;
+    TScreenDataRec& screen = current();
+
+    // A one-line display has no second line: it is emptied and shown black.
+    // This alone is not a change.
+    const bool oneLine = IsOneLineLcd(m_state.WorkingAdvancedParams.LcdSize);
+    if (oneLine)
+        screen.TextLine2.clear();
+    edLcdLine2->setEnabled(!oneLine);
+
+    edLcdLine1->setText(screen.TextLine1);
+    edLcdLine2->setText(screen.TextLine2);
+
+    cboxTimeoutEnable->setChecked(screen.bTimeoutEnable);
+    showListCode(cboxTimeoutAction, screen.TimeoutAction);
+    spinTimeoutPeriod->setValue(TimeoutPeriodRange.Clamp(screen.TimeoutPeriod));
+
+    cboxCardSwipeEnable->setChecked(screen.bCardSwipeEnable);
+    showListCode(cboxCardSwipeAction, screen.CardSwipeAction);
+
+    showListCode(cboxUserDataAction, screen.UserDataAction);
+    showListCode(cboxEnterAction, screen.EnterAction);
+    showListCode(cboxUserFullAction, screen.UserFullAction);
+    showListCode(cboxBackNormalAction, screen.BackNormalAction);
+    showListCode(cboxBackEmptyAction, screen.BackEmptyAction);
+    showListCode(cboxClearNormalAction, screen.ClearNormalAction);
+    showListCode(cboxClearEmptyAction, screen.ClearEmptyAction);
+    cboxMaskUserInput->setChecked(screen.bUserMaskInput);
+    cboxRequireAllData->setChecked(screen.bRequireAllData);
+    cboxSaveDataForNextScreen->setChecked(screen.bSaveDataForNextScreen);
+
+    spinOnShow->setValue(screen.OnShowChar);
+    spinOnLeave->setValue(screen.OnLeaveChar);
+
+    showLedMode(m_greenLed, GreenLedMode(screen.LedModes));
+    showLedMode(m_redLed, RedLedMode(screen.LedModes));
+
+    const bool timeout = cboxTimeoutEnable->isChecked();
+    lblTimeoutAction->setEnabled(timeout);
+    cboxTimeoutAction->setEnabled(timeout);
+    lblTimeoutPeriod->setEnabled(timeout);
+    spinTimeoutPeriod->setEnabled(timeout);
+
+    const bool swipe = cboxCardSwipeEnable->isChecked();
+    lblCardSwipeAction->setEnabled(swipe);
+    cboxCardSwipeAction->setEnabled(swipe);
+    lblCardSwipeHelp->setEnabled(swipe);
+
+    // Keeping the data only makes sense when data entry moves to another screen.
+    cboxSaveDataForNextScreen->setEnabled(IsGoToScreenAction(screen.UserDataAction));
+
+    bInScreenEditShowForm = false;
+}
+
+void TfrmScreenEdit::MarkScreenChanged()
+{
+    bChangesMade = true;
+    setWindowTitle(QLatin1String(ChangedCaption));
+    btnApply->setEnabled(true);
+    btnOK->setEnabled(true);
+}
+
+// ---------------------------------------------------------------- edits
+
+void TfrmScreenEdit::rbScreenClick(int screenNumber)
+{
+    CurrentScreen = screenNumber - 1;
+    FormShow();
+}
+
+void TfrmScreenEdit::edLcdLine1Change(const QString& text)
+{
+    if (bInScreenEditShowForm)
+        return;
+    current().TextLine1 = text;
+    MarkScreenChanged();
+}
+
+void TfrmScreenEdit::edLcdLine2Change(const QString& text)
+{
+    if (bInScreenEditShowForm)
+        return;
+    current().TextLine2 = text;
+    MarkScreenChanged();
+}
+
+void TfrmScreenEdit::cboxTimeoutEnableClick(bool checked)
+{
+    if (bInScreenEditShowForm)
+        return;
+    current().bTimeoutEnable = checked;
+    FormShow();
+    MarkScreenChanged();
+}
+
+void TfrmScreenEdit::cboxTimeoutActionChange(int index)
+{
+    if (bInScreenEditShowForm || index < 0)
+        return;
+    current().TimeoutAction = uint8_t(index);
+    MarkScreenChanged();
+}
+
+void TfrmScreenEdit::spinTimeoutPeriodChange(int value)
+{
+    if (bInScreenEditShowForm)
+        return;
+    current().TimeoutPeriod = value;
+    MarkScreenChanged();
+}
+
+void TfrmScreenEdit::cboxCardSwipeEnableClick(bool checked)
+{
+    if (bInScreenEditShowForm)
+        return;
+    current().bCardSwipeEnable = checked;
+    FormShow();
+    MarkScreenChanged();
+}
+
+void TfrmScreenEdit::cboxCardSwipeActionChange(int index)
+{
+    if (bInScreenEditShowForm || index < 0)
+        return;
+    current().CardSwipeAction = uint8_t(index);
+    MarkScreenChanged();
+}
+
+void TfrmScreenEdit::rbLedClick()
+{
+    if (bInScreenEditShowForm)
+        return;
+    // An LED with no radio checked (a stored digit beyond 2) counts as off.
+    const int green = qMax(0, m_greenLed->checkedId());
+    const int red = qMax(0, m_redLed->checkedId());
+    current().LedModes = MakeLedModes(green, red);
+    MarkScreenChanged();
+}
+
+void TfrmScreenEdit::cboxUserDataActionChange(int index)
+{
+    if (bInScreenEditShowForm || index < 0)
+        return;
+    current().UserDataAction = uint8_t(index);
+    FormShow();
+    MarkScreenChanged();
+}
+
+void TfrmScreenEdit::cboxKeyFlagClick(bool checked, bool TScreenDataRec::*field)
+{
+    if (bInScreenEditShowForm)
+        return;
+    current().*field = checked;
+    FormShow();
+    MarkScreenChanged();
+}
+
+void TfrmScreenEdit::cboxKeyActionChange(int index, uint8_t TScreenDataRec::*field)
+{
+    if (bInScreenEditShowForm || index < 0)
+        return;
+    current().*field = uint8_t(index);
+    FormShow();
+    MarkScreenChanged();
+}
+
+void TfrmScreenEdit::spinOnShowChange(int value)
+{
+    if (bInScreenEditShowForm)
+        return;
+    current().OnShowChar = uint8_t(value);
+    MarkScreenChanged();
+}
+
+void TfrmScreenEdit::spinOnLeaveChange(int value)
+{
+    if (bInScreenEditShowForm)
+        return;
+    current().OnLeaveChar = uint8_t(value);
+    MarkScreenChanged();
+}
+
+// ---------------------------------------------------------------- buttons
+
+void TfrmScreenEdit::btnApplyClick()
+{
+    const bool changed = bChangesMade;
+    m_state.CommitScreenData();
+    setWindowTitle(QLatin1String(EditorCaption));
+    bChangesMade = false;
+    btnApply->setEnabled(false);
+    if (changed)
+        Q_EMIT changesApplied();
+}
+
+void TfrmScreenEdit::btnOKClick()
+{
+    btnApplyClick();
+    accept();
+}
+
+void TfrmScreenEdit::btnCancelClick()
+{
+    reject();
+}
+
+void TfrmScreenEdit::reject()
+{
+    m_state.RevertScreenData();
+    setWindowTitle(QLatin1String(EditorCaption));
+    bChangesMade = false;
+    QDialog::reject();
+}
