@@ -1,6 +1,7 @@
 #include "model/KeypadClass.h"
 
 #include <QLatin1String>
+#include <algorithm>
 
 namespace {
 
@@ -91,12 +92,14 @@ int32_t controlCode(int32_t code)
     }
 }
 
-void appendHexPair(QString& out, int32_t value)
+// Writes the low byte of value as two lower-case hex digits at out.
+QChar* putHexPair(QChar* out, int32_t value)
 {
     static const char digits[] = "0123456789abcdef";
     const int b = value & 0xFF;
-    out += QLatin1Char(digits[b >> 4]);
-    out += QLatin1Char(digits[b & 0x0F]);
+    *out++ = QLatin1Char(digits[b >> 4]);
+    *out++ = QLatin1Char(digits[b & 0x0F]);
+    return out;
 }
 
 const char* const MediaNames[] = {"Next",  "Prev",  "Stop",  "Play",  "Mute",  "BassB",
@@ -258,37 +261,41 @@ QString TKeypadClass::MakeCodes() const
 {
     const auto& values = SelectedMacro().Values;
     const int n = NumOfElements();
-    QString out;
-    out.reserve(n * 6);
+    // At most three pairs per element; the string is cut to what was written.
+    QString out(n * 6, Qt::Uninitialized);
+    QChar* const begin = out.data();
+    QChar* p = begin;
     for (int i = 0; i < n; ++i) {
         const int32_t v = values[i];
         if (v & DelayFlag) {
-            appendHexPair(out, fCmdPrefix);
-            out += QLatin1String("01");
-            appendHexPair(out, v - DelayFlag);
+            p = putHexPair(p, fCmdPrefix);
+            p = putHexPair(p, 0x01);
+            p = putHexPair(p, v - DelayFlag);
         } else if (v & BeepFlag) {
-            appendHexPair(out, fCmdPrefix);
-            out += QLatin1String("02");
-            appendHexPair(out, v - BeepFlag);
+            p = putHexPair(p, fCmdPrefix);
+            p = putHexPair(p, 0x02);
+            p = putHexPair(p, v - BeepFlag);
         } else if (v & CommandFlag) {
-            appendHexPair(out, fCmdPrefix);
-            appendHexPair(out, v - CommandFlag);
+            p = putHexPair(p, fCmdPrefix);
+            p = putHexPair(p, v - CommandFlag);
         } else {
             // Only the low byte goes to the keypad; larger plain codes cannot
             // come from the grid, and writing them whole would break the pairs.
-            appendHexPair(out, v);
+            p = putHexPair(p, v);
         }
     }
+    out.truncate(int(p - begin));
     return out;
 }
 
 int32_t TKeypadClass::CodeCount() const
 {
-    const auto& values = SelectedMacro().Values;
-    const int n = NumOfElements();
     int32_t count = 0;
-    for (int i = 0; i < n; ++i)
-        count += codeSize(values[i]);
+    for (int32_t v : SelectedMacro().Values) {
+        if (v == -1)
+            break;
+        count += codeSize(v);
+    }
     return count;
 }
 
@@ -340,7 +347,7 @@ void TKeypadClass::makeRoom(int32_t& position)
 {
     auto& values = selected().Values;
     const int n = NumOfElements();
-    clampPosition(position);
+    position = std::clamp(position, 0, n);
     // The capacity keeps n far below the last slot, so slot n + 1 exists.
     for (int i = n; i >= position; --i)
         values[i + 1] = values[i];

@@ -1,0 +1,318 @@
+#include "ui/dialogs/MidiEvents.h"
+
+#include "model/AppState.h"
+
+#include <QButtonGroup>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QSlider>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace {
+
+struct MidiKind
+{
+    const char* control;
+    const char* caption;
+    uint8_t command; // status byte, channel nibble 0 for channel messages
+    int dataBytes;   // 0, 1 or 2
+    const char* label1;
+    const char* label2;
+    bool noteNames; // the first value is a key: show it as a note name
+};
+
+// The message kinds in the order of their radios. The first seven are channel
+// messages, the rest system messages.
+constexpr std::array<MidiKind, 13> Kinds{{
+    {"rbNoteOn", "Note On", 0x90, 2, "Key (Note #) :", "Velocity :", true},
+    {"rbNoteOff", "Note Off", 0x80, 2, "Key (Note #) :", "Velocity :", true},
+    {"rbPolyAftertouch", "Poly Aftertouch", 0xA0, 2, "Key (Note #) :", "Pressure :", true},
+    {"rbMonoAftertouch", "Mono Aftertouch", 0xD0, 1, "Pressure :", "", false},
+    {"rbControlChange", "Control Change", 0xB0, 2, "Controller :", "Value :", false},
+    {"rbProgramChange", "Program Change", 0xC0, 1, "Patch Number :", "", false},
+    {"rbPitchWheel", "Pitch Wheel", 0xE0, 2, "LSB :", "MSB :", false},
+    {"rbSongPosition", "Song Position", 0xF2, 2, "LSB :", "MSB :", false},
+    {"rbSongSelect", "Song Select", 0xF3, 1, "Song Number :", "", false},
+    {"rbStart", "Start", 0xFA, 0, "", "", false},
+    {"rbContinue", "Continue", 0xFB, 0, "", "", false},
+    {"rbStop", "Stop", 0xFC, 0, "", "", false},
+    {"rbReset", "Reset", 0xFF, 0, "", "", false},
+}};
+constexpr int FirstSystemKind = 7; // Song Position
+constexpr int ResetKind = 12;
+
+constexpr uint8_t SystemMessage = 0xF0;
+
+QString hexByte(int value)
+{
+    return QStringLiteral("%1").arg(value & 0xFF, 2, 16, QLatin1Char('0')).toUpper();
+}
+
+QFrame* separator(QWidget* parent)
+{
+    auto* line = new QFrame(parent);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+QSlider* makeSlider(const char* name, int minimum, int maximum, int pageStep, int tickInterval,
+                    int position, QWidget* parent)
+{
+    auto* slider = new QSlider(Qt::Horizontal, parent);
+    slider->setObjectName(QLatin1String(name));
+    slider->setRange(minimum, maximum);
+    slider->setPageStep(pageStep);
+    slider->setSingleStep(1);
+    slider->setTickPosition(QSlider::TicksBelow);
+    slider->setTickInterval(tickInterval);
+    slider->setValue(position);
+    slider->setMinimumWidth(260);
+    return slider;
+}
+
+QLineEdit* makeValueField(const char* name, QWidget* parent)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    edit->setReadOnly(true);
+    edit->setFocusPolicy(Qt::NoFocus);
+    edit->setAlignment(Qt::AlignCenter);
+    edit->setFixedWidth(QFontMetrics(edit->font()).horizontalAdvance(QStringLiteral("C#10")) + 18);
+    return edit;
+}
+
+// Hidden parameter rows keep their room, so the window does not jump about
+// when the kind changes.
+void keepRoomWhenHidden(QWidget* widget)
+{
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
+}
+
+} // namespace
+
+TfrmMidiEvents::TfrmMidiEvents(TAppState& state, uint8_t& midiChannel, QWidget* parent)
+    : QDialog(parent), fState(state), fMidiChannel(midiChannel)
+{
+    setObjectName(QStringLiteral("frmMidiEvents"));
+    setWindowTitle(QStringLiteral("Insert MIDI Event"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setModal(false);
+
+    // Event kinds.
+    auto* gboxType = new QGroupBox(QStringLiteral("MIDI Event Type"), this);
+    gboxType->setObjectName(QStringLiteral("gboxMidiEventType"));
+    auto* typeLayout = new QVBoxLayout(gboxType);
+    typeLayout->setSpacing(4);
+    fKindGroup = new QButtonGroup(this);
+    for (int i = 0; i < static_cast<int>(Kinds.size()); ++i) {
+        if (i == FirstSystemKind || i == ResetKind) {
+            typeLayout->addSpacing(2);
+            typeLayout->addWidget(separator(gboxType));
+            typeLayout->addSpacing(2);
+        }
+        auto* radio = new QRadioButton(QLatin1String(Kinds[i].caption), gboxType);
+        radio->setObjectName(QLatin1String(Kinds[i].control));
+        fKindGroup->addButton(radio, i);
+        typeLayout->addWidget(radio);
+        fKindRadios[i] = radio;
+    }
+    typeLayout->addStretch(1);
+    fKindRadios[0]->setChecked(true);
+    connect(fKindGroup, &QButtonGroup::idClicked, this, &TfrmMidiEvents::rbMidiKindClick);
+
+    // Channel and data values.
+    auto* gboxValues = new QGroupBox(QStringLiteral("MIDI Event Values"), this);
+    gboxValues->setObjectName(QStringLiteral("gboxMidiEventValues"));
+    auto* values = new QGridLayout(gboxValues);
+    values->setHorizontalSpacing(12);
+    values->setVerticalSpacing(4);
+    values->setContentsMargins(14, 12, 14, 12);
+
+    lblMidiChannel = new QLabel(QStringLiteral("MIDI Channel :"), gboxValues);
+    lblMidiChannel->setObjectName(QStringLiteral("lblMidiChannel"));
+    tbMidiChannel = makeSlider("tbMidiChannel", 1, 16, 4, 1, 1, gboxValues);
+    edMidiChannel = makeValueField("edMidiChannel", gboxValues);
+
+    lblParam1 = new QLabel(QStringLiteral("Key (Note) :"), gboxValues);
+    lblParam1->setObjectName(QStringLiteral("lblParam1"));
+    tbMidiParam1 = makeSlider("tbMidiParam1", 0, 127, 12, 4, 60, gboxValues);
+    edMidiParam1 = makeValueField("edMidiParam1", gboxValues);
+
+    lblParam2 = new QLabel(QStringLiteral("Velocity :"), gboxValues);
+    lblParam2->setObjectName(QStringLiteral("lblParam2"));
+    tbMidiParam2 = makeSlider("tbMidiParam2", 0, 127, 16, 4, 127, gboxValues);
+    edMidiParam2 = makeValueField("edMidiParam2", gboxValues);
+
+    // Each value: its label, and below it the slider with the value beside it.
+    const std::array<std::array<QWidget*, 3>, 3> rows{{
+        {lblMidiChannel, tbMidiChannel, edMidiChannel},
+        {lblParam1, tbMidiParam1, edMidiParam1},
+        {lblParam2, tbMidiParam2, edMidiParam2},
+    }};
+    for (int r = 0; r < 3; ++r) {
+        for (QWidget* widget : rows[r])
+            keepRoomWhenHidden(widget);
+        values->addWidget(rows[r][0], 3 * r, 0, 1, 2);
+        values->addWidget(rows[r][1], 3 * r + 1, 0);
+        values->addWidget(rows[r][2], 3 * r + 1, 1);
+        if (r < 2)
+            values->setRowMinimumHeight(3 * r + 2, 24);
+    }
+    values->setColumnStretch(0, 1);
+    values->setRowStretch(8, 1);
+
+    btnInsert = new QPushButton(QStringLiteral("Insert"), gboxValues);
+    btnInsert->setObjectName(QStringLiteral("btnInsert"));
+    // Enter elsewhere in the window must not insert by surprise.
+    btnInsert->setAutoDefault(false);
+    btnInsert->setMinimumWidth(96);
+    values->addWidget(btnInsert, 9, 0, 1, 2, Qt::AlignRight);
+
+    connect(tbMidiChannel, &QSlider::valueChanged, this, &TfrmMidiEvents::tbMidiChannelChange);
+    connect(tbMidiParam1, &QSlider::valueChanged, this, [this] { UpdateMidiDisplay(); });
+    connect(tbMidiParam2, &QSlider::valueChanged, this, [this] { UpdateMidiDisplay(); });
+    connect(btnInsert, &QPushButton::clicked, this, &TfrmMidiEvents::btnInsertClick);
+
+    // Status line: what Insert will put into the macro.
+    sbarMiniNoteOn = new QStatusBar(this);
+    sbarMiniNoteOn->setObjectName(QStringLiteral("sbarMiniNoteOn"));
+    sbarMiniNoteOn->setSizeGripEnabled(false);
+    fStatusPanel0 = new QLabel(QStringLiteral("MIDI Data (hexadecimal)"), sbarMiniNoteOn);
+    fStatusPanel0->setObjectName(QStringLiteral("sbarMiniNoteOnPanel0"));
+    fStatusPanel1 = new QLabel(sbarMiniNoteOn);
+    fStatusPanel1->setObjectName(QStringLiteral("sbarMiniNoteOnPanel1"));
+    fStatusPanel1->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    for (QLabel* panel : {fStatusPanel0, fStatusPanel1}) {
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setContentsMargins(4, 1, 4, 1);
+    }
+    sbarMiniNoteOn->addWidget(fStatusPanel0);
+    sbarMiniNoteOn->addWidget(fStatusPanel1, 1);
+
+    auto* body = new QHBoxLayout;
+    body->setSpacing(10);
+    body->addWidget(gboxType);
+    body->addWidget(gboxValues, 1);
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(10, 10, 10, 0);
+    outer->setSpacing(8);
+    outer->addLayout(body, 1);
+    outer->addWidget(sbarMiniNoteOn);
+
+    UpdateMidiDisplay();
+    setFixedSize(sizeHint());
+}
+
+QString TfrmMidiEvents::NoteToName(int note)
+{
+    static const char* const Pitches[12] = {"C ", "C#", "D ", "D#", "E ", "F ",
+                                            "F#", "G ", "G#", "A ", "A#", "B "};
+    if (note < 0 || note > 119)
+        return QStringLiteral("---");
+    return QLatin1String(Pitches[note % 12]) + QString::number(note / 12);
+}
+
+uint8_t TfrmMidiEvents::StatusByte() const
+{
+    if (MidiCommand >= SystemMessage)
+        return MidiCommand;
+    return static_cast<uint8_t>(MidiCommand + tbMidiChannel->value() - 1);
+}
+
+QString TfrmMidiEvents::MessageText() const
+{
+    QString text = hexByte(StatusByte());
+    if (bParam1Enabled)
+        text += QLatin1Char(' ') + hexByte(tbMidiParam1->value());
+    if (bParam2Enabled)
+        text += QLatin1Char(' ') + hexByte(tbMidiParam2->value());
+    return text;
+}
+
+void TfrmMidiEvents::UpdateMidiDisplay()
+{
+    const bool channelMessage = MidiCommand < SystemMessage;
+    lblMidiChannel->setEnabled(channelMessage);
+    tbMidiChannel->setEnabled(channelMessage);
+    edMidiChannel->setEnabled(channelMessage);
+
+    edMidiChannel->setText(QString::number(fMidiChannel));
+    edMidiParam1->setText(Kinds[fKind].noteNames ? NoteToName(tbMidiParam1->value())
+                                                 : QString::number(tbMidiParam1->value()));
+    edMidiParam2->setText(QString::number(tbMidiParam2->value()));
+
+    lblParam1->setVisible(bParam1Enabled);
+    tbMidiParam1->setVisible(bParam1Enabled);
+    edMidiParam1->setVisible(bParam1Enabled);
+    lblParam2->setVisible(bParam2Enabled);
+    tbMidiParam2->setVisible(bParam2Enabled);
+    edMidiParam2->setVisible(bParam2Enabled);
+
+    fStatusPanel1->setText(MessageText());
+}
+
+void TfrmMidiEvents::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return; // restored from the task bar, not opened
+
+    // A held channel outside 1..16 is taken as channel 1, as the settings file does.
+    if (fMidiChannel < 1 || fMidiChannel > 16)
+        fMidiChannel = 1;
+    tbMidiChannel->setValue(fMidiChannel);
+    UpdateMidiDisplay();
+
+    // MIDI bytes are easier to read as hex: the grid switches when the dialog opens.
+    fState.KeypadDefinition.bViewInHex = true;
+    Q_EMIT viewChanged();
+}
+
+void TfrmMidiEvents::rbMidiKindClick(int kind)
+{
+    if (kind < 0 || kind >= static_cast<int>(Kinds.size()))
+        return;
+    const MidiKind& k = Kinds[kind];
+    fKind = kind;
+    MidiCommand = k.command;
+    bParam1Enabled = k.dataBytes >= 1;
+    bParam2Enabled = k.dataBytes >= 2;
+    lblParam1->setText(QLatin1String(k.label1));
+    lblParam2->setText(QLatin1String(k.label2));
+    UpdateMidiDisplay();
+}
+
+void TfrmMidiEvents::tbMidiChannelChange(int position)
+{
+    fMidiChannel = static_cast<uint8_t>(position);
+    UpdateMidiDisplay();
+}
+
+void TfrmMidiEvents::btnInsertClick()
+{
+    if (!AddByte)
+        return;
+    // Status first, then the data bytes, each at the cursor left by the one
+    // before. Once the macro refuses a byte the message stops there: a later,
+    // smaller byte might still fit (an escaped prefix takes two) and would
+    // then stand in the wrong place of the message. One refusal, one message.
+    if (!AddByte(StatusByte()))
+        return;
+    if (bParam1Enabled && !AddByte(tbMidiParam1->value()))
+        return;
+    if (bParam2Enabled)
+        AddByte(tbMidiParam2->value());
+}
