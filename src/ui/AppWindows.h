@@ -27,4 +27,7 @@ private:
     std::unique_ptr<QDialog> fParameters;
     std::unique_ptr<QDialog> fAdvanced;
     std::unique_ptr<QDialog> fScreenEdit;
+    std::unique_ptr<QDialog> fMidiEvents;
+    std::unique_ptr<QDialog> fMacroLenWarning;
+    std::unique_ptr<QDialog> fHostTypeInfo;
 };

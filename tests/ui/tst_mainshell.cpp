@@ -4,6 +4,9 @@
 #include "support/MainFixture.h"
 
 #include "app/AppSettings.h"
+#include "ui/AppWindows.h"
+#include "ui/dialogs/MacroLen.h"
+#include "ui/dialogs/MidiEvents.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -66,6 +69,7 @@ private Q_SLOTS:
     void portPanel_data();
     void portPanel();
     void propertiesButton();
+    void windowsCreatedTogether();
     void closing_data();
     void closing();
 };
@@ -444,6 +448,30 @@ void TestMainShell::propertiesButton()
         QVERIFY(g.Prompts.Shown.empty());
         QCOMPARE(screens.Shown, 2);
     }
+}
+
+void TestMainShell::windowsCreatedTogether()
+{
+    TTestFolders folders;
+    TScriptedPrompts prompts;
+    TAppState state;
+    TAppWindows windows(state, {});
+    TfrmMain& w = windows.Main();
+    QVERIFY(w.frmParameters && w.frmAdvanced && w.frmScreenEdit);
+    QVERIFY(w.frmMacroLenWarning && w.frmHostTypeInfo);
+    // The MIDI dialog inserts through the main window, escaping included.
+    auto* midi = qobject_cast<TfrmMidiEvents*>(w.frmMidiEvents);
+    QVERIFY(midi);
+    QVERIFY(midi->AddByte(0x90));
+    QVERIFY(midi->AddByte(64));
+    QCOMPARE(MacroCodes(state.KeypadDefinition), (QList<int32_t>{0x90, 0x4040}));
+    QVERIFY(w.IsChangesPending());
+    // "Don't show this message again" reaches the main window.
+    auto* warning = qobject_cast<TfrmMacroLenWarning*>(w.frmMacroLenWarning);
+    QVERIFY(warning);
+    QVERIFY(!w.bMacroLengthWarningOff);
+    Q_EMIT warning->warningTurnedOff();
+    QVERIFY(w.bMacroLengthWarningOff);
 }
 
 void TestMainShell::closing_data()
