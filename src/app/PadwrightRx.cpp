@@ -1,13 +1,20 @@
+#include "model/AppState.h"
+#include "ui/AppWindows.h"
+#include "ui/main/Main.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("PadwrightRx"));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("PadwrightRx"));
-    window.resize(640, 480);
-    window.show();
+
+    TAppState state;
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+
+    // The windows, created once in their order, live until the program ends.
+    TAppWindows windows(state, arguments);
+    windows.Main().show();
     return app.exec();
 }

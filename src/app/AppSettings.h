@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <utility>
+
+// The settings file PadwrightRx.ini in the data folder, section CONFIGURATION.
+struct TAppSettingsValues
+{
+    int KeypadLayout = 2;        // 1 = 12 keys, 2 = 20 keys
+    bool AdvancedEnable = false; // true = ROM Edit Mode
+    uint8_t MidiChannel = 1;     // 1..16
+};
+
+class TAppSettings
+{
+public:
+    explicit TAppSettings(QString path) : fPath(std::move(path)) {}
+
+    const QString& Path() const { return fPath; }
+
+    // All three values, with their defaults and corrections: a layout other
+    // than 1 or 2 becomes 2; the channel keeps its low eight bits and becomes
+    // 1 when that is 0 or above 16. A missing file or key gives the default.
+    TAppSettingsValues Read() const;
+
+    // Each write updates its one key and creates the file when needed; false
+    // when the file could not be written.
+    bool WriteKeypadLayout(int layout) const;
+    bool WriteMidiChannel(uint8_t channel) const;
+
+private:
+    QString fPath;
+};
+
+// What the port status panel and Test read from the loader settings file
+// RxLoad.ini, section "Com Port Configuration".
+struct TLoaderPortSettings
+{
+    int ComPort = 0;
+    QString ComType = QStringLiteral("?");
+    bool bOstrellaK = false;
+};
+
+TLoaderPortSettings ReadLoaderPortSettings(const QString& path);

@@ -1,0 +1,81 @@
+#include "support/MainFixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+
+TTestFolders::TTestFolders()
+{
+    QDir(fRoot.path()).mkpath(QStringLiteral("documents"));
+    QDir(fRoot.path()).mkpath(QStringLiteral("program"));
+    qputenv("PADWRIGHT_DOCUMENTS_DIR", Documents().toLocal8Bit());
+    qputenv("PADWRIGHT_PROGRAM_DIR", Program().toLocal8Bit());
+}
+
+TTestFolders::~TTestFolders()
+{
+    qunsetenv("PADWRIGHT_DOCUMENTS_DIR");
+    qunsetenv("PADWRIGHT_PROGRAM_DIR");
+}
+
+QString TTestFolders::Documents() const
+{
+    return fRoot.path() + QStringLiteral("/documents");
+}
+
+QString TTestFolders::Program() const
+{
+    return fRoot.path() + QStringLiteral("/program");
+}
+
+QString TTestFolders::DataFolder() const
+{
+    return Documents() + QStringLiteral("/Halvorsten/OstrellaPro");
+}
+
+void TTestFolders::WriteFile(const QString& path, const QByteArray& text)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("cannot write %s", qPrintable(path));
+    file.write(text);
+}
+
+QByteArray TTestFolders::ReadFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+TfrmMain& TMainFixture::Create(const QStringList& arguments, bool show)
+{
+    Window = std::make_unique<TfrmMain>(State, arguments, &Keyboard);
+    if (show) {
+        Window->show();
+        if (!QTest::qWaitForWindowExposed(Window.get()))
+            qWarning("main window not exposed");
+    }
+    return *Window;
+}
+
+QList<int32_t> MacroCodes(const TKeypadClass& definition)
+{
+    QList<int32_t> codes;
+    for (int i = 0; i < definition.NumOfElements(); ++i)
+        codes << definition.SelectedMacro().Values[i];
+    return codes;
+}
+
+QString CellText(const TfrmMain& window, int position)
+{
+    return window.Grid->item(position / 8, position % 8)->text();
+}
+
+QPoint CellCentre(const TfrmMain& window, int position)
+{
+    return window.Grid->visualItemRect(window.Grid->item(position / 8, position % 8)).center();
+}

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "model/AppState.h"
+#include "support/ScriptedPrompts.h"
+#include "ui/common/HostKeyboard.h"
+#include "ui/main/MacroGrid.h"
+#include "ui/main/Main.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QByteArray>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QStringList>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include <memory>
+
+// A host keyboard whose state the test sets.
+class TScriptedKeyboard : public THostKeyboard
+{
+public:
+    bool Ctrl = false;
+    bool Shift = false;
+    bool CapsLock = false;
+    bool CtrlDown() const override { return Ctrl; }
+    bool ShiftDown() const override { return Shift; }
+    bool CapsLockOn() const override { return CapsLock; }
+};
+
+// Temporary documents and program folders, pointed to by the environment
+// variables the platform layer reads, for the fixture's lifetime.
+class TTestFolders
+{
+public:
+    TTestFolders();
+    ~TTestFolders();
+    TTestFolders(const TTestFolders&) = delete;
+    TTestFolders& operator=(const TTestFolders&) = delete;
+
+    QString Documents() const;
+    QString Program() const;
+    // documents/Halvorsten/OstrellaPro
+    QString DataFolder() const;
+    QString SettingsFile() const { return DataFolder() + QStringLiteral("/PadwrightRx.ini"); }
+    QString LoaderSettingsFile() const { return DataFolder() + QStringLiteral("/RxLoad.ini"); }
+
+    // Writes `text` to `path` (folders made as needed); CR LF line ends are the caller's.
+    static void WriteFile(const QString& path, const QByteArray& text);
+    static QByteArray ReadFile(const QString& path);
+
+private:
+    QTemporaryDir fRoot;
+};
+
+// A main window on temporary folders with scripted prompts and keyboard.
+// Build the folders' files first, then call Create().
+class TMainFixture
+{
+public:
+    TTestFolders Folders;
+    TScriptedPrompts Prompts;
+    TScriptedKeyboard Keyboard;
+    TAppState State;
+    std::unique_ptr<TfrmMain> Window;
+
+    // Creates the window with `arguments` as its command line; shows it when `show`.
+    TfrmMain& Create(const QStringList& arguments = {}, bool show = true);
+    TfrmMain& W() { return *Window; }
+
+    // The settings file's text (empty when missing).
+    QByteArray SettingsText() const { return TTestFolders::ReadFile(Folders.SettingsFile()); }
+};
+
+// The codes of the selected macro, in order.
+QList<int32_t> MacroCodes(const TKeypadClass& definition);
+// The text of the grid cell for macro position `position`.
+QString CellText(const TfrmMain& window, int position);
+// The centre of the grid cell for `position`, in the grid viewport's coordinates.
+QPoint CellCentre(const TfrmMain& window, int position);
