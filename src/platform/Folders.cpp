@@ -51,7 +51,8 @@ bool EnsureFolder(const QString& path)
 {
     if (QFileInfo(path).isDir())
         return true;
-    return QDir().mkdir(path);
+    // A fresh account may not have its documents folder yet: make it too.
+    return QDir().mkpath(path);
 }
 
 } // namespace Folders

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -45,7 +46,14 @@ void TestFolders::joinAndEnsure()
     QVERIFY(Folders::EnsureFolder(folder));
     QVERIFY(QDir(folder).exists());
     QVERIFY(Folders::EnsureFolder(folder)); // already there
-    QVERIFY(!Folders::EnsureFolder(root.path() + "/missing/deeper"));
+    // A documents folder that does not exist yet is made with the data folder.
+    QVERIFY(Folders::EnsureFolder(root.path() + "/Documents/Halvorsten"));
+    QVERIFY(QDir(root.path() + "/Documents/Halvorsten").exists());
+    // A file in the way is a failure, not a crash.
+    QFile blocker(root.path() + "/file");
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QVERIFY(!Folders::EnsureFolder(root.path() + "/file/deeper"));
 }
 
 QTEST_GUILESS_MAIN(TestFolders)
