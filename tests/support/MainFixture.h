@@ -1,8 +1,8 @@
 #pragma once
 
 #include "model/AppState.h"
-#include "ui/AppWindows.h"
 #include "support/ScriptedPrompts.h"
+#include "ui/AppWindows.h"
 #include "ui/common/HostKeyboard.h"
 #include "ui/main/MacroGrid.h"
 #include "ui/main/Main.h"

@@ -174,9 +174,12 @@ public:
     void UserManual1Click();
     // Palette (MainPalette.cpp)
     void About1Click();
-    void spdBtnEscClick(int tag);                      // keys with a key number, Delay, Beep
-    void sbtnLShiftClick(QAbstractButton* button, int bit); // the five modifier buttons
-    void mnuMultiMediaClick(int tag);                  // F1..F12 and the HID menu items
+    // Keys that carry a key number, and Delay and Beep.
+    void spdBtnEscClick(int tag);
+    // The five modifier buttons; `bit` is the button's bit of the modifier mask.
+    void sbtnLShiftClick(QAbstractButton* button, int bit);
+    // F1..F12 and the HID menu items: `tag` is the plain code.
+    void mnuMultiMediaClick(int tag);
     void mnuLedClick(int tag);
     void InsertMIDIMessage1Click();
     void tbDelayValueChange();
