@@ -1,15 +1,17 @@
 // Saves pictures of the editor's windows for the README.
 //
-//   padshots OUTDIR PREFIX [--dialogs] [DEFINITION.ckd]
+//   padshots OUTDIR PREFIX [--dialogs] [--open-rom FILE.rom] [DEFINITION.ckd]
 //
 // Creates the windows exactly as the editor does (TAppWindows, with the
-// definition file as its command line), shows the main window and writes
+// definition file as its command line), opens the ROM definition file as
+// Open does in ROM Edit Mode when one is given, shows the main window and writes
 // OUTDIR/PREFIX-main.png. With --dialogs it also shows the dialogs of the
 // mode the settings file selects and writes one picture for each: in USER
 // Mode the properties, the MIDI events and the about box; in ROM Edit Mode
 // the pages of the advanced ROM properties and the screen editor.
 // Run it with PADWRIGHT_DOCUMENTS_DIR pointing at a scratch documents folder.
 
+#include "files/FileIO.h"
 #include "model/AppState.h"
 #include "ui/AppWindows.h"
 #include "ui/dialogs/About.h"
@@ -19,6 +21,9 @@
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
 #include <QPixmap>
 #include <QRegularExpression>
 #include <QTabWidget>
@@ -43,11 +48,34 @@ void settle()
     }
 }
 
+// The window's contents under a plain title bar with its title: there is no
+// window manager under Xvfb to draw one, and the title shows the mode.
+QImage withTitleBar(QWidget* window)
+{
+    const QPixmap contents = window->grab();
+    QFont font = window->font();
+    font.setBold(true);
+    const int barHeight = QFontMetrics(font).height() + 12;
+    QImage image(contents.width(), contents.height() + barHeight, QImage::Format_RGB32);
+    image.setDevicePixelRatio(contents.devicePixelRatio());
+    QPainter painter(&image);
+    painter.fillRect(QRect(0, 0, contents.width(), barHeight), QColor(0x3a, 0x4a, 0x5e));
+    painter.setPen(Qt::white);
+    painter.setFont(font);
+    painter.drawText(QRect(10, 0, contents.width() - 20, barHeight),
+                     Qt::AlignVCenter | Qt::AlignLeft, window->windowTitle());
+    painter.drawPixmap(0, barHeight, contents);
+    return image;
+}
+
 void save(QWidget* window, const QString& name)
 {
     settle();
     const QString path = QDir(gOutDir).filePath(gPrefix + QLatin1Char('-') + name + ".png");
-    if (!window->grab().save(path)) {
+    // The about box is borderless: it gets no title bar.
+    const bool framed = !(window->windowFlags() & Qt::FramelessWindowHint);
+    const QImage image = framed ? withTitleBar(window) : window->grab().toImage();
+    if (!image.save(path)) {
         std::fprintf(stderr, "padshots: cannot write %s\n", qPrintable(path));
         gOk = false;
         return;
@@ -78,8 +106,14 @@ int main(int argc, char* argv[])
     QStringList args = QApplication::arguments();
     args.removeFirst();
     const bool dialogs = args.removeAll(QStringLiteral("--dialogs")) > 0;
+    QString romFile;
+    const int romOption = args.indexOf(QStringLiteral("--open-rom"));
+    if (romOption >= 0 && romOption + 1 < args.size()) {
+        romFile = args.at(romOption + 1);
+        args.remove(romOption, 2);
+    }
     if (args.size() < 2 || args.size() > 3) {
-        std::fprintf(stderr, "usage: padshots OUTDIR PREFIX [--dialogs] [DEFINITION.ckd]\n");
+        std::fprintf(stderr, "usage: padshots OUTDIR PREFIX [--dialogs] [--open-rom FILE.rom] [DEFINITION.ckd]\n");
         return 2;
     }
     gOutDir = args.takeFirst();
@@ -89,6 +123,11 @@ int main(int argc, char* argv[])
     TAppState state;
     TAppWindows windows(state, args);
     TfrmMain& main = windows.Main();
+    if (!romFile.isEmpty() &&
+        !main.ApplyLoadResult(LoadRomFile(state, romFile), romFile, TFileKind::Rom)) {
+        std::fprintf(stderr, "padshots: cannot open %s\n", qPrintable(romFile));
+        return 1;
+    }
     main.show();
     save(&main, QStringLiteral("main"));
 
@@ -99,6 +138,8 @@ int main(int argc, char* argv[])
             if (pages) {
                 advanced->show();
                 for (int i = 0; i < pages->count(); ++i) {
+                    if (!pages->isTabVisible(i))
+                        continue; // pages the card type hides
                     pages->setCurrentIndex(i);
                     QString page = pages->tabText(i).toLower().remove(QLatin1Char('&'));
                     page.replace(QRegularExpression(QStringLiteral("[^a-z0-9]+")),
