@@ -41,14 +41,14 @@ shoot() {
 }
 
 # USER Mode: the sample named on the command line, as a user opens it.
-shoot user-20 2 0 --dialogs "$sample20"
-shoot user-12 1 0 "$sample12"
+shoot user-20 2 0 --dialogs --key 16 "$sample20"
+shoot user-12 1 0 --key 19 "$sample12"
 # ROM Edit Mode: started without a file (the mode's own title and button),
 # then the sample as a ROM definition file, opened as Open does.
 "$cli" convert --mode rom "$sample20" "$work/coffee-shop.rom" >/dev/null
 "$cli" convert --mode rom "$sample12" "$work/ticket-desk.rom" >/dev/null
-shoot rom-20 2 1 --dialogs --open-rom "$work/coffee-shop.rom"
-shoot rom-12 1 1 --open-rom "$work/ticket-desk.rom"
+shoot rom-20 2 1 --dialogs --open-rom "$work/coffee-shop.rom" --key 14 --level 2
+shoot rom-12 1 1 --open-rom "$work/ticket-desk.rom" --key 17 --level 2
 
 rm -f "$out"/*.png
 mkdir -p "$out"

@@ -1,10 +1,12 @@
 // Saves pictures of the editor's windows for the README.
 //
-//   padshots OUTDIR PREFIX [--dialogs] [--open-rom FILE.rom] [DEFINITION.ckd]
+//   padshots OUTDIR PREFIX [--dialogs] [--open-rom FILE.rom] [--key N] [--level L]
+//            [DEFINITION.ckd]
 //
 // Creates the windows exactly as the editor does (TAppWindows, with the
 // definition file as its command line), opens the ROM definition file as
-// Open does in ROM Edit Mode when one is given, shows the main window and writes
+// Open does in ROM Edit Mode when one is given, clicks key N (from 1) and the
+// tab of level L when asked, shows the main window and writes
 // OUTDIR/PREFIX-main.png. With --dialogs it also shows the dialogs of the
 // mode the settings file selects and writes one picture for each: in USER
 // Mode the properties, the MIDI events and the about box; in ROM Edit Mode
@@ -17,7 +19,9 @@
 #include "ui/dialogs/About.h"
 #include "ui/main/Main.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QTabBar>
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
@@ -106,14 +110,20 @@ int main(int argc, char* argv[])
     QStringList args = QApplication::arguments();
     args.removeFirst();
     const bool dialogs = args.removeAll(QStringLiteral("--dialogs")) > 0;
-    QString romFile;
-    const int romOption = args.indexOf(QStringLiteral("--open-rom"));
-    if (romOption >= 0 && romOption + 1 < args.size()) {
-        romFile = args.at(romOption + 1);
-        args.remove(romOption, 2);
-    }
+    // Takes "NAME VALUE" out of the arguments; returns VALUE or an empty string.
+    auto takeOption = [&args](const QString& name) {
+        const int at = args.indexOf(name);
+        if (at < 0 || at + 1 >= args.size())
+            return QString();
+        const QString value = args.at(at + 1);
+        args.remove(at, 2);
+        return value;
+    };
+    const QString romFile = takeOption(QStringLiteral("--open-rom"));
+    const int key = takeOption(QStringLiteral("--key")).toInt();
+    const int level = takeOption(QStringLiteral("--level")).toInt();
     if (args.size() < 2 || args.size() > 3) {
-        std::fprintf(stderr, "usage: padshots OUTDIR PREFIX [--dialogs] [--open-rom FILE.rom] [DEFINITION.ckd]\n");
+        std::fprintf(stderr, "usage: padshots OUTDIR PREFIX [--dialogs] [--open-rom FILE.rom] [--key N] [--level L] [DEFINITION.ckd]\n");
         return 2;
     }
     gOutDir = args.takeFirst();
@@ -129,6 +139,13 @@ int main(int argc, char* argv[])
         return 1;
     }
     main.show();
+    settle();
+    if (key >= 1 && key <= MaxKeys) {
+        if (QAbstractButton* button = main.KeyButton(key - 1))
+            button->click();
+    }
+    if (level == 1 || level == 2)
+        main.TabControlLevel->setCurrentIndex(level - 1);
     save(&main, QStringLiteral("main"));
 
     if (dialogs) {
