@@ -21,7 +21,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QTabBar>
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
@@ -30,6 +29,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QRegularExpression>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QThread>
 
@@ -123,7 +123,8 @@ int main(int argc, char* argv[])
     const int key = takeOption(QStringLiteral("--key")).toInt();
     const int level = takeOption(QStringLiteral("--level")).toInt();
     if (args.size() < 2 || args.size() > 3) {
-        std::fprintf(stderr, "usage: padshots OUTDIR PREFIX [--dialogs] [--open-rom FILE.rom] [--key N] [--level L] [DEFINITION.ckd]\n");
+        std::fprintf(stderr, "usage: padshots OUTDIR PREFIX [--dialogs] [--open-rom FILE.rom] "
+                             "[--key N] [--level L] [DEFINITION.ckd]\n");
         return 2;
     }
     gOutDir = args.takeFirst();
