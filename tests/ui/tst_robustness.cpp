@@ -73,7 +73,8 @@ QString describe(const QObject* o)
 bool macroEqual(const TMacroData& a, const TMacroData& b)
 {
     return a.Values == b.Values && a.AutoRepeat == b.AutoRepeat && a.SendKeyNow == b.SendKeyNow
-        && a.Name == b.Name;
+        // Definition files trim their strings on reading: blanks at a name's ends are not kept.
+        && a.Name.trimmed() == b.Name.trimmed();
 }
 
 } // namespace
