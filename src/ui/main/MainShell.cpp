@@ -42,7 +42,7 @@ constexpr int NarrowSeparator = 8;
 
 // Size of the palette region below the keypad and the grid.
 constexpr int PaletteWidth = 940;
-constexpr int PaletteHeight = 262;
+constexpr int PaletteHeight = 234;
 
 QWidget* makeSeparator(const QString& name)
 {
