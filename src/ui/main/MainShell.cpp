@@ -473,9 +473,7 @@ void TfrmMain::UpdatePortPanel()
         colour = green;
         text += QStringLiteral(" or KB2");
     }
-    const int hostMode = KeypadDefinition.OpMode() & 0xF0;
-    const int hostType = AppState.AdvancedParams.HostType;
-    if (hostMode == 0x30 || hostMode == 0xB0 || hostType == 3 || hostType == 11) {
+    if (IsHidKeyboardHost()) {
         text += QStringLiteral(" >> HID");
         hint = QStringLiteral("After download, Host Mode will be set to HID (PC KB)");
         colour = green;
