@@ -117,6 +117,9 @@ public:
     bool ApplyLoadResult(const TLoadResult& result, const QString& path, TFileKind kind);
 
     void UpdatePortPanel();
+    // The keypad is set up as a USB HID keyboard: the definition's host mode
+    // (OpMode high bits 0x30 or 0xB0) or the ROM properties' HostType 3 or 11.
+    bool IsHidKeyboardHost() const;
 
     // ---------------------------------------------------------------- grid and keys
     // TModifierSource: read by KeypadDefinition.InsertKey.
@@ -314,6 +317,13 @@ private:
     void MakeDataFolders();
     void SetWideSeparators(bool wide);
     void ExecDialog(QDialog* dialog);
+    // Files (MainFiles.cpp)
+    // The question about unsaved changes before New and Open; false when the
+    // command must stop (Cancel, or Yes with a save that did not happen).
+    bool AskToSaveChanges();
+    // Writes the definition under `path` as the mode's Save does; what
+    // could not be written is reported to the user.
+    void SaveDefinitionAs(const QString& path);
     // Grid (MainGrid.cpp)
     QWidget* BuildKeypad();
     QWidget* BuildMacroArea();

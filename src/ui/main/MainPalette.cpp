@@ -592,23 +592,12 @@ QWidget* TfrmMain::BuildManualEntry()
     auto* lblManually = new QLabel(QStringLiteral("manually:"), GroupBox1);
     lblManually->setObjectName(QStringLiteral("lblManually"));
 
-    rbDecimal = new QRadioButton(QStringLiteral("Decimal"), GroupBox1);
-    rbDecimal->setObjectName(QStringLiteral("rbDecimal"));
-    rbDecimal->setChecked(true);
-    rbHexadecimal = new QRadioButton(QStringLiteral("Hexadecimal"), GroupBox1);
-    rbHexadecimal->setObjectName(QStringLiteral("rbHexadecimal"));
-
     edManualInput = new QLineEdit(GroupBox1);
     edManualInput->setObjectName(QStringLiteral("edManualInput"));
     edManualInput->setMaxLength(DecimalDigits);
     edManualInput->setAlignment(Qt::AlignCenter);
     edManualInput->setFixedWidth(
         edManualInput->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 16);
-    // The validator may be asked while the window is being destroyed: it
-    // holds on to the radio button itself, not to the window.
-    QPointer<QRadioButton> hexRadio = rbHexadecimal;
-    edManualInput->setValidator(new TManualInputValidator(
-        [hexRadio] { return hexRadio && hexRadio->isChecked(); }, edManualInput));
     edManualInput->installEventFilter(new TKeyPressFilter(
         [this](QKeyEvent* event) { return edManualInputKeyPress(event); }, edManualInput));
 
@@ -621,6 +610,16 @@ QWidget* TfrmMain::BuildManualEntry()
     spdbtnInsert = insert;
     connect(insert, &QToolButton::clicked, this, [this] { spdbtnInsertClick(); });
 
+    rbDecimal = new QRadioButton(QStringLiteral("Decimal"), GroupBox1);
+    rbDecimal->setObjectName(QStringLiteral("rbDecimal"));
+    rbDecimal->setChecked(true);
+    rbHexadecimal = new QRadioButton(QStringLiteral("Hexadecimal"), GroupBox1);
+    rbHexadecimal->setObjectName(QStringLiteral("rbHexadecimal"));
+    // The box validates again when it loses the focus, which can happen while
+    // the window is being torn down: ask the radio button, not the window.
+    const QPointer<QRadioButton> hexRadix(rbHexadecimal);
+    edManualInput->setValidator(new TManualInputValidator(
+        [hexRadix] { return hexRadix && hexRadix->isChecked(); }, edManualInput));
     // Choosing a radix (not clicking the one already chosen) starts a new entry.
     connect(rbDecimal, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
@@ -630,9 +629,6 @@ QWidget* TfrmMain::BuildManualEntry()
         if (on)
             rbHexadecimalClick();
     });
-
-    QWidget::setTabOrder(edManualInput, rbDecimal);
-    QWidget::setTabOrder(rbDecimal, rbHexadecimal);
 
     grid->addWidget(lblEnterData, 0, 0, Qt::AlignBottom);
     grid->addWidget(lblManually, 1, 0, Qt::AlignTop);

@@ -20,6 +20,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
+#include <QPixmap>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
@@ -145,7 +147,21 @@ void TfrmMain::BuildToolBar()
         button->setObjectName(name);
         button->setText(caption);
         button->setToolTip(hint);
-        button->setIcon(style()->standardIcon(icon));
+        // Some of the style's icons are smaller than the others: centre each
+        // on a canvas of the toolbar's icon size so that the captions line up.
+        const QSize iconSize = ToolBar1->iconSize();
+        const QPixmap source = style()->standardIcon(icon).pixmap(iconSize);
+        QPixmap canvas(iconSize * source.devicePixelRatio());
+        canvas.setDevicePixelRatio(source.devicePixelRatio());
+        canvas.fill(Qt::transparent);
+        {
+            QPainter painter(&canvas);
+            const QSizeF size = source.deviceIndependentSize();
+            painter.drawPixmap(QPointF((iconSize.width() - size.width()) / 2,
+                                       (iconSize.height() - size.height()) / 2),
+                               source);
+        }
+        button->setIcon(QIcon(canvas));
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setAutoRaise(true);
         button->setMinimumWidth(58);
@@ -457,9 +473,7 @@ void TfrmMain::UpdatePortPanel()
         colour = green;
         text += QStringLiteral(" or KB2");
     }
-    const int hostMode = KeypadDefinition.OpMode() & 0xF0;
-    const int hostType = AppState.AdvancedParams.HostType;
-    if (hostMode == 0x30 || hostMode == 0xB0 || hostType == 3 || hostType == 11) {
+    if (IsHidKeyboardHost()) {
         text += QStringLiteral(" >> HID");
         hint = QStringLiteral("After download, Host Mode will be set to HID (PC KB)");
         colour = green;

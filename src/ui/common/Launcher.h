@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+// Starting the sibling programs and opening documents goes through TLauncher.
+// The installed instance starts real processes; tests install a recording
+// one. The editor relies only on whether a start succeeded.
+class TLauncher
+{
+public:
+    virtual ~TLauncher() = default;
+
+    // Starts `program` with `parameters` (one text, read as a command line
+    // reads its arguments) and returns at once; the program runs on its own
+    // and may outlive the editor. False when it could not be started.
+    virtual bool StartProgram(const QString& program, const QString& parameters) = 0;
+
+    // Opens the document `path` with the program the system associates with
+    // it, without waiting. False when it could not be opened.
+    virtual bool OpenDocument(const QString& path) = 0;
+
+    // Starts `program` without arguments and waits for its end, calling
+    // `whileWaiting` after every check (about every half second) so that the
+    // caller can repaint. Stops waiting when a check cannot be made. False
+    // when the program could not be started.
+    virtual bool RunAndWait(const QString& program, const std::function<void()>& whileWaiting) = 0;
+};
+
+// The real one: QProcess for programs, QDesktopServices for documents.
+class TQtLauncher : public TLauncher
+{
+public:
+    bool StartProgram(const QString& program, const QString& parameters) override;
+    bool OpenDocument(const QString& path) override;
+    bool RunAndWait(const QString& program, const std::function<void()>& whileWaiting) override;
+};
+
+namespace Launcher {
+
+// Time between two checks of a waited-for program.
+inline constexpr int WaitCheckIntervalMs = 500;
+
+// The launcher in use. Until something is installed, a TQtLauncher.
+TLauncher& Get();
+// Installs `launcher` (not owned) and returns the one it replaces; nullptr
+// returns to the Qt implementation.
+TLauncher* Install(TLauncher* launcher);
+
+// The file name of the sibling program `baseName` on this platform
+// ("RxLoad.exe" on Windows, "RxLoad" elsewhere).
+QString ProgramFileName(const QString& baseName);
+// The sibling program `baseName` in the editor's program folder.
+QString SiblingProgram(const QString& baseName);
+// The document `fileName` in the editor's program folder.
+QString SiblingDocument(const QString& fileName);
+
+} // namespace Launcher
