@@ -9,9 +9,9 @@
 #include "ui/dialogs/ScreenEdit.h"
 #include "ui/main/Main.h"
 
-TAppWindows::TAppWindows(TAppState& state, const QStringList& arguments)
+TAppWindows::TAppWindows(TAppState& state, const QStringList& arguments, THostKeyboard* keyboard)
 {
-    fMain = std::make_unique<TfrmMain>(state, arguments);
+    fMain = std::make_unique<TfrmMain>(state, arguments, keyboard);
     fParameters = std::make_unique<TfrmParameters>(state, fMain.get());
     fMain->frmParameters = fParameters.get();
     fAdvanced = std::make_unique<TfrmAdvanced>(state, fMain.get());

@@ -7,6 +7,7 @@
 class QDialog;
 class TAppState;
 class TfrmMain;
+class THostKeyboard;
 
 // The program's windows, created once at start in their fixed order (the
 // main window first) and destroyed together at the end. main() and the
@@ -14,8 +15,9 @@ class TfrmMain;
 class TAppWindows
 {
 public:
-    // `arguments`: the command line without the program name.
-    TAppWindows(TAppState& state, const QStringList& arguments);
+    // `arguments`: the command line without the program name; `keyboard`:
+    // the host keyboard (nullptr: the real one).
+    TAppWindows(TAppState& state, const QStringList& arguments, THostKeyboard* keyboard = nullptr);
     ~TAppWindows();
     TAppWindows(const TAppWindows&) = delete;
     TAppWindows& operator=(const TAppWindows&) = delete;

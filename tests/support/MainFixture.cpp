@@ -62,6 +62,15 @@ TfrmMain& TMainFixture::Create(const QStringList& arguments, bool show)
     return *Window;
 }
 
+TfrmMain& TMainFixture::CreateWithWindows(const QStringList& arguments)
+{
+    Windows = std::make_unique<TAppWindows>(State, arguments, &Keyboard);
+    Windows->Main().show();
+    if (!QTest::qWaitForWindowExposed(&Windows->Main()))
+        qWarning("main window not exposed");
+    return Windows->Main();
+}
+
 QList<int32_t> MacroCodes(const TKeypadClass& definition)
 {
     QList<int32_t> codes;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/AppState.h"
+#include "ui/AppWindows.h"
 #include "support/ScriptedPrompts.h"
 #include "ui/common/HostKeyboard.h"
 #include "ui/main/MacroGrid.h"
@@ -69,10 +70,15 @@ public:
     TScriptedKeyboard Keyboard;
     TAppState State;
     std::unique_ptr<TfrmMain> Window;
+    // Set instead of Window by CreateWithWindows.
+    std::unique_ptr<TAppWindows> Windows;
 
     // Creates the window with `arguments` as its command line; shows it when `show`.
     TfrmMain& Create(const QStringList& arguments = {}, bool show = true);
-    TfrmMain& W() { return *Window; }
+    // Creates all the program's windows as main() does (the dialogs wired to
+    // the main window) and shows the main window.
+    TfrmMain& CreateWithWindows(const QStringList& arguments = {});
+    TfrmMain& W() { return Windows ? Windows->Main() : *Window; }
 
     // The settings file's text (empty when missing).
     QByteArray SettingsText() const { return TTestFolders::ReadFile(Folders.SettingsFile()); }

@@ -31,6 +31,12 @@ public:
     // Paths for the next file dialogs; an empty path cancels. Without one
     // the dialog is cancelled.
     void QueueFileName(const QString& path) { fFileNames.push_back(path); }
+    // Drops the answers and paths no question has used.
+    void DropQueued()
+    {
+        fAnswers.clear();
+        fFileNames.clear();
+    }
 
     std::vector<TShown> Shown;
     // The settings of every file dialog shown, in order.

@@ -15,11 +15,14 @@ class QAction;
 class QButtonGroup;
 class QCheckBox;
 class QDialog;
+class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
 class QProgressBar;
 class QRadioButton;
+class QSlider;
 class QTabBar;
 class QToolBar;
 class QToolButton;
@@ -152,6 +155,8 @@ public:
     // ---------------------------------------------------------------- palette (MainPalette.cpp)
     // Sets the down state of the on-screen Shift and Ctrl buttons from `mkset`.
     void UpdateKeyboard(TSetModifierKeys mkset);
+    // Shows the macro length warning when the keypad is in line edit mode and
+    // the macro holds 2 bytes or more.
     void CheckMacroLenWarning();
 
     // ---------------------------------------------------------------- handlers
@@ -172,6 +177,17 @@ public:
     void UserManual1Click();
     // Palette (MainPalette.cpp)
     void About1Click();
+    void spdBtnEscClick(int tag);                      // keys with a key number, Delay, Beep
+    void sbtnLShiftClick(QAbstractButton* button, int bit); // the five modifier buttons
+    void mnuMultiMediaClick(int tag);                  // F1..F12 and the HID menu items
+    void mnuLedClick(int tag);
+    void InsertMIDIMessage1Click();
+    void tbDelayValueChange();
+    void tbBeepValueChange();
+    bool edManualInputKeyPress(QKeyEvent* event); // true: the key was handled or dropped
+    void rbDecimalClick();
+    void rbHexadecimalClick();
+    void spdbtnInsertClick();
     // Grid
     void SpeedButton1Click(int keyIndex);
     void SpeedButton1MouseDown(QAbstractButton* button, const QPoint& globalPos);
@@ -249,6 +265,34 @@ public:
 
     // The region below the keypad and the grid: the code entry palette.
     QWidget* pnlPalette = nullptr;
+    QLabel* lblKeyboard = nullptr;
+    QWidget* pnlKeyboard = nullptr; // the on-screen PC keyboard
+    QAbstractButton* sbtnLShift = nullptr;
+    QAbstractButton* sbtnRShift = nullptr;
+    QAbstractButton* sbtnLCtrl = nullptr;
+    QAbstractButton* sbtnRCtrl = nullptr;
+    QAbstractButton* spdbtnCapsLock = nullptr;
+    QAbstractButton* SpeedButton105 = nullptr; // Delay
+    QAbstractButton* SpeedButton78 = nullptr;  // Beep
+    QSlider* tbDelayValue = nullptr;
+    QSlider* tbBeepValue = nullptr;
+    QGroupBox* GroupBox1 = nullptr; // manual entry
+    QLineEdit* edManualInput = nullptr;
+    QRadioButton* rbDecimal = nullptr;
+    QRadioButton* rbHexadecimal = nullptr;
+    QAbstractButton* spdbtnInsert = nullptr;
+    // The grid menu's insertion items.
+    QMenu* InsertF13throughF24key1 = nullptr;
+    QMenu* InsertUSBHIDMultiMediakey1 = nullptr;
+    QMenu* InsertUSBHIDNumericKeypadkey1 = nullptr;
+    QMenu* InsertUSBHIDMiscellaneouskey1 = nullptr;
+    QAction* InsertMIDIMessage1 = nullptr;
+    QAction* mnuGreenLedOff = nullptr;
+    QAction* mnuGreenLedOn = nullptr;
+    QAction* mnuGreenLedFlash = nullptr;
+    QAction* mnuRedLedOff = nullptr;
+    QAction* mnuRedLedOn = nullptr;
+    QAction* mnuRedLedFlash = nullptr;
 
 private Q_SLOTS:
     void MarkChanged();
@@ -287,6 +331,15 @@ private:
     void ApplyLayoutChoice(int layout);
     // Palette (MainPalette.cpp): fills pnlPalette and the grid menu's insertion items.
     void BuildPalette();
+    QWidget* BuildPcKeyboard();
+    QWidget* BuildDelayAndBeep();
+    QWidget* BuildManualEntry();
+    void BuildInsertMenus();
+    // The PC Shift key was released in the grid and the whole mask cleared:
+    // the five modifier buttons come up with it.
+    void ReleaseModifierButtons();
+    // The manual entry's value; false (with the message shown) when there is none to insert.
+    bool ManualValue(int& value);
 
     TEditMode fMode = TEditMode::User;
     bool fChangesPending = false;

@@ -680,8 +680,10 @@ bool TfrmMain::GridKeyDown(QKeyEvent* event)
 
 void TfrmMain::GridKeyUp(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Shift)
+    if (event->key() == Qt::Key_Shift) {
         fModifiers = 0;
+        ReleaseModifierButtons();
+    }
 }
 
 void TfrmMain::GridKeyPress(uint code)

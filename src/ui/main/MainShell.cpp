@@ -20,6 +20,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
+#include <QPixmap>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
@@ -40,7 +42,7 @@ constexpr int NarrowSeparator = 8;
 
 // Size of the palette region below the keypad and the grid.
 constexpr int PaletteWidth = 940;
-constexpr int PaletteHeight = 262;
+constexpr int PaletteHeight = 234;
 
 QWidget* makeSeparator(const QString& name)
 {
@@ -145,7 +147,21 @@ void TfrmMain::BuildToolBar()
         button->setObjectName(name);
         button->setText(caption);
         button->setToolTip(hint);
-        button->setIcon(style()->standardIcon(icon));
+        // Some of the style's icons are smaller than the others: centre each
+        // on a canvas of the toolbar's icon size so that the captions line up.
+        const QSize iconSize = ToolBar1->iconSize();
+        const QPixmap source = style()->standardIcon(icon).pixmap(iconSize);
+        QPixmap canvas(iconSize * source.devicePixelRatio());
+        canvas.setDevicePixelRatio(source.devicePixelRatio());
+        canvas.fill(Qt::transparent);
+        {
+            QPainter painter(&canvas);
+            const QSizeF size = source.deviceIndependentSize();
+            painter.drawPixmap(QPointF((iconSize.width() - size.width()) / 2,
+                                       (iconSize.height() - size.height()) / 2),
+                               source);
+        }
+        button->setIcon(QIcon(canvas));
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setAutoRaise(true);
         button->setMinimumWidth(58);

@@ -1,0 +1,689 @@
+// Random use of the whole editor: a seeded sequence of user actions on the
+// main window and every dialog, with the invariants checked after each one.
+//
+// The normal suite runs a fixed number of actions per mode. A longer run:
+//   PADWRIGHT_ROBUST_ACTIONS=20000 PADWRIGHT_ROBUST_SEED=1234 ./tst_robustness
+// On a failure the seed and the action log are printed; run again with that
+// seed to replay the same sequence.
+
+#include "support/MainFixture.h"
+
+#include "files/FileIO.h"
+#include "ui/AppWindows.h"
+
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDialog>
+#include <QDir>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSet>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+
+#include <functional>
+#include <random>
+
+namespace {
+
+constexpr int DefaultSeed = 1;
+constexpr int DefaultActions = 600;
+constexpr int SaveEvery = 25;
+
+// Controls that start other programs or open documents; they are not part of
+// what this run checks.
+const QSet<QString> ExcludedNames = {
+    QStringLiteral("ToolBtnSetPort"),      QStringLiteral("ToolBtnDownload"),
+    QStringLiteral("ToolButtonTest"),      QStringLiteral("ToolButtonKeyLabels"),
+    QStringLiteral("UserManual1"),
+};
+
+// Characters typed into the grid and the edits: plain text and the file
+// formats' own punctuation (QTest types ASCII only).
+const QString TypedCharacters =
+    QStringLiteral("abcXYZ019 !\"#$%&'()*+,-./:;<=>?@[\\]^_`{|}~");
+
+int envInt(const char* name, int fallback)
+{
+    bool ok = false;
+    const int value = qEnvironmentVariableIntValue(name, &ok);
+    return ok ? value : fallback;
+}
+
+QString describe(const QObject* o)
+{
+    QString name = o->objectName();
+    if (name.isEmpty())
+        name = QString::fromLatin1(o->metaObject()->className());
+    if (const auto* b = qobject_cast<const QAbstractButton*>(o); b && !b->text().isEmpty())
+        name += QStringLiteral(" \"%1\"").arg(b->text());
+    if (const auto* a = qobject_cast<const QAction*>(o); a && !a->text().isEmpty())
+        name += QStringLiteral(" \"%1\"").arg(a->text());
+    return name;
+}
+
+bool macroEqual(const TMacroData& a, const TMacroData& b)
+{
+    return a.Values == b.Values && a.AutoRepeat == b.AutoRepeat && a.SendKeyNow == b.SendKeyNow
+        // Definition files trim their strings on reading: blanks at a name's ends are not kept.
+        && a.Name.trimmed() == b.Name.trimmed();
+}
+
+} // namespace
+
+// One random run over one set of windows.
+class TRandomUser
+{
+public:
+    TRandomUser(TAppState& state, TfrmMain& main, TScriptedPrompts& prompts, const QString& folder,
+                quint32 seed, int actions)
+        : fState(state), fMain(main), fPrompts(prompts), fFolder(folder), fRng(seed),
+          fLimit(actions)
+    {
+    }
+
+    // Runs the actions; returns an empty text or the first broken invariant.
+    QString Run()
+    {
+        fFailure = CheckInvariants();
+        while (fFailure.isEmpty() && fDone < fLimit) {
+            QWidget* window = PickWindow();
+            Act(window);
+            AfterAction();
+        }
+        return fFailure;
+    }
+
+    QStringList Log;
+
+private:
+    int Random(int n) { return n <= 1 ? 0 : std::uniform_int_distribution<int>(0, n - 1)(fRng); }
+    bool Chance(int percent) { return Random(100) < percent; }
+    QChar RandomChar() { return TypedCharacters.at(Random(int(TypedCharacters.size()))); }
+    QString RandomText(int maxLength)
+    {
+        QString text;
+        for (int n = Random(maxLength + 1); n > 0; --n)
+            text += RandomChar();
+        return text;
+    }
+
+    void Note(const QString& what)
+    {
+        Log << QStringLiteral("%1: %2").arg(fDone).arg(what);
+        if (Log.size() > 400)
+            Log.removeFirst();
+    }
+
+    void AfterAction()
+    {
+        ++fDone;
+        if (fFailure.isEmpty())
+            fFailure = CheckInvariants();
+        if (fFailure.isEmpty() && fDone % SaveEvery == 0)
+            fFailure = CheckSavedFileReadsBack();
+    }
+
+    // The main window, or now and then one of the other visible windows
+    // (the modeless ones) when no modal window is open.
+    QWidget* PickWindow()
+    {
+        QList<QWidget*> windows{&fMain};
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w != &fMain && w->isVisible() && !qobject_cast<QMenu*>(w))
+                windows << w;
+        return windows.at(Chance(70) ? 0 : Random(int(windows.size())));
+    }
+
+    template <typename T> QList<T*> Usable(QWidget* window)
+    {
+        QList<T*> found;
+        for (T* w : window->findChildren<T*>())
+            if (w->window() == window && w->isVisibleTo(window) && w->isEnabled()
+                && !ExcludedNames.contains(w->objectName()))
+                found << w;
+        return found;
+    }
+
+    QList<QAction*> MenuActions(QWidget* window)
+    {
+        QList<QAction*> found;
+        for (QMenu* menu : window->findChildren<QMenu*>()) {
+            if (menu == fMain.popmenKeyType)
+                continue; // chosen after a right-click on a key, see below
+            for (QAction* a : menu->actions())
+                if (a->isEnabled() && a->isVisible() && !a->isSeparator() && !a->menu()
+                    && !ExcludedNames.contains(a->objectName())
+                    && !a->text().contains(QStringLiteral("Exit")))
+                    found << a;
+        }
+        return found;
+    }
+
+    // Every action is done with a watch armed: if it opens a modal window,
+    // the watch drives that window from inside its event loop and closes it.
+    void Armed(const std::function<void()>& action)
+    {
+        QTimer::singleShot(0, [this] { DriveNewModal(); });
+        action();
+    }
+
+    void DriveNewModal()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible() || fDriving.contains(modal))
+            return;
+        fDriving.insert(modal);
+        Note(QStringLiteral("modal %1 opened").arg(describe(modal)));
+        for (int n = Random(15); n > 0 && modal->isVisible() && fFailure.isEmpty() && fDone < fLimit;
+             --n) {
+            Act(modal);
+            AfterAction();
+        }
+        if (modal->isVisible())
+            CloseModal(modal);
+        fDriving.remove(modal);
+    }
+
+    void CloseModal(QWidget* modal)
+    {
+        QList<QAbstractButton*> closers;
+        for (QAbstractButton* b : Usable<QAbstractButton>(modal)) {
+            const QString t = b->text().remove(QLatin1Char('&'));
+            if (t == QLatin1String("OK") || t == QLatin1String("Cancel")
+                || t == QLatin1String("Close") || t == QLatin1String("Apply"))
+                closers << b;
+        }
+        if (!closers.isEmpty()) {
+            QAbstractButton* b = closers.at(Random(int(closers.size())));
+            Note(QStringLiteral("close with %1").arg(describe(b)));
+            Armed([b] { QTest::mouseClick(b, Qt::LeftButton); });
+        }
+        if (modal->isVisible()) {
+            Note(QStringLiteral("reject %1").arg(describe(modal)));
+            if (auto* d = qobject_cast<QDialog*>(modal))
+                d->reject();
+            else
+                modal->close();
+        }
+    }
+
+    // One random user action on `window`.
+    void Act(QWidget* window)
+    {
+        const bool isMain = window == &fMain;
+        const int kind = Random(isMain ? 12 : 8);
+        switch (kind) {
+        case 0:
+        case 1:
+        case 2: ClickButton(window); return;
+        case 3: PickFromList(window); return;
+        case 4: TypeIntoEdit(window); return;
+        case 5: ChangeSpinBox(window); return;
+        case 6: TriggerMenuItem(window); return;
+        case 7: SwitchTab(window); return;
+        case 8:
+        case 9: TypeIntoGrid(); return;
+        case 10: KeyTypeMenu(); return;
+        default: FileCommand(); return;
+        }
+    }
+
+    void ClickButton(QWidget* window)
+    {
+        QList<QAbstractButton*> buttons;
+        for (QAbstractButton* b : Usable<QAbstractButton>(window)) {
+            auto* tool = qobject_cast<QToolButton*>(b);
+            if (tool && tool->menu())
+                continue; // its menu's items are triggered on their own
+            if (QString::fromLatin1(b->metaObject()->className()).startsWith("QTabBar"))
+                continue;
+            if (isFileButton(b))
+                continue; // FileCommand() queues the prompts' answers first
+            buttons << b;
+        }
+        if (buttons.isEmpty())
+            return;
+        QAbstractButton* b = buttons.at(Random(int(buttons.size())));
+        Note(QStringLiteral("click %1 in %2").arg(describe(b), describe(window)));
+        Armed([b] { QTest::mouseClick(b, Qt::LeftButton); });
+    }
+
+    bool isFileButton(const QObject* o) const
+    {
+        return o == fMain.ToolBtnNew || o == fMain.ToolBtnOpen || o == fMain.ToolBtnSave
+            || o == fMain.ToolBtnSaveAs;
+    }
+
+    void PickFromList(QWidget* window)
+    {
+        QList<QWidget*> lists;
+        for (QComboBox* c : Usable<QComboBox>(window))
+            if (c->count() > 0)
+                lists << c;
+        for (QAbstractItemView* v : Usable<QAbstractItemView>(window))
+            if (v != fMain.Grid && v->model() && v->model()->rowCount() > 0
+                && !v->parentWidget()->inherits("QComboBox") && !v->inherits("QTableView"))
+                lists << v;
+        for (QSlider* s : Usable<QSlider>(window))
+            lists << s;
+        if (lists.isEmpty())
+            return;
+        QWidget* w = lists.at(Random(int(lists.size())));
+        if (auto* c = qobject_cast<QComboBox*>(w)) {
+            const int i = Random(c->count());
+            Note(QStringLiteral("pick %1 in %2").arg(i).arg(describe(c)));
+            Armed([c, i] { c->setCurrentIndex(i); });
+        } else if (auto* v = qobject_cast<QAbstractItemView*>(w)) {
+            const int i = Random(v->model()->rowCount());
+            Note(QStringLiteral("pick row %1 in %2").arg(i).arg(describe(v)));
+            Armed([v, i] { v->setCurrentIndex(v->model()->index(i, 0)); });
+        } else if (auto* s = qobject_cast<QSlider*>(w)) {
+            const int value = s->minimum() + Random(s->maximum() - s->minimum() + 1);
+            Note(QStringLiteral("slide %1 to %2").arg(describe(s)).arg(value));
+            Armed([s, value] { s->setValue(value); });
+        }
+    }
+
+    void TypeIntoEdit(QWidget* window)
+    {
+        QList<QWidget*> edits;
+        for (QLineEdit* e : Usable<QLineEdit>(window))
+            if (!e->isReadOnly() && !e->parentWidget()->inherits("QAbstractSpinBox")
+                && !e->parentWidget()->inherits("QComboBox"))
+                edits << e;
+        for (QPlainTextEdit* e : Usable<QPlainTextEdit>(window))
+            if (!e->isReadOnly())
+                edits << e;
+        for (QTextEdit* e : Usable<QTextEdit>(window))
+            if (!e->isReadOnly())
+                edits << e;
+        if (edits.isEmpty())
+            return;
+        QWidget* e = edits.at(Random(int(edits.size())));
+        const bool clear = Chance(30);
+        const QString text = RandomText(Chance(10) ? 60 : 8);
+        Note(QStringLiteral("type %1\"%2\" into %3")
+                 .arg(clear ? QStringLiteral("(after clearing) ") : QString(), text, describe(e)));
+        Armed([e, clear, text] {
+            e->setFocus();
+            if (clear) {
+                QTest::keyClick(e, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClick(e, Qt::Key_Backspace);
+            }
+            QTest::keyClicks(e, text);
+        });
+    }
+
+    void ChangeSpinBox(QWidget* window)
+    {
+        const QList<QAbstractSpinBox*> spins = Usable<QAbstractSpinBox>(window);
+        if (spins.isEmpty())
+            return;
+        QAbstractSpinBox* s = spins.at(Random(int(spins.size())));
+        switch (Random(3)) {
+        case 0:
+            Note(QStringLiteral("step up %1").arg(describe(s)));
+            Armed([s] { QTest::keyClick(s, Qt::Key_Up); });
+            break;
+        case 1:
+            Note(QStringLiteral("step down %1").arg(describe(s)));
+            Armed([s] { QTest::keyClick(s, Qt::Key_Down); });
+            break;
+        default: {
+            const QString digits = QString::number(Random(Chance(20) ? 100000 : 300));
+            Note(QStringLiteral("enter %1 into %2").arg(digits, describe(s)));
+            Armed([s, digits] {
+                s->setFocus();
+                s->selectAll();
+                QTest::keyClicks(s, digits);
+                QTest::keyClick(s, Qt::Key_Tab);
+            });
+        }
+        }
+    }
+
+    void TriggerMenuItem(QWidget* window)
+    {
+        const QList<QAction*> actions = MenuActions(window);
+        if (actions.isEmpty())
+            return;
+        QAction* a = actions.at(Random(int(actions.size())));
+        if (isFileButton(a))
+            return;
+        Note(QStringLiteral("menu item %1").arg(describe(a)));
+        Armed([a] { a->trigger(); });
+    }
+
+    void SwitchTab(QWidget* window)
+    {
+        QList<QTabBar*> bars;
+        for (QTabBar* t : Usable<QTabBar>(window))
+            if (t->count() > 1)
+                bars << t;
+        if (bars.isEmpty())
+            return;
+        QTabBar* t = bars.at(Random(int(bars.size())));
+        const int i = Random(t->count());
+        if (!t->isTabEnabled(i))
+            return;
+        Note(QStringLiteral("tab %1 of %2").arg(i).arg(describe(t)));
+        Armed([t, i] { QTest::mouseClick(t, Qt::LeftButton, {}, t->tabRect(i).center()); });
+    }
+
+    void TypeIntoGrid()
+    {
+        TMacroGrid* grid = fMain.Grid;
+        const int position = Random(MacroCapacity);
+        Note(QStringLiteral("grid cell %1").arg(position));
+        Armed([this, grid, position] {
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, CellCentre(fMain, position));
+        });
+        AfterAction();
+        if (!fFailure.isEmpty())
+            return;
+        static const Qt::Key keys[] = {Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_Left,
+                                       Qt::Key_Right,  Qt::Key_Up,        Qt::Key_Down,
+                                       Qt::Key_Home,   Qt::Key_End,       Qt::Key_Return,
+                                       Qt::Key_Tab};
+        if (Chance(35)) {
+            const Qt::Key key = keys[Random(int(std::size(keys)))];
+            Note(QStringLiteral("grid key %1").arg(int(key), 0, 16));
+            Armed([grid, key] { QTest::keyClick(grid, key); });
+        } else {
+            const QString text = RandomText(Chance(10) ? 120 : 6);
+            Note(QStringLiteral("grid type \"%1\"").arg(text));
+            Armed([grid, text] { QTest::keyClicks(grid, text); });
+        }
+    }
+
+    void KeyTypeMenu()
+    {
+        QList<QAbstractButton*> keys;
+        for (QAbstractButton* b : fMain.SpeedButtons)
+            if (b && b->isVisible() && b->isEnabled())
+                keys << b;
+        if (keys.isEmpty())
+            return;
+        QAbstractButton* key = keys.at(Random(int(keys.size())));
+        Note(QStringLiteral("right-click %1").arg(describe(key)));
+        Armed([key] { QTest::mouseClick(key, Qt::RightButton); });
+        AfterAction();
+        QMenu* menu = fMain.popmenKeyType;
+        QList<QAction*> items;
+        for (QAction* a : menu->actions())
+            if (a->isEnabled() && !a->isSeparator())
+                items << a;
+        if (fFailure.isEmpty() && !items.isEmpty() && Chance(80)) {
+            QAction* a = items.at(Random(int(items.size())));
+            Note(QStringLiteral("key type %1").arg(describe(a)));
+            Armed([a] { a->trigger(); });
+        }
+        menu->hide();
+    }
+
+    // New, Open, Save and Save As with the prompts' answers queued first.
+    void FileCommand()
+    {
+        const QString name = QStringLiteral("%1/file%2.%3")
+                                 .arg(fFolder)
+                                 .arg(Random(3))
+                                 .arg(fMain.IsRomEditMode() ? QStringLiteral("rom")
+                                                            : QStringLiteral("ckd"));
+        QToolButton* button = nullptr;
+        switch (Random(4)) {
+        case 0:
+            button = fMain.ToolBtnNew;
+            fPrompts.QueueAnswer(Chance(50) ? TPromptAnswer::No : TPromptAnswer::Cancel);
+            break;
+        case 1:
+            button = fMain.ToolBtnOpen;
+            fPrompts.QueueAnswer(Chance(50) ? TPromptAnswer::No : TPromptAnswer::Cancel);
+            fPrompts.QueueFileName(Chance(80) ? name : QString());
+            break;
+        case 2: button = fMain.ToolBtnSave; fPrompts.QueueFileName(name); break;
+        default: button = fMain.ToolBtnSaveAs; fPrompts.QueueFileName(name); break;
+        }
+        if (!button || !button->isVisible() || !button->isEnabled()) {
+            ClearQueues();
+            return;
+        }
+        Note(QStringLiteral("file command %1 (%2)").arg(describe(button), name));
+        Armed([button] { QTest::mouseClick(button, Qt::LeftButton); });
+        ClearQueues();
+    }
+
+    void ClearQueues()
+    {
+        // Unused answers must not answer a later, unrelated question.
+        fPrompts.DropQueued();
+        fPrompts.Clear();
+    }
+
+    // ------------------------------------------------------------------ invariants
+
+    QString CheckInvariants()
+    {
+        const TKeypadClass& k = fState.KeypadDefinition;
+        // Every macro: codes, then -1 to the end of the slots.
+        for (int key = 0; key < MaxKeys; ++key)
+            for (int level = 0; level < MaxLevels; ++level) {
+                const auto& values = KeyMacro(key, level).Values;
+                int n = 0;
+                while (n < MacroSlots && values[n] != -1)
+                    ++n;
+                for (int i = n; i < MacroSlots; ++i)
+                    if (values[i] != -1)
+                        return QStringLiteral("key %1 level %2: slot %3 holds %4 after the end "
+                                              "at %5")
+                            .arg(key + 1)
+                            .arg(level + 1)
+                            .arg(i)
+                            .arg(values[i])
+                            .arg(n);
+                for (int i = 0; i < n; ++i)
+                    if (values[i] < 0)
+                        return QStringLiteral("key %1 level %2: code %3 at %4")
+                            .arg(key + 1)
+                            .arg(level + 1)
+                            .arg(values[i])
+                            .arg(i);
+            }
+        // The header shows the selected macro.
+        const int count = k.CodeCount();
+        if (fMain.lblBytesUsed->text() != QString::number(MacroCapacity - count))
+            return QStringLiteral("bytes available shows %1, the macro uses %2")
+                .arg(fMain.lblBytesUsed->text())
+                .arg(count);
+        if (fMain.ProgressBar1->value() != qBound(0, count, 100))
+            return QStringLiteral("progress bar at %1, the macro uses %2")
+                .arg(fMain.ProgressBar1->value())
+                .arg(count);
+        const QString header =
+            QStringLiteral("Macro for Key %1, Level %2").arg(k.Key() + 1).arg(k.Level() + 1);
+        if (fMain.lblMacroHeader->text() != header)
+            return QStringLiteral("header \"%1\", selection \"%2\"")
+                .arg(fMain.lblMacroHeader->text(), header);
+        if (fMain.TabControlLevel->currentIndex() != k.Level())
+            return QStringLiteral("level tab %1, selected level %2")
+                .arg(fMain.TabControlLevel->currentIndex())
+                .arg(k.Level());
+        for (int p = 0; p < MacroCapacity; ++p)
+            if (CellText(fMain, p) != k.GetDisplayValue(p))
+                return QStringLiteral("cell %1 shows \"%2\", the macro holds \"%3\"")
+                    .arg(p)
+                    .arg(CellText(fMain, p), k.GetDisplayValue(p));
+        if (fMain.chkboxAutoRepeat->isChecked() != k.CanAutoRepeat())
+            return QStringLiteral("auto-repeat box disagrees with the macro");
+        // The title's "*" follows the changes flag.
+        if (fMain.windowTitle().endsWith(QLatin1Char('*')) != fMain.IsChangesPending())
+            return QStringLiteral("title \"%1\" with changes pending %2")
+                .arg(fMain.windowTitle())
+                .arg(fMain.IsChangesPending());
+        return {};
+    }
+
+    const TMacroData& KeyMacro(int key, int level)
+    {
+        TKeypadClass& k = fState.KeypadDefinition;
+        const int oldKey = k.Key(), oldLevel = k.Level();
+        k.SetKey(key);
+        k.SetLevel(level);
+        const TMacroData& macro = k.SelectedMacro();
+        k.SetKey(oldKey);
+        k.SetLevel(oldLevel);
+        return macro; // the records stay where they are; only the selection moved
+    }
+
+    // Saves a copy of the state to a temporary file, reads it into a fresh
+    // state and compares.
+    QString CheckSavedFileReadsBack()
+    {
+        TAppState saved = fState;
+        const int numberOfKeys = fMain.GuiKeyLayout == 1 ? 12 : 20;
+        const QString path =
+            fFolder + (fMain.IsRomEditMode() ? QStringLiteral("/check.rom") : QStringLiteral("/check.ckd"));
+        TAppState read;
+        TLoadResult loaded;
+        if (fMain.IsRomEditMode()) {
+            const TSaveResult result = SaveRomFile(saved, path, numberOfKeys, QStringLiteral("1.0"));
+            if (!result.Ok)
+                return QStringLiteral("save failed: %1").arg(result.Message);
+            loaded = LoadRomFile(read, path);
+        } else {
+            TLevelKeyIndices indices;
+            const TSaveResult result =
+                SaveUserFile(saved, path, numberOfKeys, QStringLiteral("1.0"), indices);
+            if (!result.Ok)
+                return QStringLiteral("save failed: %1").arg(result.Message);
+            loaded = LoadUserFile(read, path);
+        }
+        if (loaded.Status != TLoadStatus::Loaded)
+            return QStringLiteral("saved file does not read back: %1").arg(loaded.Message);
+        TKeypadClass& a = saved.KeypadDefinition;
+        TKeypadClass& b = read.KeypadDefinition;
+        for (int key = 0; key < MaxKeys; ++key)
+            for (int level = 0; level < MaxLevels; ++level) {
+                a.SetKey(key);
+                a.SetLevel(level);
+                b.SetKey(key);
+                b.SetLevel(level);
+                if (a.Keytype() != b.Keytype())
+                    return QStringLiteral("key %1: type %2 read back as %3")
+                        .arg(key + 1)
+                        .arg(a.Keytype())
+                        .arg(b.Keytype());
+                if (!macroEqual(a.SelectedMacro(), b.SelectedMacro()))
+                    return QStringLiteral("key %1 level %2: \"%3\" %4 read back as \"%5\" %6")
+                        .arg(key + 1)
+                        .arg(level + 1)
+                        .arg(a.GetMacroName(), a.MakeCodes(), b.GetMacroName(), b.MakeCodes());
+            }
+        if (fMain.IsRomEditMode()) {
+            if (!(saved.AdvancedParams == read.AdvancedParams))
+                return QStringLiteral("advanced ROM properties differ after reading back");
+            if (!(saved.ScreenData == read.ScreenData))
+                return QStringLiteral("screens differ after reading back");
+        } else {
+            const auto globals = [](const TKeypadClass& k) {
+                return QList<int>{k.KeyRollOver(),       k.LEDBehavior(),  k.CharacterPacing(),
+                                  k.DownloadDelay(),     k.OpMode(),       k.TailChar(),
+                                  k.KeyClick(),          k.CmdPrefix(),    k.BaudRate(),
+                                  k.XonChar(),           k.XoffChar(),     k.WordFormat(),
+                                  k.FormCardType(),      k.CardPrefix(),   k.CardPrefixEnable(),
+                                  k.CardSuffix(),        k.CardSuffixEnable(), k.CardTracks(),
+                                  k.CardStartSentinel(), k.CardEndSentinel(),
+                                  k.CardFieldSeparator(), k.CardBadSwipe(), k.CdcSerialNo()};
+            };
+            if (globals(a) != globals(b)) {
+                QStringList diff;
+                const QList<int> ga = globals(a), gb = globals(b);
+                for (int i = 0; i < ga.size(); ++i)
+                    if (ga[i] != gb[i])
+                        diff << QStringLiteral("#%1: %2 -> %3").arg(i).arg(ga[i]).arg(gb[i]);
+                return QStringLiteral("global parameters differ: %1").arg(diff.join(", "));
+            }
+        }
+        return {};
+    }
+
+    TAppState& fState;
+    TfrmMain& fMain;
+    TScriptedPrompts& fPrompts;
+    QString fFolder;
+    std::mt19937 fRng;
+    int fLimit;
+    int fDone = 0;
+    QString fFailure;
+    QSet<QWidget*> fDriving;
+};
+
+class TstRobustness : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void randomUse_data();
+    void randomUse();
+};
+
+void TstRobustness::randomUse_data()
+{
+    QTest::addColumn<bool>("romMode");
+    QTest::addColumn<int>("layout");
+    QTest::addColumn<quint32>("seedOffset");
+    QTest::newRow("USER Mode, 20 keys") << false << 2 << 0u;
+    QTest::newRow("USER Mode, 12 keys") << false << 1 << 1u;
+    QTest::newRow("ROM Edit Mode, 20 keys") << true << 2 << 2u;
+}
+
+void TstRobustness::randomUse()
+{
+    QFETCH(bool, romMode);
+    QFETCH(int, layout);
+    QFETCH(quint32, seedOffset);
+
+    // The normal suite replays one fixed sequence so that a run is repeatable;
+    // PADWRIGHT_ROBUST_SEED=clock asks for a new sequence each run.
+    const bool clockSeed = qgetenv("PADWRIGHT_ROBUST_SEED") == "clock";
+    const int baseSeed = clockSeed ? int(QDateTime::currentSecsSinceEpoch() % 100000)
+                                   : envInt("PADWRIGHT_ROBUST_SEED", DefaultSeed);
+    const quint32 seed = quint32(baseSeed) + seedOffset;
+    const int actions = envInt("PADWRIGHT_ROBUST_ACTIONS", DefaultActions);
+
+    TTestFolders folders;
+    TTestFolders::WriteFile(folders.SettingsFile(),
+                            QByteArray("[CONFIGURATION]\r\nAdvanced_Enable=")
+                                + (romMode ? "1" : "0") + "\r\nKeypad_Layout="
+                                + QByteArray::number(layout) + "\r\n");
+    TScriptedPrompts prompts;
+    TAppState state;
+    TAppWindows windows(state, {});
+    TfrmMain& main = windows.Main();
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    QCOMPARE(main.IsRomEditMode(), romMode);
+
+    const QString files = folders.Documents() + QStringLiteral("/robust");
+    QDir().mkpath(files);
+    TRandomUser user(state, main, prompts, files, seed, actions);
+    const QString failure = user.Run();
+    if (!failure.isEmpty()) {
+        qWarning().noquote() << "Replay with PADWRIGHT_ROBUST_SEED=" + QString::number(seed - seedOffset)
+                                    + " PADWRIGHT_ROBUST_ACTIONS=" + QString::number(actions)
+                                    + "\nLast actions:\n" + user.Log.join(QLatin1Char('\n'));
+        QFAIL(qPrintable(QStringLiteral("seed %1: %2").arg(seed).arg(failure)));
+    }
+    qInfo("seed %u: %d actions", seed, actions);
+}
+
+QTEST_MAIN(TstRobustness)
+#include "tst_robustness.moc"

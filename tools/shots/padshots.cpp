@@ -1,0 +1,184 @@
+// Saves pictures of the editor's windows for the README.
+//
+//   padshots OUTDIR PREFIX [--dialogs] [--open-rom FILE.rom] [--key N] [--level L]
+//            [DEFINITION.ckd]
+//
+// Creates the windows exactly as the editor does (TAppWindows, with the
+// definition file as its command line), opens the ROM definition file as
+// Open does in ROM Edit Mode when one is given, clicks key N (from 1) and the
+// tab of level L when asked, shows the main window and writes
+// OUTDIR/PREFIX-main.png. With --dialogs it also shows the dialogs of the
+// mode the settings file selects and writes one picture for each: in USER
+// Mode the properties, the MIDI events and the about box; in ROM Edit Mode
+// the pages of the advanced ROM properties and the screen editor.
+// Run it with PADWRIGHT_DOCUMENTS_DIR pointing at a scratch documents folder.
+
+#include "files/FileIO.h"
+#include "model/AppState.h"
+#include "ui/AppWindows.h"
+#include "ui/dialogs/About.h"
+#include "ui/main/Main.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+#include <QRegularExpression>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QThread>
+
+#include <cstdio>
+
+namespace {
+
+QString gOutDir;
+QString gPrefix;
+bool gOk = true;
+
+// Lets the windows lay themselves out and paint.
+void settle()
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 300) {
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+        QThread::msleep(10);
+    }
+}
+
+// The window's contents under a plain title bar with its title: there is no
+// window manager under Xvfb to draw one, and the title shows the mode.
+QImage withTitleBar(QWidget* window)
+{
+    const QPixmap contents = window->grab();
+    QFont font = window->font();
+    font.setBold(true);
+    const int barHeight = QFontMetrics(font).height() + 12;
+    QImage image(contents.width(), contents.height() + barHeight, QImage::Format_RGB32);
+    image.setDevicePixelRatio(contents.devicePixelRatio());
+    QPainter painter(&image);
+    painter.fillRect(QRect(0, 0, contents.width(), barHeight), QColor(0x3a, 0x4a, 0x5e));
+    painter.setPen(Qt::white);
+    painter.setFont(font);
+    painter.drawText(QRect(10, 0, contents.width() - 20, barHeight),
+                     Qt::AlignVCenter | Qt::AlignLeft, window->windowTitle());
+    painter.drawPixmap(0, barHeight, contents);
+    return image;
+}
+
+void save(QWidget* window, const QString& name)
+{
+    settle();
+    const QString path = QDir(gOutDir).filePath(gPrefix + QLatin1Char('-') + name + ".png");
+    // The about box is borderless: it gets no title bar.
+    const bool framed = !(window->windowFlags() & Qt::FramelessWindowHint);
+    const QImage image = framed ? withTitleBar(window) : window->grab().toImage();
+    if (!image.save(path)) {
+        std::fprintf(stderr, "padshots: cannot write %s\n", qPrintable(path));
+        gOk = false;
+        return;
+    }
+    std::printf("%s\n", qPrintable(path));
+}
+
+void saveDialog(QDialog* dialog, const QString& name)
+{
+    if (!dialog) {
+        std::fprintf(stderr, "padshots: no window for %s\n", qPrintable(name));
+        gOk = false;
+        return;
+    }
+    dialog->show();
+    dialog->raise();
+    save(dialog, name);
+    dialog->hide();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("PadwrightRx"));
+
+    QStringList args = QApplication::arguments();
+    args.removeFirst();
+    const bool dialogs = args.removeAll(QStringLiteral("--dialogs")) > 0;
+    // Takes "NAME VALUE" out of the arguments; returns VALUE or an empty string.
+    auto takeOption = [&args](const QString& name) {
+        const int at = args.indexOf(name);
+        if (at < 0 || at + 1 >= args.size())
+            return QString();
+        const QString value = args.at(at + 1);
+        args.remove(at, 2);
+        return value;
+    };
+    const QString romFile = takeOption(QStringLiteral("--open-rom"));
+    const int key = takeOption(QStringLiteral("--key")).toInt();
+    const int level = takeOption(QStringLiteral("--level")).toInt();
+    if (args.size() < 2 || args.size() > 3) {
+        std::fprintf(stderr, "usage: padshots OUTDIR PREFIX [--dialogs] [--open-rom FILE.rom] "
+                             "[--key N] [--level L] [DEFINITION.ckd]\n");
+        return 2;
+    }
+    gOutDir = args.takeFirst();
+    gPrefix = args.takeFirst();
+    QDir().mkpath(gOutDir);
+
+    TAppState state;
+    TAppWindows windows(state, args);
+    TfrmMain& main = windows.Main();
+    if (!romFile.isEmpty() &&
+        !main.ApplyLoadResult(LoadRomFile(state, romFile), romFile, TFileKind::Rom)) {
+        std::fprintf(stderr, "padshots: cannot open %s\n", qPrintable(romFile));
+        return 1;
+    }
+    main.show();
+    settle();
+    if (key >= 1 && key <= MaxKeys) {
+        if (QAbstractButton* button = main.KeyButton(key - 1))
+            button->click();
+    }
+    if (level == 1 || level == 2)
+        main.TabControlLevel->setCurrentIndex(level - 1);
+    save(&main, QStringLiteral("main"));
+
+    if (dialogs) {
+        if (main.IsRomEditMode()) {
+            QDialog* advanced = main.frmAdvanced;
+            QTabWidget* pages = advanced ? advanced->findChild<QTabWidget*>() : nullptr;
+            if (pages) {
+                advanced->show();
+                for (int i = 0; i < pages->count(); ++i) {
+                    if (!pages->isTabVisible(i))
+                        continue; // pages the card type hides
+                    pages->setCurrentIndex(i);
+                    QString page = pages->tabText(i).toLower().remove(QLatin1Char('&'));
+                    page.replace(QRegularExpression(QStringLiteral("[^a-z0-9]+")),
+                                 QStringLiteral("-"));
+                    save(advanced, QStringLiteral("advanced-") + page);
+                }
+                pages->setCurrentIndex(0);
+                advanced->hide();
+            } else {
+                saveDialog(advanced, QStringLiteral("advanced"));
+            }
+            saveDialog(main.frmScreenEdit, QStringLiteral("screens"));
+        } else {
+            saveDialog(main.frmParameters, QStringLiteral("properties"));
+            saveDialog(main.frmMidiEvents, QStringLiteral("midi"));
+            TfrmAbout about(&main);
+            about.CentreOn(&main);
+            saveDialog(&about, QStringLiteral("about"));
+        }
+    }
+
+    // Leave without the close question: nothing was changed.
+    return gOk ? 0 : 1;
+}
