@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPointer>
 #include <QRadioButton>
 #include <QSlider>
 #include <QToolButton>
@@ -597,8 +598,6 @@ QWidget* TfrmMain::BuildManualEntry()
     edManualInput->setAlignment(Qt::AlignCenter);
     edManualInput->setFixedWidth(
         edManualInput->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 16);
-    edManualInput->setValidator(new TManualInputValidator(
-        [this] { return rbHexadecimal && rbHexadecimal->isChecked(); }, edManualInput));
     edManualInput->installEventFilter(new TKeyPressFilter(
         [this](QKeyEvent* event) { return edManualInputKeyPress(event); }, edManualInput));
 
@@ -616,6 +615,11 @@ QWidget* TfrmMain::BuildManualEntry()
     rbDecimal->setChecked(true);
     rbHexadecimal = new QRadioButton(QStringLiteral("Hexadecimal"), GroupBox1);
     rbHexadecimal->setObjectName(QStringLiteral("rbHexadecimal"));
+    // The box validates again when it loses the focus, which can happen while
+    // the window is being torn down: ask the radio button, not the window.
+    const QPointer<QRadioButton> hexRadix(rbHexadecimal);
+    edManualInput->setValidator(new TManualInputValidator(
+        [hexRadix] { return hexRadix && hexRadix->isChecked(); }, edManualInput));
     // Choosing a radix (not clicking the one already chosen) starts a new entry.
     connect(rbDecimal, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
