@@ -82,6 +82,10 @@ TfrmMain::TfrmMain(TAppState& state, const QStringList& arguments, THostKeyboard
 
 TfrmMain::~TfrmMain()
 {
+    // A window still shown is hidden by ~QWidget, and the focus moves out of
+    // its controls then; their handlers reach into TfrmMain, which must
+    // still be whole when that happens.
+    hide();
     KeypadDefinition.SetModifierSource(nullptr);
 }
 
