@@ -60,6 +60,11 @@ constexpr std::array<TKeyTableEntry, 111> makeKeyTable()
     return t;
 }
 
+bool isPlainCode(int32_t v)
+{
+    return v >= 0 && (v & (DelayFlag | BeepFlag | CommandFlag)) == 0;
+}
+
 int codeSize(int32_t v)
 {
     if (v & (DelayFlag | BeepFlag))
@@ -424,6 +429,56 @@ bool TKeypadClass::InsertByte(int32_t& position, int32_t value)
     selected().Values[position] = value;
     ++position;
     return true;
+}
+
+bool TKeypadClass::EscapePrefixAt(int32_t index)
+{
+    if (index < 0 || index >= NumOfElements())
+        return true;
+    int32_t& value = selected().Values[index];
+    if (!isPlainCode(value) || (value & 0xFF) != fCmdPrefix)
+        return true;
+    if (CodeCount() + 1 > MacroCapacity)
+        return false;
+    value = EscapedPrefixCode;
+    return true;
+}
+
+TKeypadClass::TPrefixChange TKeypadClass::ChangeCmdPrefix(uint8_t value)
+{
+    const uint8_t old = fCmdPrefix;
+    if (value == old)
+        return {};
+    const auto rewritten = [old, value](int32_t v) -> int32_t {
+        if (v == EscapedPrefixCode)
+            return old;
+        if (isPlainCode(v) && (v & 0xFF) == value)
+            return EscapedPrefixCode;
+        return v;
+    };
+    // A macro already past the capacity (a file can hold one) may stay so,
+    // as long as it does not grow.
+    for (int key = 0; key < MaxKeys; ++key)
+        for (int level = 0; level < MaxLevels; ++level) {
+            int before = 0, after = 0;
+            for (int32_t v : keys[key].Macro[level].Values) {
+                if (v == -1)
+                    break;
+                before += codeSize(v);
+                after += codeSize(rewritten(v));
+            }
+            if (after > MacroCapacity && after > before)
+                return {false, key, level};
+        }
+    for (auto& key : keys)
+        for (auto& macro : key.Macro)
+            for (int32_t& v : macro.Values) {
+                if (v == -1)
+                    break;
+                v = rewritten(v);
+            }
+    fCmdPrefix = value;
+    return {};
 }
 
 bool TKeypadClass::RemoveKey(uint8_t position)

@@ -95,6 +95,11 @@ public:
 
     bool InsertKey(int32_t& position, int32_t value);
     bool InsertByte(int32_t& position, int32_t value);
+    // A plain code equal to the command prefix at `index` would start a
+    // command on the keypad once anything follows it: it becomes the escaped
+    // prefix, one byte longer. False only when the macro has no room for that
+    // byte; an index holding anything else is left alone.
+    bool EscapePrefixAt(int32_t index);
     bool RemoveKey(uint8_t position);
     int32_t ReadLastKey() const;
     QString GetDisplayValue(int32_t index) const;
@@ -122,6 +127,18 @@ public:
     void SetKeyClick(uint8_t v) { fKeyClick = v; }
     uint8_t CmdPrefix() const { return fCmdPrefix; }
     void SetCmdPrefix(uint8_t v) { fCmdPrefix = v; }
+    // The user's change of the prefix: every macro is rewritten so that the
+    // keypad still receives the same characters (the old escaped prefix
+    // becomes a plain byte, a plain byte equal to the new prefix is escaped).
+    // When that would take a macro past its capacity nothing changes and the
+    // result names the first such macro.
+    struct TPrefixChange
+    {
+        bool Ok = true;
+        int Key = -1;
+        int Level = -1;
+    };
+    TPrefixChange ChangeCmdPrefix(uint8_t value);
     uint8_t BaudRate() const { return fBaudRate; }
     void SetBaudRate(uint8_t v) { fBaudRate = v; }
     uint8_t XonChar() const { return fXonChar; }

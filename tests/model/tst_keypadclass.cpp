@@ -1,5 +1,7 @@
 #include "model/KeypadClass.h"
 
+#include "files/FileIO.h"
+
 #include <QList>
 #include <QTest>
 
@@ -62,6 +64,10 @@ private Q_SLOTS:
     void makeCodes_data();
     void makeCodes();
     void modifierSetAndName();
+    void prefixChangeKeepsTheCharacters_data();
+    void prefixChangeKeepsTheCharacters();
+    void prefixChangeThatDoesNotFit();
+    void escapePrefixAt();
 };
 
 // The global device parameters in property order.
@@ -493,6 +499,104 @@ void TestKeypadClass::modifierSetAndName()
     QVERIFY(kp.InsertKey(pos, 3));
     QCOMPARE(kp.ReadLastKey(), 56);
     QCOMPARE(kp.SelectedMacro().Values[0], 50);
+}
+
+void TestKeypadClass::prefixChangeKeepsTheCharacters_data()
+{
+    QTest::addColumn<QList<int>>("macro");
+    QTest::addColumn<int>("prefix");
+    QTest::addColumn<QList<int>>("expected");
+    QTest::addColumn<QString>("codes");
+
+    // a, the escaped @, ~, a delay, ~ last
+    const QList<int> macro{97, 0x4040, 126, 0x1032, 126};
+    QTest::newRow("@ to ~") << macro << 126 << QList<int>{97, 64, 0x4040, 0x1032, 0x4040}
+                            << QStringLiteral("61407e407e01327e40");
+    QTest::newRow("same prefix") << macro << 64 << macro << QStringLiteral("6140407e4001327e");
+    // Command arguments and commands keep their values: only the bytes after
+    // the prefix carry them.
+    QTest::newRow("@ to 1") << QList<int>{0x1001, 0x2001, 0x4009, 1} << 1
+                            << QList<int>{0x1001, 0x2001, 0x4009, 0x4040}
+                            << QStringLiteral("010101010201010901" "40");
+}
+
+void TestKeypadClass::prefixChangeKeepsTheCharacters()
+{
+    QFETCH(QList<int>, macro);
+    QFETCH(int, prefix);
+    QFETCH(QList<int>, expected);
+    QFETCH(QString, codes);
+
+    TKeypadClass kp;
+    kp.SetKey(7);
+    kp.SetLevel(1);
+    fill(kp, macro);
+    QVERIFY(kp.ChangeCmdPrefix(uint8_t(prefix)).Ok);
+    QCOMPARE(int(kp.CmdPrefix()), prefix);
+    QCOMPARE(elements(kp), expected);
+    QCOMPARE(kp.MakeCodes(), codes);
+    QCOMPARE(kp.MakeCodes().size(), 2 * kp.CodeCount());
+
+    // The written string reads back to the same macro under the new prefix.
+    TKeypadClass read;
+    read.SetCmdPrefix(uint8_t(prefix));
+    ParseCodeString(read, codes);
+    QCOMPARE(elements(read), expected);
+}
+
+void TestKeypadClass::prefixChangeThatDoesNotFit()
+{
+    TKeypadClass kp;
+    // Key 3, level 2: a full macro of plain bytes, the last of them ~, which
+    // needs a byte more once ~ is the prefix.
+    kp.SetKey(2);
+    kp.SetLevel(1);
+    QList<int> full(99, 'x');
+    full << '~';
+    fill(kp, full);
+    // Key 1 shrinks (the escaped @ becomes one byte); that alone must not
+    // be applied either.
+    kp.SetKey(0);
+    kp.SetLevel(0);
+    fill(kp, {0x4040});
+
+    const TKeypadClass::TPrefixChange change = kp.ChangeCmdPrefix('~');
+    QVERIFY(!change.Ok);
+    QCOMPARE(change.Key, 2);
+    QCOMPARE(change.Level, 1);
+    QCOMPARE(int(kp.CmdPrefix()), 64);
+    QCOMPARE(elements(kp), QList<int>{0x4040});
+    kp.SetKey(2);
+    kp.SetLevel(1);
+    QCOMPARE(elements(kp), full);
+
+    // One byte less and it fits exactly.
+    QVERIFY(kp.RemoveKey(0));
+    QVERIFY(kp.ChangeCmdPrefix('~').Ok);
+    QCOMPARE(kp.CodeCount(), MacroCapacity);
+    QCOMPARE(kp.ReadLastKey(), 0x4040);
+}
+
+void TestKeypadClass::escapePrefixAt()
+{
+    TKeypadClass kp;
+    kp.SetCmdPrefix('~');
+    fill(kp, {'a', '~'});
+    QVERIFY(kp.EscapePrefixAt(0)); // not the prefix: untouched
+    QVERIFY(kp.EscapePrefixAt(5)); // past the end: nothing to do
+    QVERIFY(kp.EscapePrefixAt(-1));
+    QCOMPARE(elements(kp), (QList<int>{'a', '~'}));
+    QVERIFY(kp.EscapePrefixAt(1));
+    QCOMPARE(elements(kp), (QList<int>{'a', 0x4040}));
+    QCOMPARE(kp.CodeCount(), 3);
+
+    // No room for the second byte: refused, nothing changes.
+    TKeypadClass full;
+    QList<int> bytes(99, 'x');
+    bytes << '@';
+    fill(full, bytes);
+    QVERIFY(!full.EscapePrefixAt(99));
+    QCOMPARE(full.ReadLastKey(), int('@'));
 }
 
 QTEST_APPLESS_MAIN(TestKeypadClass)

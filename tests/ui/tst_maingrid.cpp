@@ -3,6 +3,8 @@
 
 #include "support/MainFixture.h"
 
+#include "files/FileIO.h"
+
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -34,6 +36,7 @@ private Q_SLOTS:
     void insertionClearsShiftAndCtrlButKeepsCapsLock();
     void fullMacroReportsAndKeepsState();
     void plainPrefixByteIsEscaped();
+    void trailingPrefixFromAFileIsEscapedWhenFollowed();
     void backspaceAndDelete();
     void doubleClickPastEndMarksChange();
     void typingBeyondEndAppends();
@@ -193,6 +196,45 @@ void TestMainGrid::plainPrefixByteIsEscaped()
     QCOMPARE(f.Prompts.Texts(), QStringList{"Macro Full!"});
     QCOMPARE(w.KeypadDefinition.CodeCount(), 99);
     QVERIFY(w.AddByte(65)); // a plain byte still fits
+}
+
+void TestMainGrid::trailingPrefixFromAFileIsEscapedWhenFollowed()
+{
+    TMainFixture f;
+    TfrmMain& w = f.Create();
+    TKeypadClass& kd = w.KeypadDefinition;
+    // A file can end a macro with a lone prefix, which reads as a plain byte.
+    ParseCodeString(kd, QStringLiteral("6140"));
+    QCOMPARE(MacroCodes(kd), (QList<int32_t>{97, 64}));
+
+    // A code before it leaves it last, and plain.
+    w.CopyDataToScreen(1);
+    QVERIFY(w.AddByte('c'));
+    QCOMPARE(MacroCodes(kd), (QList<int32_t>{97, 'c', 64}));
+
+    // A code after it would turn it into a command: it is escaped first,
+    // and the macro reads back as it stands.
+    w.CopyDataToScreen(3);
+    QTest::keyClicks(w.Grid, QStringLiteral("b"));
+    QCOMPARE(MacroCodes(kd), (QList<int32_t>{97, 'c', 0x4040, 'b'}));
+    QCOMPARE(CellText(w, 2), "@@");
+    TKeypadClass read;
+    ParseCodeString(read, kd.MakeCodes());
+    QCOMPARE(MacroCodes(read), MacroCodes(kd));
+
+    // Without room for the escape, the new code is refused and nothing changes.
+    kd.Initialize();
+    ParseCodeString(kd, QString(QStringLiteral("78")).repeated(98) + QStringLiteral("40"));
+    QCOMPARE(kd.CodeCount(), 99);
+    w.CopyDataToScreen(99);
+    f.Prompts.Clear();
+    QVERIFY(!w.AddByte('b'));
+    QCOMPARE(f.Prompts.Texts(), QStringList{"Macro Full!"});
+    QCOMPARE(kd.CodeCount(), 99);
+    QCOMPARE(kd.ReadLastKey(), 64);
+    QVERIFY(!w.AddData(48)); // the b key
+    QCOMPARE(f.Prompts.Texts().last(), QStringLiteral("Not enough room or macro full!"));
+    QCOMPARE(kd.ReadLastKey(), 64);
 }
 
 void TestMainGrid::backspaceAndDelete()

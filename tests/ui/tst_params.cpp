@@ -2,6 +2,7 @@
 // that hold ordinary and unusual stored values.
 
 #include "model/AppState.h"
+#include "support/ScriptedPrompts.h"
 #include "ui/dialogs/Params.h"
 
 #include <QCheckBox>
@@ -123,6 +124,7 @@ private Q_SLOTS:
     void everyKindOfChangeEnablesApply();
     void buttonStatesAndChangesApplied();
     void cancelWritesNothing();
+    void prefixChangeKeepsTheMacros();
     void numberBoxInput();
     void escapeAndCloseDoNotLeave();
     void hostNotes();
@@ -710,6 +712,52 @@ void TestParams::cancelWritesNothing()
     QVERIFY(f.spin("spinCdcSerialNo")->isEnabled());
     QCOMPARE(f.spin("spinKeyClick")->value(), 40);
     QVERIFY(f.radio("radbtnKeyRoll2")->isChecked());
+}
+
+void TestParams::prefixChangeKeepsTheMacros()
+{
+    TScriptedPrompts prompts;
+    Fixture f;
+    // Key 2 level 1: ~ and the escaped @; key 20 level 2: a full macro
+    // ending in ~, which a prefix of ~ would take past the capacity.
+    f.kd.SetKey(1);
+    int32_t pos = 0;
+    QVERIFY(f.kd.InsertByte(pos, '~'));
+    QVERIFY(f.kd.InsertByte(pos, 0x4040));
+    f.kd.SetKey(19);
+    f.kd.SetLevel(1);
+    pos = 0;
+    for (int i = 0; i < 99; ++i)
+        QVERIFY(f.kd.InsertByte(pos, 'x'));
+    QVERIFY(f.kd.InsertByte(pos, '~'));
+    f.open();
+
+    typeInto(f.spin("spinCmdPrefix"), QStringLiteral("126"));
+    f.click("btnApply");
+    QCOMPARE(prompts.TextsOf(QStringLiteral("error")),
+             QStringList{"The command prefix stays 64: with 126 the macro of key 20, level 2 "
+                         "would need more than 100 bytes."});
+    QCOMPARE(int(f.kd.CmdPrefix()), 64);
+    QCOMPARE(f.spin("spinCmdPrefix")->value(), 64);
+    f.kd.SetKey(1);
+    f.kd.SetLevel(0);
+    QCOMPARE(f.kd.MakeCodes(), QStringLiteral("7e4040"));
+
+    // With room, the change goes through and the keypad still gets ~ and @.
+    f.kd.SetKey(19);
+    f.kd.SetLevel(1);
+    QVERIFY(f.kd.RemoveKey(0));
+    prompts.Clear();
+    typeInto(f.spin("spinCmdPrefix"), QStringLiteral("126"));
+    f.click("btnApply");
+    QVERIFY(prompts.Shown.empty());
+    QCOMPARE(int(f.kd.CmdPrefix()), 126);
+    QCOMPARE(f.kd.ReadLastKey(), 0x4040);
+    f.kd.SetKey(1);
+    f.kd.SetLevel(0);
+    QCOMPARE(f.kd.MakeCodes(), QStringLiteral("7e4040"));
+    QCOMPARE(f.kd.SelectedMacro().Values[0], 0x4040);
+    QCOMPARE(f.kd.SelectedMacro().Values[1], 64);
 }
 
 void TestParams::numberBoxInput()

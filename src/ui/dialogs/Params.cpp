@@ -2,6 +2,7 @@
 
 #include "model/AppState.h"
 #include "model/Encodings.h"
+#include "ui/common/Prompts.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -786,7 +787,7 @@ void TfrmParameters::btnApplyClick()
 
     kd.SetTailChar(static_cast<uint8_t>(spinTailChar->value()));
     kd.SetKeyClick(static_cast<uint8_t>(spinKeyClick->value()));
-    kd.SetCmdPrefix(static_cast<uint8_t>(spinCmdPrefix->value()));
+    ApplyCmdPrefix(static_cast<uint8_t>(spinCmdPrefix->value()));
     // A stored code beyond a list shows no item and is kept as it is.
     if (cboxBaudRate->currentIndex() >= 0)
         kd.SetBaudRate(static_cast<uint8_t>(cboxBaudRate->currentIndex()));
@@ -813,6 +814,23 @@ void TfrmParameters::btnApplyClick()
 
     Q_EMIT changesApplied();
     btnApply->setEnabled(false);
+}
+
+void TfrmParameters::ApplyCmdPrefix(uint8_t prefix)
+{
+    TKeypadClass& kd = fState.KeypadDefinition;
+    const uint8_t old = kd.CmdPrefix();
+    const TKeypadClass::TPrefixChange change = kd.ChangeCmdPrefix(prefix);
+    if (change.Ok)
+        return;
+    spinCmdPrefix->setValue(old);
+    Prompts::Error(this, QStringLiteral("The command prefix stays %1: with %2 the macro of key %3, "
+                                        "level %4 would need more than %5 bytes.")
+                             .arg(old)
+                             .arg(prefix)
+                             .arg(change.Key + 1)
+                             .arg(change.Level + 1)
+                             .arg(MacroCapacity));
 }
 
 void TfrmParameters::btnOKClick()

@@ -328,6 +328,10 @@ private:
     QWidget* BuildKeypad();
     QWidget* BuildMacroArea();
     void BuildKeyTypeIcons();
+    // After a code went in at `index`: escapes a plain prefix there and just
+    // before it; without room for that, takes the new code out again and
+    // returns false.
+    bool EscapePrefixAround(int32_t index);
     void ShowMacroName(const QString& name);
     // Layouts (MainLayouts.cpp)
     QWidget* BuildLayoutChoice();

@@ -91,11 +91,6 @@ constexpr int KeyButtonHeight = 31;
 const QColor Level1Colour(166, 202, 240);
 const QColor Level2Colour(128, 128, 128);
 
-bool isPlainCode(int32_t code)
-{
-    return (code & (DelayFlag | BeepFlag | CommandFlag)) == 0;
-}
-
 } // namespace
 
 const std::array<uint8_t, 128> AsciiToKeyNumber = makeAsciiToKeyNumber();
@@ -466,19 +461,12 @@ bool TfrmMain::AddData(int32_t value)
     }
     // A plain code equal to the command prefix would start a command on the
     // keypad and in the file: it is kept as the escaped prefix, which needs a
-    // second byte.
-    if (KeypadDefinition.NumOfElements() > countBefore) {
-        const int32_t inserted = KeypadDefinition.SelectedMacro().Values[start];
-        if (isPlainCode(inserted) && inserted == KeypadDefinition.CmdPrefix()) {
-            KeypadDefinition.RemoveKey(static_cast<uint8_t>(start));
-            int32_t again = start;
-            if (KeypadDefinition.CodeCount() + 2 > MacroCapacity ||
-                !KeypadDefinition.InsertByte(again, EscapedPrefixCode)) {
-                // Back as it was before the call; the message is the full-macro one.
-                Prompts::Error(this, QStringLiteral("Not enough room or macro full!"));
-                return false;
-            }
-        }
+    // second byte. So is one that was last (as a file can leave it) and now
+    // has a code after it.
+    if (KeypadDefinition.NumOfElements() > countBefore && !EscapePrefixAround(start)) {
+        // Back as it was before the call; the message is the full-macro one.
+        Prompts::Error(this, QStringLiteral("Not enough room or macro full!"));
+        return false;
     }
     fModifiers &= ~(ModLShift | ModRShift | ModLCtrl | ModRCtrl);
     if (KeypadDefinition.GetMacroName().isEmpty())
@@ -488,9 +476,19 @@ bool TfrmMain::AddData(int32_t value)
     return true;
 }
 
+bool TfrmMain::EscapePrefixAround(int32_t index)
+{
+    if (KeypadDefinition.EscapePrefixAt(index) && KeypadDefinition.EscapePrefixAt(index - 1))
+        return true;
+    KeypadDefinition.RemoveKey(static_cast<uint8_t>(index));
+    return false;
+}
+
 bool TfrmMain::AddByte(int32_t value)
 {
     int32_t position = GridPosition();
+    const uint8_t countBefore = KeypadDefinition.NumOfElements();
+    const int32_t start = std::clamp<int32_t>(position, 0, countBefore);
     bool inserted;
     if (value == KeypadDefinition.CmdPrefix()) {
         // The prefix as data goes in escaped: two bytes on the keypad.
@@ -499,6 +497,8 @@ bool TfrmMain::AddByte(int32_t value)
     } else {
         inserted = KeypadDefinition.InsertByte(position, value);
     }
+    if (inserted && KeypadDefinition.NumOfElements() > countBefore && !EscapePrefixAround(start))
+        inserted = false;
     if (!inserted) {
         Prompts::Error(this, QStringLiteral("Macro Full!"));
         return false;

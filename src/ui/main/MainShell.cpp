@@ -511,6 +511,8 @@ void TfrmMain::ToolBtnParametersClick()
     if (IsRomEditMode())
         return; // the button opens EditMenu instead
     ExecDialog(frmParameters);
+    // A new command prefix can change how codes show (the escaped prefix).
+    CopyDataToScreen(GridPosition());
     UpdatePortPanel();
     cboxKeyAsTrueTerminal->setEnabled((KeypadDefinition.OpMode() & 0x01) != 0);
 }
