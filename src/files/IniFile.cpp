@@ -85,6 +85,28 @@ QString OneLine(const QString& value)
     return line;
 }
 
+bool IsBlankOrTab(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+
+// The reader trims blanks and tabs and takes one pair of enclosing quotes
+// off a value; a value that this would change goes inside double quotes, so
+// that a name such as "Exit" (with its quotes) or one ending in a blank
+// reads back as it was typed.
+QString ReadsBackAsIs(const QString& value)
+{
+    if (value.isEmpty())
+        return value;
+    const QChar first = value.front();
+    const QChar last = value.back();
+    const bool quoted = value.size() >= 2 && first == last &&
+                        (first == QLatin1Char('"') || first == QLatin1Char('\''));
+    if (!quoted && !IsBlankOrTab(first) && !IsBlankOrTab(last))
+        return value;
+    return QLatin1Char('"') + value + QLatin1Char('"');
+}
+
 } // namespace
 
 namespace {
@@ -403,7 +425,7 @@ bool TIniFile::ReadBool(const QString& section, const QString& key, bool def) co
 
 void TIniFile::WriteString(const QString& section, const QString& key, const QString& value)
 {
-    const QString line = OneLine(value);
+    const QString line = ReadsBackAsIs(OneLine(value));
     Section* s = FindSection(section);
     if (!s) {
         Section added;

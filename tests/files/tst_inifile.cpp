@@ -42,6 +42,8 @@ private Q_SLOTS:
     void windows1252();
     void write_data();
     void write();
+    void stringsReadBackAsWritten_data();
+    void stringsReadBackAsWritten();
     void saveIsAtomic();
     void refusedSaveKeepsOldFile_data();
     void refusedSaveKeepsOldFile();
@@ -190,8 +192,9 @@ void tst_IniFile::readInteger()
 {
     QFETCH(QString, value);
     QFETCH(int, expected);
-    TIniFile ini;
-    ini.WriteString(QStringLiteral("S"), QStringLiteral("k"), value);
+    // The value as it stands in a file (the writer would protect its blanks).
+    const TIniFile ini =
+        TIniFile::FromBytes("[S]\r\nk=" + TIniFile::EncodeWindows1252(value) + "\r\n");
     QCOMPARE(ini.ReadInteger(QStringLiteral("S"), QStringLiteral("k"), -999), expected);
     QCOMPARE(ini.ReadInteger(QStringLiteral("S"), QStringLiteral("missing"), -999), -999);
 }
@@ -323,6 +326,38 @@ void tst_IniFile::write()
     QCOMPARE(ini.ToBytes(), after);
     // What was written reads back the same way.
     QCOMPARE(TIniFile::FromBytes(ini.ToBytes()).ToBytes(), after);
+}
+
+void tst_IniFile::stringsReadBackAsWritten_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QByteArray>("line");
+
+    QTest::newRow("plain") << "Log in" << QByteArray("k=Log in");
+    QTest::newRow("quotes inside") << "say \"hi\" now" << QByteArray("k=say \"hi\" now");
+    QTest::newRow("one quote") << "\"" << QByteArray("k=\"");
+    QTest::newRow("unpaired quotes") << "\"a'" << QByteArray("k=\"a'");
+    // What the reader would strip is protected by a pair of double quotes.
+    QTest::newRow("in double quotes") << "\"c{.\"" << QByteArray("k=\"\"c{.\"\"");
+    QTest::newRow("in single quotes") << "'x'" << QByteArray("k=\"'x'\"");
+    QTest::newRow("empty quotes") << "''" << QByteArray("k=\"''\"");
+    QTest::newRow("leading blank") << " a" << QByteArray("k=\" a\"");
+    QTest::newRow("trailing tab") << "a\t" << QByteArray("k=\"a\t\"");
+    QTest::newRow("only blanks") << "  " << QByteArray("k=\"  \"");
+    QTest::newRow("line break at the end") << "a\n" << QByteArray("k=\"a \"");
+}
+
+void tst_IniFile::stringsReadBackAsWritten()
+{
+    QFETCH(QString, value);
+    QFETCH(QByteArray, line);
+    TIniFile ini;
+    ini.WriteString(QStringLiteral("S"), QStringLiteral("k"), value);
+    QCOMPARE(ini.ToBytes(), QByteArray("[S]\r\n") + line + "\r\n");
+    QString expected = value;
+    expected.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    QCOMPARE(TIniFile::FromBytes(ini.ToBytes()).ReadString(QStringLiteral("S"), QStringLiteral("k"), {}),
+             expected);
 }
 
 void tst_IniFile::saveIsAtomic()
