@@ -9,11 +9,14 @@
 #include "ui/dialogs/MidiEvents.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -70,6 +73,7 @@ private Q_SLOTS:
     void portPanel();
     void propertiesButton();
     void windowsCreatedTogether();
+    void prefixChangeShowsWhileThePropertiesAreOpen();
     void closing_data();
     void closing();
 };
@@ -448,6 +452,32 @@ void TestMainShell::propertiesButton()
         QVERIFY(g.Prompts.Shown.empty());
         QCOMPARE(screens.Shown, 2);
     }
+}
+
+void TestMainShell::prefixChangeShowsWhileThePropertiesAreOpen()
+{
+    TMainFixture f;
+    TfrmMain& w = f.CreateWithWindows();
+    QVERIFY(w.AddByte('~'));
+    QCOMPARE(CellText(w, 0), "~");
+
+    // Apply with ~ as the prefix: the ~ is escaped in the macro, and the grid
+    // shows it before the dialog is closed.
+    QString whileOpen;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->findChild<QSpinBox*>(QStringLiteral("spinCmdPrefix"))->setValue('~');
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("btnApply")),
+                          Qt::LeftButton);
+        whileOpen = CellText(w, 0);
+        dialog->reject();
+    });
+    QTest::mouseClick(w.ToolBtnParameters, Qt::LeftButton);
+    QCOMPARE(whileOpen, "@@");
+    QCOMPARE(MacroCodes(w.KeypadDefinition), QList<int32_t>{0x4040});
+    QCOMPARE(w.KeypadDefinition.MakeCodes(), "7e40");
+    QVERIFY(w.IsChangesPending());
 }
 
 void TestMainShell::windowsCreatedTogether()

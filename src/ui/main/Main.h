@@ -332,6 +332,8 @@ private:
     // before it; without room for that, takes the new code out again and
     // returns false.
     bool EscapePrefixAround(int32_t index);
+    // The grid cells from the selected macro; nothing else changes.
+    void ShowCellTexts();
     void ShowMacroName(const QString& name);
     // Layouts (MainLayouts.cpp)
     QWidget* BuildLayoutChoice();

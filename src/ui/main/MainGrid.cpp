@@ -368,10 +368,8 @@ void TfrmMain::CopyDataToScreen(int32_t gridIndex)
     // 1. The cursor; a refused cell (or one outside the grid) leaves it where it is.
     if (gridIndex >= 0 && gridIndex < TMacroGrid::Rows * TMacroGrid::Columns)
         Grid->setCurrentCell(gridIndex / TMacroGrid::Columns, gridIndex % TMacroGrid::Columns);
-    // 2. The cells; the last twelve stay empty.
-    for (int p = 0; p < MacroCapacity; ++p)
-        Grid->item(p / TMacroGrid::Columns, p % TMacroGrid::Columns)
-            ->setText(KeypadDefinition.GetDisplayValue(p));
+    // 2.
+    ShowCellTexts();
     // 3.
     UpdateKeyboard(
         KeypadDefinition.GetModifierSet(static_cast<uint8_t>(qBound(0, gridIndex, 255))));
@@ -387,6 +385,14 @@ void TfrmMain::CopyDataToScreen(int32_t gridIndex)
     // A macro read from a file can hold up to 102 bytes; the bar stays full.
     ProgressBar1->setValue(qBound(0, codeCount, 100));
     ShowMacroName(KeypadDefinition.GetMacroName());
+}
+
+void TfrmMain::ShowCellTexts()
+{
+    // The last twelve cells stay empty.
+    for (int p = 0; p < MacroCapacity; ++p)
+        Grid->item(p / TMacroGrid::Columns, p % TMacroGrid::Columns)
+            ->setText(KeypadDefinition.GetDisplayValue(p));
 }
 
 void TfrmMain::ShowMacroName(const QString& name)

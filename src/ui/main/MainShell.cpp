@@ -504,6 +504,9 @@ void TfrmMain::ExecDialog(QDialog* dialog)
 void TfrmMain::MarkChanged()
 {
     ChangesPending(true);
+    // A new command prefix rewrites the macros (the escaped prefix shows as
+    // a character of its own), while the dialog may stay open.
+    ShowCellTexts();
 }
 
 void TfrmMain::ToolBtnParametersClick()
@@ -511,8 +514,6 @@ void TfrmMain::ToolBtnParametersClick()
     if (IsRomEditMode())
         return; // the button opens EditMenu instead
     ExecDialog(frmParameters);
-    // A new command prefix can change how codes show (the escaped prefix).
-    CopyDataToScreen(GridPosition());
     UpdatePortPanel();
     cboxKeyAsTrueTerminal->setEnabled((KeypadDefinition.OpMode() & 0x01) != 0);
 }
