@@ -1,5 +1,6 @@
 #include "files/FileIO.h"
 
+#include "files/HexDigit.h"
 #include "files/IniFile.h"
 #include "model/Encodings.h"
 
@@ -659,18 +660,6 @@ bool ReadDefinitionFile(const QString& path, TIniFile& ini, TLoadResult& result)
     return true;
 }
 
-int HexDigit(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    return -1;
-}
-
 uint8_t LevelFlags(const TKeypadClass& definition, const QString& codes)
 {
     if (codes.isEmpty())
@@ -721,7 +710,7 @@ void ParseCodeString(TKeypadClass& definition, const QString& text)
     for (const QChar c : text) {
         if (c == QLatin1Char(' '))
             continue;
-        const int digit = HexDigit(c);
+        const int digit = HexDigitValue(c);
         if (digit < 0)
             break;
         if (high < 0) {
@@ -781,8 +770,8 @@ int HexPairToByte(QStringView text)
 {
     if (text.size() < 2)
         return -1;
-    const int high = HexDigit(text.at(0));
-    const int low = HexDigit(text.at(1));
+    const int high = HexDigitValue(text.at(0));
+    const int low = HexDigitValue(text.at(1));
     if (high < 0 || low < 0)
         return -1;
     return high * 16 + low;
