@@ -4,6 +4,7 @@
 #include "files/IniFile.h"
 #include "model/Encodings.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -781,6 +782,22 @@ QString DownloadImagePath(const QString& definitionPath)
 {
     return definitionPath.left(std::max<qsizetype>(0, definitionPath.size() - 3)) +
            QStringLiteral("hex");
+}
+
+TSaveResult CheckDownloadImagePath(const QString& definitionPath)
+{
+    // File names are compared as the platform's file systems usually do.
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+    const Qt::CaseSensitivity cs = Qt::CaseInsensitive;
+#else
+    const Qt::CaseSensitivity cs = Qt::CaseSensitive;
+#endif
+    const QString imagePath = DownloadImagePath(definitionPath);
+    if (QDir::cleanPath(definitionPath).compare(QDir::cleanPath(imagePath), cs) != 0)
+        return {true, QString()};
+    return {false, QStringLiteral("Unable to write to %1: the download image would replace the "
+                                  "definition file.")
+                       .arg(imagePath)};
 }
 
 TLoadResult LoadUserFile(TAppState& state, const QString& path)
