@@ -100,6 +100,12 @@ int Convert(Mode mode, const QString& in, const QString& out, const QString& pro
         const TLoadResult loaded = LoadUserFile(state, in);
         if (!CheckLoad(loaded, in))
             return ExitLoadFailed;
+        // An OUT that its own image would replace is refused before anything is written.
+        const TSaveResult imageName = CheckDownloadImagePath(out);
+        if (!imageName.Ok) {
+            Error(imageName.Message);
+            return ExitWriteRefused;
+        }
         TLevelKeyIndices indices;
         const TSaveResult saved = SaveUserFile(state, out, loaded.NumberOfKeys, version, indices);
         if (!saved.Ok) {

@@ -1,8 +1,10 @@
 #include "files/FileIO.h"
 
+#include "files/HexDigit.h"
 #include "files/IniFile.h"
 #include "model/Encodings.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -659,18 +661,6 @@ bool ReadDefinitionFile(const QString& path, TIniFile& ini, TLoadResult& result)
     return true;
 }
 
-int HexDigit(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    return -1;
-}
-
 uint8_t LevelFlags(const TKeypadClass& definition, const QString& codes)
 {
     if (codes.isEmpty())
@@ -721,7 +711,7 @@ void ParseCodeString(TKeypadClass& definition, const QString& text)
     for (const QChar c : text) {
         if (c == QLatin1Char(' '))
             continue;
-        const int digit = HexDigit(c);
+        const int digit = HexDigitValue(c);
         if (digit < 0)
             break;
         if (high < 0) {
@@ -781,8 +771,8 @@ int HexPairToByte(QStringView text)
 {
     if (text.size() < 2)
         return -1;
-    const int high = HexDigit(text.at(0));
-    const int low = HexDigit(text.at(1));
+    const int high = HexDigitValue(text.at(0));
+    const int low = HexDigitValue(text.at(1));
     if (high < 0 || low < 0)
         return -1;
     return high * 16 + low;
@@ -792,6 +782,22 @@ QString DownloadImagePath(const QString& definitionPath)
 {
     return definitionPath.left(std::max<qsizetype>(0, definitionPath.size() - 3)) +
            QStringLiteral("hex");
+}
+
+TSaveResult CheckDownloadImagePath(const QString& definitionPath)
+{
+    // File names are compared as the platform's file systems usually do.
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+    const Qt::CaseSensitivity cs = Qt::CaseInsensitive;
+#else
+    const Qt::CaseSensitivity cs = Qt::CaseSensitive;
+#endif
+    const QString imagePath = DownloadImagePath(definitionPath);
+    if (QDir::cleanPath(definitionPath).compare(QDir::cleanPath(imagePath), cs) != 0)
+        return {true, QString()};
+    return {false, QStringLiteral("Unable to write to %1: the download image would replace the "
+                                  "definition file.")
+                       .arg(imagePath)};
 }
 
 TLoadResult LoadUserFile(TAppState& state, const QString& path)

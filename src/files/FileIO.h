@@ -59,6 +59,11 @@ int HexPairToByte(QStringView text);
 // `path` with its last three characters replaced by "hex".
 QString DownloadImagePath(const QString& definitionPath);
 
+// A user definition saved under a name that ends in "hex" would be replaced
+// by its own download image. Ok when the image gets a name of its own;
+// otherwise the refusal to show ("Unable to write to" the image path).
+TSaveResult CheckDownloadImagePath(const QString& definitionPath);
+
 // Reads a user definition file into a fresh definition and takes it over
 // (keeping the live definition's bViewInHex and modifier source) only when the
 // whole file was read. ROM properties are not touched.

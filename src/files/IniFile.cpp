@@ -1,5 +1,7 @@
 #include "files/IniFile.h"
 
+#include "files/HexDigit.h"
+
 #include <QFile>
 #include <QSaveFile>
 
@@ -60,18 +62,6 @@ bool EqualIgnoringAsciiCase(QStringView a, QStringView b)
             return false;
     }
     return true;
-}
-
-int HexDigitValue(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    return -1;
 }
 
 // A value must not be able to start a new line or section.

@@ -78,7 +78,7 @@ void tst_Cli::version()
 void tst_Cli::failures_data()
 {
     QTest::addColumn<QByteArray>("input"); // written to in.ckd when not empty
-    QTest::addColumn<QStringList>("args"); // IN, OUT, DIR stand for the paths
+    QTest::addColumn<QStringList>("args"); // IN, OUT, DIR, HEXOUT stand for the paths
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("message"); // first line of standard error; empty: any
 
@@ -101,6 +101,10 @@ void tst_Cli::failures_data()
     QTest::newRow("output is a directory, user")
         << good << QStringList{"convert", "--mode", "user", "IN", "DIR"} << 1
         << "Unable to write to DIR";
+    // The image beside OUT.hex would be OUT.hex itself.
+    QTest::newRow("output ending in hex, user")
+        << good << QStringList{"convert", "--mode", "user", "IN", "HEXOUT"} << 1
+        << "Unable to write to HEXOUT: the download image would replace the definition file.";
     QTest::newRow("output is a directory, rom")
         << good << QStringList{"convert", "--mode", "rom", "IN", "DIR"} << 1
         << "Unable to write to DIR";
@@ -116,6 +120,7 @@ void tst_Cli::failures()
     const QString in = fDir.filePath(QStringLiteral("in.ckd"));
     const QString out = fDir.filePath(QStringLiteral("out.ckd"));
     const QString dir = fDir.filePath(QStringLiteral("dir.ckd"));
+    const QString hexOut = fDir.filePath(QStringLiteral("out.hex"));
     QFile::remove(in);
     QFile::remove(out);
     QDir(fDir.path()).mkpath(QStringLiteral("dir.ckd"));
@@ -128,7 +133,10 @@ void tst_Cli::failures()
             a = out;
         else if (a == QLatin1String("DIR"))
             a = dir;
+        else if (a == QLatin1String("HEXOUT"))
+            a = hexOut;
     }
+    message.replace(QLatin1String("HEXOUT"), hexOut);
     message.replace(QLatin1String("DIR"), dir);
 
     const TRun r = Run(args);
@@ -139,7 +147,7 @@ void tst_Cli::failures()
         QCOMPARE(QString::fromLocal8Bit(r.err).section(QLatin1Char('\n'), 0, 0), message);
     // Nothing is written.
     QVERIFY(!QFileInfo::exists(out));
-    QVERIFY(!QFileInfo::exists(fDir.filePath(QStringLiteral("out.hex"))));
+    QVERIFY(!QFileInfo::exists(hexOut));
     QVERIFY(!QFileInfo::exists(fDir.filePath(QStringLiteral("dir.hex"))));
     if (!input.isEmpty())
         QCOMPARE(ReadAll(in), input);

@@ -1,4 +1,6 @@
+#include "files/FileIO.h"
 #include "model/AppState.h"
+#include "support/MainFixture.h"
 #include "ui/dialogs/ScreenEdit.h"
 
 #include <QAbstractButton>
@@ -12,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -30,8 +33,34 @@ void clickOn(QAbstractButton* button)
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
 }
 
+// Drives an editor as the user does.
+struct TDriver
+{
+    TfrmScreenEdit* dlg = nullptr;
+
+    template <typename T> T* get(const QString& name) { return child<T>(dlg, name); }
+    QAbstractButton* button(const QString& name) { return get<QAbstractButton>(name); }
+    QComboBox* list(const QString& name) { return get<QComboBox>(name); }
+    void selectScreen(int n) { clickOn(button(QStringLiteral("rbScreen%1").arg(n))); }
+    void choose(const QString& name, int index) { list(name)->setCurrentIndex(index); }
+    void press(const QString& name) { QTest::mouseClick(button(name), Qt::LeftButton); }
+    void retype(const QString& name, const QString& text)
+    {
+        QLineEdit* edit = get<QLineEdit>(name);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        // Key by key with its text, as a keyboard layout with these letters sends them.
+        for (const QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key(c.toUpper().unicode()), QString(c),
+                                Qt::NoModifier);
+    }
+    void typeLine1(const QString& text) { retype(QStringLiteral("edLcdLine1"), text); }
+    void typeLine2(const QString& text) { retype(QStringLiteral("edLcdLine2"), text); }
+    QString caption() const { return dlg->windowTitle(); }
+};
+
 // A fresh state and an editor on it, shown (not modal).
-struct TEditor
+struct TEditor : TDriver
 {
     TAppState state;
     std::unique_ptr<TfrmScreenEdit> dialog;
@@ -40,23 +69,10 @@ struct TEditor
     TEditor()
     {
         dialog = std::make_unique<TfrmScreenEdit>(state);
+        dlg = dialog.get();
         applied = std::make_unique<QSignalSpy>(dialog.get(), &TfrmScreenEdit::changesApplied);
     }
     void open() { dialog->show(); }
-    template <typename T> T* get(const QString& name) { return child<T>(dialog.get(), name); }
-    QAbstractButton* button(const QString& name) { return get<QAbstractButton>(name); }
-    QComboBox* list(const QString& name) { return get<QComboBox>(name); }
-    void selectScreen(int n) { clickOn(button(QStringLiteral("rbScreen%1").arg(n))); }
-    void choose(const QString& name, int index) { list(name)->setCurrentIndex(index); }
-    void press(const QString& name) { QTest::mouseClick(button(name), Qt::LeftButton); }
-    void typeLine1(const QString& text)
-    {
-        QLineEdit* edit = get<QLineEdit>(QStringLiteral("edLcdLine1"));
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, text);
-    }
-    QString caption() const { return dialog->windowTitle(); }
 };
 
 const QString Fresh = QStringLiteral("Ostrella Screen Editor");
@@ -80,6 +96,7 @@ private Q_SLOTS:
     void oneLineDisplayEmptiesTheSecondLine();
     void storedValuesOutsideTheControlsStayUntilEdited();
     void modalOpeningLoadsAndOkCommits();
+    void editsFromTheMainWindowReachTheSavedRomFile();
 };
 
 void TestScreenEdit::firstOpeningShowsScreenOne()
@@ -400,6 +417,113 @@ void TestScreenEdit::modalOpeningLoadsAndOkCommits()
     QVERIFY(shown);
     QCOMPARE(e.state.ScreenData[0].TextLine1, QStringLiteral("Typed"));
     QCOMPARE(e.applied->count(), 1);
+}
+
+void TestScreenEdit::editsFromTheMainWindowReachTheSavedRomFile()
+{
+    TMainFixture f;
+    TTestFolders::WriteFile(f.Folders.SettingsFile(), "[CONFIGURATION]\r\nAdvanced_Enable=1\r\n");
+    TfrmMain& w = f.CreateWithWindows();
+    QVERIFY(w.IsRomEditMode());
+    TDriver d{qobject_cast<TfrmScreenEdit*>(w.frmScreenEdit)};
+    QVERIFY(d.dlg);
+
+    // Opens the editor from the menu and runs `edit` while it is modal.
+    auto editFromMenu = [&](const std::function<void()>& edit) {
+        bool ran = false;
+        QTimer::singleShot(0, d.dlg, [&] {
+            ran = d.dlg->isModal() && d.dlg->isVisible();
+            edit();
+            if (d.dlg->isVisible()) // never leave a test hanging on the modal loop
+                d.dlg->done(QDialog::Rejected);
+        });
+        w.EditScreenData1->trigger();
+        return ran;
+    };
+
+    // Edits on two screens, applied; then edits on two screens, cancelled.
+    QVERIFY(editFromMenu([&] {
+        d.selectScreen(2);
+        d.typeLine1("Caf\u00e9, 2 for \u00a35");
+        d.typeLine2(" PIN> ____ 100%");
+        d.choose("cboxEnterAction", 3);
+        d.choose("cboxBackEmptyAction", 1);
+        clickOn(d.button("rbLed1on"));
+        clickOn(d.button("rbLed2flash"));
+        clickOn(d.button("cboxMaskUserInput"));
+
+        d.selectScreen(6);
+        clickOn(d.button("cboxTimeoutEnable"));
+        d.choose("cboxTimeoutAction", 1);
+        d.get<QSpinBox>("spinTimeoutPeriod")->setValue(2500);
+        clickOn(d.button("cboxCardSwipeEnable"));
+        d.choose("cboxCardSwipeAction", 7);
+        d.choose("cboxUserDataAction", 5);
+        clickOn(d.button("cboxSaveDataForNextScreen"));
+        d.get<QSpinBox>("spinOnShow")->setValue(2);
+        d.get<QSpinBox>("spinOnLeave")->setValue(3);
+        d.press("btnApply");
+
+        d.selectScreen(2);
+        d.typeLine1("Not kept");
+        d.selectScreen(4);
+        d.choose("cboxClearNormalAction", 0);
+        clickOn(d.button("rbLed1flash"));
+        d.press("btnCancel");
+    }));
+    QVERIFY(w.IsChangesPending());
+
+    // The next opening shows the screen left last, as committed; OK commits
+    // an edit on a third screen.
+    QVERIFY(editFromMenu([&] {
+        QCOMPARE(d.dlg->currentScreen(), 3);
+        QCOMPARE(d.list("cboxClearNormalAction")->currentText(),
+                 QStringLiteral("Erase all characters"));
+        d.selectScreen(8);
+        d.typeLine1("Thank you!");
+        d.press("btnOK");
+    }));
+
+    const QString path = f.Folders.DataFolder() + QStringLiteral("/Macro_Files/screens.rom");
+    f.Prompts.QueueFileName(path);
+    QTest::mouseClick(w.ToolBtnSave, Qt::LeftButton);
+    QVERIFY2(f.Prompts.TextsOf("error").isEmpty(),
+             qPrintable(f.Prompts.TextsOf("error").join('\n')));
+    QVERIFY(!w.IsChangesPending());
+    QVERIFY(!TTestFolders::ReadFile(path).contains("Not kept"));
+
+    TScreenDataArray expected;
+    for (int n = 1; n <= ScreenCount; ++n)
+        expected[size_t(n - 1)] = DefaultScreenData(n);
+    TScreenDataRec& s2 = expected[1];
+    s2.TextLine1 = QStringLiteral("Caf\u00e9, 2 for \u00a35  ");
+    s2.TextLine2 = QStringLiteral(" PIN> ____ 100% ");
+    s2.EnterAction = 3;
+    s2.BackEmptyAction = 1;
+    s2.LedModes = 12;
+    s2.bUserMaskInput = true;
+    TScreenDataRec& s6 = expected[5];
+    s6.bTimeoutEnable = true;
+    s6.TimeoutAction = 1;
+    s6.TimeoutPeriod = 2500;
+    s6.bCardSwipeEnable = true;
+    s6.CardSwipeAction = 7;
+    s6.UserDataAction = 5;
+    s6.bSaveDataForNextScreen = true;
+    s6.OnShowChar = 2;
+    s6.OnLeaveChar = 3;
+    expected[7].TextLine1 = QStringLiteral("Thank you!      ");
+
+    TAppState loaded;
+    QCOMPARE(LoadRomFile(loaded, path).Status, TLoadStatus::Loaded);
+    for (size_t i = 0; i < expected.size(); ++i) {
+        QVERIFY2(
+            loaded.ScreenData[i] == expected[i],
+            qPrintable(QStringLiteral("screen %1: \"%2\" \"%3\"")
+                           .arg(i + 1)
+                           .arg(loaded.ScreenData[i].TextLine1, loaded.ScreenData[i].TextLine2)));
+        QVERIFY(loaded.WorkingScreenData[i] == expected[i]);
+    }
 }
 
 QTEST_MAIN(TestScreenEdit)

@@ -2,21 +2,17 @@
 
 #include "model/AppState.h"
 #include "model/Encodings.h"
+#include "ui/dialogs/LcdLinesPanel.h"
 
 #include <QAbstractSpinBox>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFontDatabase>
-#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLinearGradient>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
@@ -36,64 +32,6 @@ const char ChangedCaption[] = "Ostrella ROM Screen Editor*";
 const char TransitionHint[] = "0 disables prefix";
 const char LcdNote[] = "Reserve each position of a user input field on the display with the "
                        "_ character.";
-
-const QColor LcdGlassLight(0x3c, 0x8f, 0x2c);
-const QColor LcdGlassDark(0x23, 0x66, 0x1a);
-
-// The display behind the two text lines: a dark bezel around green glass.
-// The line edits sit on it with a transparent background.
-class TLcdPanel : public QFrame
-{
-public:
-    explicit TLcdPanel(QWidget* parent) : QFrame(parent)
-    {
-        setObjectName(QStringLiteral("imgLcd"));
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-
-        const QRectF outer = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-        QPainterPath bezel;
-        bezel.addRoundedRect(outer, 8, 8);
-        QLinearGradient plastic(outer.topLeft(), outer.bottomLeft());
-        plastic.setColorAt(0, QColor(0x4a, 0x4a, 0x4a));
-        plastic.setColorAt(1, QColor(0x26, 0x26, 0x26));
-        p.fillPath(bezel, plastic);
-        p.setPen(QColor(0x15, 0x15, 0x15));
-        p.drawPath(bezel);
-
-        const QRectF glass = outer.adjusted(Bezel - 4, Bezel - 4, -(Bezel - 4), -(Bezel - 4));
-        QLinearGradient shine(glass.topLeft(), glass.bottomLeft());
-        shine.setColorAt(0, LcdGlassLight);
-        shine.setColorAt(1, LcdGlassDark);
-        p.setPen(QPen(QColor(0x10, 0x30, 0x0c), 2));
-        p.setBrush(shine);
-        p.drawRoundedRect(glass, 3, 3);
-    }
-
-public:
-    static constexpr int Bezel = 14;
-};
-
-QLineEdit* makeLcdLine(QWidget* parent, const char* name, const QFont& font)
-{
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setMaxLength(LcdLineLength);
-    edit->setFont(font);
-    edit->setFrame(false);
-    edit->setStyleSheet(QStringLiteral(
-        "QLineEdit { background: transparent; color: #c6fbb0; border: none; padding: 1px 2px;"
-        " selection-background-color: #c6fbb0; selection-color: #23661a; }"
-        "QLineEdit:disabled { background: black; color: black; }"));
-    const QFontMetrics metrics(font);
-    edit->setFixedWidth(metrics.horizontalAdvance(QString(LcdLineLength, QLatin1Char('W'))) + 10);
-    return edit;
-}
 
 QComboBox* makeActionList(QWidget* parent, const char* name, TScreenActionField field)
 {
@@ -181,31 +119,38 @@ TfrmScreenEdit::TfrmScreenEdit(TAppState& state, QWidget* parent) : QDialog(pare
 
 void TfrmScreenEdit::buildControls()
 {
-    // Built in reading order, which is also the tab order.
+    // Built in reading order, which is also the tab order. The groups sit in
+    // a grid so that the two columns start and end their rows together:
+    // display and time-out beside the key presses, card swipe beside the
+    // LEDs, and the transition characters across the whole width.
     auto* main = new QVBoxLayout(this);
     main->setSizeConstraint(QLayout::SetFixedSize);
     main->addWidget(buildScreenSelector());
 
-    auto* left = new QVBoxLayout;
-    left->addWidget(buildLcdGroup());
-    left->addWidget(buildTimeoutGroup());
-    left->addWidget(buildCardSwipeGroup());
-    left->addStretch(1);
-
-    auto* right = new QVBoxLayout;
-    right->addWidget(buildKeyDataGroup());
+    auto* grid = new QGridLayout;
+    auto* display = new QVBoxLayout;
+    QGroupBox* lcd = buildLcdGroup();
+    display->addWidget(lcd, 1);
+    display->addWidget(buildTimeoutGroup());
+    grid->addLayout(display, 0, 0);
+    grid->addWidget(buildKeyDataGroup(), 0, 1);
+    grid->addWidget(buildCardSwipeGroup(), 1, 0);
     auto* leds = new QHBoxLayout;
     leds->addWidget(buildLedGroup("gboxGreenLED", " Green LED ", "rbLed1", m_greenLed));
     leds->addWidget(buildLedGroup("gboxRedLED", " Red LED ", "rbLed2", m_redLed));
-    right->addLayout(leds);
-    right->addWidget(buildTransitionsGroup());
-    right->addStretch(1);
-
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(left);
-    columns->addLayout(right);
-    main->addLayout(columns);
+    grid->addLayout(leds, 1, 1);
+    grid->addWidget(buildTransitionsGroup(), 2, 0, 1, 2);
+    main->addLayout(grid);
     main->addWidget(buildButtons());
+
+    // The time-out and card-swipe lists start at the same distance from
+    // their groups' edges, one under the other.
+    const QList<QLabel*> leftLabels{lblTimeoutAction, lblTimeoutPeriod, lblCardSwipeAction};
+    int labelWidth = 0;
+    for (const QLabel* label : leftLabels)
+        labelWidth = qMax(labelWidth, label->sizeHint().width());
+    for (QLabel* label : leftLabels)
+        label->setMinimumWidth(labelWidth);
 }
 
 QWidget* TfrmScreenEdit::buildScreenSelector()
@@ -231,30 +176,23 @@ QGroupBox* TfrmScreenEdit::buildLcdGroup()
     auto* group = new QGroupBox(QStringLiteral(" LCD "), this);
     group->setObjectName(QStringLiteral("gboxLcd"));
 
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    font.setBold(true);
-    font.setPointSize(15);
-
-    auto* panel = new TLcdPanel(group);
-    edLcdLine1 = makeLcdLine(panel, "edLcdLine1", font);
-    edLcdLine2 = makeLcdLine(panel, "edLcdLine2", font);
-    auto* lines = new QVBoxLayout(panel);
-    lines->setContentsMargins(TLcdPanel::Bezel + 2, TLcdPanel::Bezel + 2, TLcdPanel::Bezel + 2,
-                              TLcdPanel::Bezel + 2);
-    lines->setSpacing(2);
-    lines->addWidget(edLcdLine1);
-    lines->addWidget(edLcdLine2);
-    panel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    // The same display picture as the sign-on and card-read messages.
+    auto* panel =
+        new TLcdLinesPanel(QStringLiteral("edLcdLine1"), QStringLiteral("edLcdLine2"), group);
+    panel->setObjectName(QStringLiteral("imgLcd"));
+    edLcdLine1 = panel->Line1();
+    edLcdLine2 = panel->Line2();
 
     auto* note = makeLabel(group, "lblLcdNote", LcdNote);
     note->setWordWrap(true);
     note->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* layout = new QVBoxLayout(group);
+    layout->addStretch(1);
     layout->addWidget(panel, 0, Qt::AlignHCenter);
+    layout->addSpacing(4);
     layout->addWidget(note);
+    layout->addStretch(1);
     return group;
 }
 
@@ -376,14 +314,16 @@ QGroupBox* TfrmScreenEdit::buildTransitionsGroup()
     spinOnShow->setToolTip(QLatin1String(TransitionHint));
     spinOnLeave->setToolTip(QLatin1String(TransitionHint));
 
+    // Side by side: the group spans both columns.
     auto* grid = new QGridLayout(group);
     grid->addWidget(makeLabel(group, "lblOnShow", "On screen SHOW, transmit: ", spinOnShow), 0, 0);
     grid->addWidget(spinOnShow, 0, 1);
-    grid->addWidget(makeLabel(group, "lblOnLeave", "On screen LEAVE, transmit:", spinOnLeave), 1,
-                    0);
-    grid->addWidget(spinOnLeave, 1, 1);
-    grid->addWidget(makeLabel(group, "lblTransitionNote", ScreenCharNote), 2, 0, 1, 3);
-    grid->setColumnStretch(2, 1);
+    grid->setColumnMinimumWidth(2, 24);
+    grid->addWidget(makeLabel(group, "lblOnLeave", "On screen LEAVE, transmit:", spinOnLeave), 0,
+                    3);
+    grid->addWidget(spinOnLeave, 0, 4);
+    grid->addWidget(makeLabel(group, "lblTransitionNote", ScreenCharNote), 1, 0, 1, 6);
+    grid->setColumnStretch(5, 1);
     return group;
 }
 

@@ -8,7 +8,6 @@
 #include "platform/Version.h"
 #include "ui/dialogs/Advanced.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QTabBar>
 
@@ -24,19 +23,6 @@ bool IsUntitled(const QString& fileName)
 QString Quoted(const QString& path)
 {
     return QLatin1Char('"') + path + QLatin1Char('"');
-}
-
-// The download image name is made by replacing the last three characters;
-// a definition saved under a name ending in "hex" would be overwritten by
-// its own image.
-bool ImageWouldReplaceDefinition(const QString& definitionPath, const QString& imagePath)
-{
-#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
-    const Qt::CaseSensitivity cs = Qt::CaseInsensitive;
-#else
-    const Qt::CaseSensitivity cs = Qt::CaseSensitive;
-#endif
-    return QDir::cleanPath(definitionPath).compare(QDir::cleanPath(imagePath), cs) == 0;
 }
 
 } // namespace
@@ -169,11 +155,10 @@ void TfrmMain::SaveDefinitionAs(const QString& path)
 
     // From here on the definition is saved; what fails is the image, and
     // Download must then not pass an image of some other definition.
-    if (ImageWouldReplaceDefinition(path, imagePath)) {
+    const TSaveResult imageName = CheckDownloadImagePath(path);
+    if (!imageName.Ok) {
         DownloadArgument.clear();
-        Prompts::Error(this, QStringLiteral("Unable to write to %1: the download image would "
-                                            "replace the definition file.")
-                                 .arg(imagePath));
+        Prompts::Error(this, imageName.Message);
         return;
     }
     // The image first on its own (an empty settings path leaves the loader

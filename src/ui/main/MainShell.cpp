@@ -375,6 +375,13 @@ void TfrmMain::FormCreate(const QStringList& arguments)
     if (IsRomEditMode()) {
         ToolBtnParameters->setMenu(EditMenu);
         ToolBtnParameters->setPopupMode(QToolButton::InstantPopup);
+        // The style draws the menu arrow in the bottom right corner, beside
+        // the centred caption: leave room for it on both sides.
+        const int arrow =
+            style()->pixelMetric(QStyle::PM_MenuButtonIndicator, nullptr, ToolBtnParameters);
+        ToolBtnParameters->setMinimumWidth(
+            ToolBtnParameters->fontMetrics().horizontalAdvance(ToolBtnParameters->text()) +
+            2 * arrow + 12);
     } else {
         ToolBtnParameters->setMenu(nullptr);
         ToolBtnParameters->setPopupMode(QToolButton::DelayedPopup);

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QChar>
+
+// Internal to src/files: the value 0..15 of one hexadecimal digit, either
+// letter case; -1 for any other character.
+inline int HexDigitValue(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9')
+        return u - u'0';
+    if (u >= u'a' && u <= u'f')
+        return u - u'a' + 10;
+    if (u >= u'A' && u <= u'F')
+        return u - u'A' + 10;
+    return -1;
+}
