@@ -65,16 +65,16 @@ TPromptAnswer TScriptedPrompts::YesNoCancel(QWidget*, const QString& caption, co
     return nextAnswer(TPromptAnswer::Cancel);
 }
 
-QString TScriptedPrompts::OpenFileName(QWidget*, const TFileDialogSpec& spec)
+QString TScriptedPrompts::OpenFileName(QWidget*, const TFileDialogOptions& options)
 {
-    Shown.push_back({QStringLiteral("open"), QString(), spec.Title});
-    Dialogs.push_back(spec);
+    Shown.push_back({QStringLiteral("open"), QString(), options.Title});
+    Dialogs.push_back(options);
     return nextFileName();
 }
 
-QString TScriptedPrompts::SaveFileName(QWidget*, const TFileDialogSpec& spec)
+QString TScriptedPrompts::SaveFileName(QWidget*, const TFileDialogOptions& options)
 {
-    Shown.push_back({QStringLiteral("save"), QString(), spec.Title});
-    Dialogs.push_back(spec);
+    Shown.push_back({QStringLiteral("save"), QString(), options.Title});
+    Dialogs.push_back(options);
     return nextFileName();
 }

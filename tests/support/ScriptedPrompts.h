@@ -40,7 +40,7 @@ public:
 
     std::vector<TShown> Shown;
     // The settings of every file dialog shown, in order.
-    std::vector<TFileDialogSpec> Dialogs;
+    std::vector<TFileDialogOptions> Dialogs;
 
     QStringList Texts() const;
     QStringList TextsOf(const QString& kind) const;
@@ -55,8 +55,8 @@ public:
     TPromptAnswer YesNo(QWidget* parent, const QString& caption, const QString& text) override;
     TPromptAnswer YesNoCancel(QWidget* parent, const QString& caption,
                               const QString& text) override;
-    QString OpenFileName(QWidget* parent, const TFileDialogSpec& spec) override;
-    QString SaveFileName(QWidget* parent, const TFileDialogSpec& spec) override;
+    QString OpenFileName(QWidget* parent, const TFileDialogOptions& options) override;
+    QString SaveFileName(QWidget* parent, const TFileDialogOptions& options) override;
 
 private:
     TPromptAnswer nextAnswer(TPromptAnswer fallback);

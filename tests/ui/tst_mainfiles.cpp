@@ -104,7 +104,7 @@ void TestMainFiles::saveInBothModes()
     QTest::mouseClick(w.ToolBtnSave, Qt::LeftButton);
 
     QCOMPARE(f.Prompts.Dialogs.size(), size_t(1));
-    const TFileDialogSpec& dialog = f.Prompts.Dialogs[0];
+    const TFileDialogOptions& dialog = f.Prompts.Dialogs[0];
     QCOMPARE(dialog.Title, rom ? "Save ROM File As" : "Save Redefinition File As");
     QCOMPARE(dialog.QtFilter(),
              rom ? "Ostrella ROM Files (*.rom)" : "Custom Keyboard Definition  Files (*.ckd)");
@@ -378,7 +378,7 @@ void TestMainFiles::open()
     f.Prompts.QueueFileName(path);
     QTest::mouseClick(w.ToolBtnOpen, Qt::LeftButton);
 
-    const TFileDialogSpec& dialog = f.Prompts.Dialogs.at(0);
+    const TFileDialogOptions& dialog = f.Prompts.Dialogs.at(0);
     QCOMPARE(dialog.Title, rom ? "Open Advanced Configuration File" : "Open CKD Redefinition File");
     QCOMPARE(dialog.QtFilter(),
              rom ? "Ostrella ROM Files (*.rom)" : "Custom Keyboard Definition (*.ckd)");

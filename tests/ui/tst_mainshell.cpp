@@ -216,9 +216,9 @@ void TestMainShell::fileDialogFilters()
     QVERIFY(!w.OpenCKDDialog.OverwritePrompt);
     QCOMPARE(w.SaveRomDialog.DefaultExt, "rom");
     // A description that does not name its pattern gets it, so Qt applies it.
-    TFileDialogSpec spec;
-    spec.Filters = {{"Pictures", "*.bmp"}};
-    QCOMPARE(spec.QtFilter(), "Pictures (*.bmp)");
+    TFileDialogOptions options;
+    options.Filters = {{"Pictures", "*.bmp"}};
+    QCOMPARE(options.QtFilter(), "Pictures (*.bmp)");
 }
 
 void TestMainShell::windowFrameAndToolbar()

@@ -289,7 +289,7 @@ void TestMainTools::keyLabels()
     // Cancelled: nothing is opened.
     QTest::mouseClick(w.ToolButtonKeyLabels, Qt::LeftButton);
     QVERIFY(launcher.Calls.empty());
-    const TFileDialogSpec& dialog = f.Prompts.Dialogs.at(0);
+    const TFileDialogOptions& dialog = f.Prompts.Dialogs.at(0);
     QCOMPARE(dialog.Title, "Open Key Labels (DOC and BMP)");
     QCOMPARE(dialog.QtFilter(),
              "All Files (*.*);;Keycap Bitmaps (*.bmp);;Keycap Documents (*.doc)");

@@ -14,22 +14,22 @@ QString captionFor(const QString& caption)
 }
 
 // Shared by the open and the save dialog.
-QString runFileDialog(QWidget* parent, const TFileDialogSpec& spec, QFileDialog::AcceptMode mode)
+QString runFileDialog(QWidget* parent, const TFileDialogOptions& options, QFileDialog::AcceptMode mode)
 {
-    QFileDialog dialog(parent, spec.Title);
+    QFileDialog dialog(parent, options.Title);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
-    dialog.setNameFilter(spec.QtFilter());
+    dialog.setNameFilter(options.QtFilter());
     const QStringList filters = dialog.nameFilters();
-    if (spec.FilterIndex >= 0 && spec.FilterIndex < filters.size())
-        dialog.selectNameFilter(filters.at(spec.FilterIndex));
-    dialog.setDefaultSuffix(spec.DefaultExt);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !spec.OverwritePrompt);
-    if (!spec.InitialDir.isEmpty())
-        dialog.setDirectory(spec.InitialDir);
-    if (!spec.FileName.isEmpty())
-        dialog.selectFile(spec.FileName);
+    if (options.FilterIndex >= 0 && options.FilterIndex < filters.size())
+        dialog.selectNameFilter(filters.at(options.FilterIndex));
+    dialog.setDefaultSuffix(options.DefaultExt);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !options.OverwritePrompt);
+    if (!options.InitialDir.isEmpty())
+        dialog.setDirectory(options.InitialDir);
+    if (!options.FileName.isEmpty())
+        dialog.selectFile(options.FileName);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     const QStringList chosen = dialog.selectedFiles();
@@ -38,7 +38,7 @@ QString runFileDialog(QWidget* parent, const TFileDialogSpec& spec, QFileDialog:
 
 } // namespace
 
-QString TFileDialogSpec::QtFilter() const
+QString TFileDialogOptions::QtFilter() const
 {
     QStringList parts;
     for (const TFileFilter& filter : Filters) {
@@ -85,14 +85,14 @@ TPromptAnswer TQtPrompts::YesNoCancel(QWidget* parent, const QString& caption, c
     }
 }
 
-QString TQtPrompts::OpenFileName(QWidget* parent, const TFileDialogSpec& spec)
+QString TQtPrompts::OpenFileName(QWidget* parent, const TFileDialogOptions& options)
 {
-    return runFileDialog(parent, spec, QFileDialog::AcceptOpen);
+    return runFileDialog(parent, options, QFileDialog::AcceptOpen);
 }
 
-QString TQtPrompts::SaveFileName(QWidget* parent, const TFileDialogSpec& spec)
+QString TQtPrompts::SaveFileName(QWidget* parent, const TFileDialogOptions& options)
 {
-    return runFileDialog(parent, spec, QFileDialog::AcceptSave);
+    return runFileDialog(parent, options, QFileDialog::AcceptSave);
 }
 
 namespace Prompts {

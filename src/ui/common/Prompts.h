@@ -29,7 +29,7 @@ struct TFileFilter
 
 // The settings of one open or save dialog. The window keeps one of these per
 // dialog, so the chosen file name and the initial folder live on between uses.
-struct TFileDialogSpec
+struct TFileDialogOptions
 {
     QString Title;
     std::vector<TFileFilter> Filters;
@@ -58,8 +58,8 @@ public:
     virtual TPromptAnswer YesNoCancel(QWidget* parent, const QString& caption,
                                       const QString& text) = 0;
     // File dialogs: the chosen path, or an empty string when cancelled.
-    virtual QString OpenFileName(QWidget* parent, const TFileDialogSpec& spec) = 0;
-    virtual QString SaveFileName(QWidget* parent, const TFileDialogSpec& spec) = 0;
+    virtual QString OpenFileName(QWidget* parent, const TFileDialogOptions& options) = 0;
+    virtual QString SaveFileName(QWidget* parent, const TFileDialogOptions& options) = 0;
 };
 
 // The Qt implementation.
@@ -71,8 +71,8 @@ public:
     TPromptAnswer YesNo(QWidget* parent, const QString& caption, const QString& text) override;
     TPromptAnswer YesNoCancel(QWidget* parent, const QString& caption,
                               const QString& text) override;
-    QString OpenFileName(QWidget* parent, const TFileDialogSpec& spec) override;
-    QString SaveFileName(QWidget* parent, const TFileDialogSpec& spec) override;
+    QString OpenFileName(QWidget* parent, const TFileDialogOptions& options) override;
+    QString SaveFileName(QWidget* parent, const TFileDialogOptions& options) override;
 };
 
 namespace Prompts {
@@ -100,13 +100,13 @@ inline TPromptAnswer YesNoCancel(QWidget* parent, const QString& caption, const 
 {
     return Get().YesNoCancel(parent, caption, text);
 }
-inline QString OpenFileName(QWidget* parent, const TFileDialogSpec& spec)
+inline QString OpenFileName(QWidget* parent, const TFileDialogOptions& options)
 {
-    return Get().OpenFileName(parent, spec);
+    return Get().OpenFileName(parent, options);
 }
-inline QString SaveFileName(QWidget* parent, const TFileDialogSpec& spec)
+inline QString SaveFileName(QWidget* parent, const TFileDialogOptions& options)
 {
-    return Get().SaveFileName(parent, spec);
+    return Get().SaveFileName(parent, options);
 }
 
 } // namespace Prompts

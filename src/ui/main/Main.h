@@ -87,13 +87,13 @@ public:
     TAppSettings& Settings() const { return *fSettings; }
 
     // The dialogs' settings; the save dialogs' FileName is the current file.
-    TFileDialogSpec OpenCKDDialog;
-    TFileDialogSpec SaveCKDDialog;
-    TFileDialogSpec OpenRomDialog;
-    TFileDialogSpec SaveRomDialog;
-    TFileDialogSpec OpenKeyCapsDialog;
+    TFileDialogOptions OpenCKDDialog;
+    TFileDialogOptions SaveCKDDialog;
+    TFileDialogOptions OpenRomDialog;
+    TFileDialogOptions SaveRomDialog;
+    TFileDialogOptions OpenKeyCapsDialog;
     // The mode's save dialog (SaveRomDialog in ROM Edit Mode, else SaveCKDDialog).
-    TFileDialogSpec& CurrentSaveDialog();
+    TFileDialogOptions& CurrentSaveDialog();
 
     // The other windows, set by main(); each lives until the application ends.
     QDialog* frmParameters = nullptr;

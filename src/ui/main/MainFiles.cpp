@@ -72,7 +72,7 @@ void TfrmMain::ToolBtnOpenClick()
     if (!AskToSaveChanges())
         return;
 
-    TFileDialogSpec& openDialog = IsRomEditMode() ? OpenRomDialog : OpenCKDDialog;
+    TFileDialogOptions& openDialog = IsRomEditMode() ? OpenRomDialog : OpenCKDDialog;
     const QString path = Prompts::OpenFileName(this, openDialog);
     if (path.isEmpty())
         return;
@@ -114,7 +114,7 @@ void TfrmMain::ToolBtnSaveClick()
 
 void TfrmMain::ToolBtnSaveAsClick()
 {
-    TFileDialogSpec& dialog = CurrentSaveDialog();
+    TFileDialogOptions& dialog = CurrentSaveDialog();
     dialog.Title = IsRomEditMode() ? QStringLiteral("Save ROM File As")
                                    : QStringLiteral("Save Redefinition File As");
     const QString path = Prompts::SaveFileName(this, dialog);

@@ -269,7 +269,7 @@ QString TfrmMain::LoaderSettingsFile() const
     return Folders::Join(DirString, QStringLiteral("RxLoad.ini"));
 }
 
-TFileDialogSpec& TfrmMain::CurrentSaveDialog()
+TFileDialogOptions& TfrmMain::CurrentSaveDialog()
 {
     return IsRomEditMode() ? SaveRomDialog : SaveCKDDialog;
 }
@@ -329,7 +329,7 @@ void TfrmMain::FormCreate(const QStringList& arguments)
         {QStringLiteral("Keycap Bitmaps (*.bmp)"), QStringLiteral("*.bmp")},
         {QStringLiteral("Keycap Documents (*.doc)"), QStringLiteral("*.doc")}};
     const QString macroFolder = MacroFolder();
-    for (TFileDialogSpec* dialog : {&OpenCKDDialog, &SaveCKDDialog, &OpenRomDialog, &SaveRomDialog})
+    for (TFileDialogOptions* dialog : {&OpenCKDDialog, &SaveCKDDialog, &OpenRomDialog, &SaveRomDialog})
         dialog->InitialDir = macroFolder;
     OpenKeyCapsDialog.InitialDir = KeyLabelFolder();
 
