@@ -348,6 +348,13 @@ void TestMainFiles::open_data()
 
     QTest::newRow("USER Mode") << false << OtherUserFile << QString() << true;
     QTest::newRow("ROM Edit Mode") << true << OtherRomFile << QString() << true;
+    // Key 0 has no button in the 12-key layout: the load selects the layout's
+    // first key instead, so that the grid never edits a key the user cannot see.
+    QTest::newRow("ROM Edit Mode, 12 keys")
+        << true
+        << QByteArray(OtherRomFile)
+               .replace("[GLOBAL_PARAMETERS]\r\n", "[GLOBAL_PARAMETERS]\r\nNumber_Of_Keys=12\r\n")
+        << QString() << true;
     QTest::newRow("USER Mode, foreign section")
         << false << QByteArray("[GLOBAL_PARAMETERS]\r\n[Notes]\r\n")
         << "'es' is not a valid integer value" << false;
@@ -400,8 +407,12 @@ void TestMainFiles::open()
     // Level 1 after a load; otherwise the level stays with its tab.
     QCOMPARE(int(w.KeypadDefinition.Level()), loaded ? 0 : 1);
     QCOMPARE(w.TabControlLevel->currentIndex(), loaded ? 0 : 1);
+    const bool twelveKeys = file.contains("Number_Of_Keys=12");
     if (loaded) {
-        QCOMPARE(w.GuiKeyLayout, rom ? 2 : 1);
+        QCOMPARE(w.GuiKeyLayout, twelveKeys ? 1 : 2);
+        QCOMPARE(int(w.KeypadDefinition.Key()), twelveKeys ? 4 : 0);
+        QVERIFY(w.SpeedButtons[w.KeypadDefinition.Key()]->isChecked());
+        QVERIFY(w.SpeedButtons[w.KeypadDefinition.Key()]->isVisible());
         QCOMPARE(w.AppState.AdvancedParams.HostType, rom ? 3 : 0);
         QVERIFY(w.panelPort->text().endsWith(rom ? " >> HID" : "<not set>"));
 
@@ -409,9 +420,9 @@ void TestMainFiles::open()
         QTest::keyClicks(w.Grid, "q");
         QTest::mouseClick(w.ToolBtnSave, Qt::LeftButton);
         QCOMPARE(f.Prompts.Dialogs.size(), size_t(1));
-        // The 12-key user file selected key 4 with its "b"; the ROM file key 0.
-        QVERIFY(TTestFolders::ReadFile(path).contains(rom ? "Level_1_Codes=71\r\n"
-                                                          : "Level_1_Codes=6271\r\n"));
+        // The 12-key files selected key 4 with its "b"; the 20-key ROM file key 0.
+        QVERIFY(TTestFolders::ReadFile(path).contains(twelveKeys ? "Level_1_Codes=6271\r\n"
+                                                                 : "Level_1_Codes=71\r\n"));
         QCOMPARE(QFileInfo::exists(image), !rom);
     }
 }
