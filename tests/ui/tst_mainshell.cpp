@@ -460,10 +460,12 @@ void TestMainShell::prefixChangeShowsWhileThePropertiesAreOpen()
     TfrmMain& w = f.CreateWithWindows();
     QVERIFY(w.AddByte('~'));
     QCOMPARE(CellText(w, 0), "~");
+    QCOMPARE(w.lblBytesUsed->text(), "99");
 
     // Apply with ~ as the prefix: the ~ is escaped in the macro, and the grid
     // shows it before the dialog is closed.
     QString whileOpen;
+    QString bytesWhileOpen;
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         QVERIFY(dialog);
@@ -471,10 +473,13 @@ void TestMainShell::prefixChangeShowsWhileThePropertiesAreOpen()
         QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("btnApply")),
                           Qt::LeftButton);
         whileOpen = CellText(w, 0);
+        bytesWhileOpen = w.lblBytesUsed->text();
         dialog->reject();
     });
     QTest::mouseClick(w.ToolBtnParameters, Qt::LeftButton);
     QCOMPARE(whileOpen, "@@");
+    QCOMPARE(bytesWhileOpen, "98");
+    QCOMPARE(w.ProgressBar1->value(), 2);
     QCOMPARE(MacroCodes(w.KeypadDefinition), QList<int32_t>{0x4040});
     QCOMPARE(w.KeypadDefinition.MakeCodes(), "7e40");
     QVERIFY(w.IsChangesPending());

@@ -332,8 +332,9 @@ private:
     // before it; without room for that, takes the new code out again and
     // returns false.
     bool EscapePrefixAround(int32_t index);
-    // The grid cells from the selected macro; nothing else changes.
-    void ShowCellTexts();
+    // The grid cells and the bytes used from the selected macro; the
+    // cursor, the header and the modifier buttons stay as they are.
+    void ShowMacroCodes();
     void ShowMacroName(const QString& name);
     // Layouts (MainLayouts.cpp)
     QWidget* BuildLayoutChoice();

@@ -365,34 +365,31 @@ QWidget* TfrmMain::BuildMacroArea()
 
 void TfrmMain::CopyDataToScreen(int32_t gridIndex)
 {
-    // 1. The cursor; a refused cell (or one outside the grid) leaves it where it is.
+    // A refused cell (or one outside the grid) leaves the cursor where it is.
     if (gridIndex >= 0 && gridIndex < TMacroGrid::Rows * TMacroGrid::Columns)
         Grid->setCurrentCell(gridIndex / TMacroGrid::Columns, gridIndex % TMacroGrid::Columns);
-    // 2.
-    ShowCellTexts();
-    // 3.
+    ShowMacroCodes();
     UpdateKeyboard(
         KeypadDefinition.GetModifierSet(static_cast<uint8_t>(qBound(0, gridIndex, 255))));
-    // 4. - 9. The header.
     lblMacroHeader->setText(QStringLiteral("Macro for Key %1, Level %2")
                                 .arg(KeypadDefinition.Key() + 1)
                                 .arg(KeypadDefinition.Level() + 1));
-    const int32_t codeCount = KeypadDefinition.CodeCount();
-    lblBytesUsed->setText(QString::number(MacroCapacity - codeCount));
     chkboxAutoRepeat->setChecked(KeypadDefinition.CanAutoRepeat());
     cboxKeyAsTrueTerminal->setChecked(KeypadDefinition.SendKeyNow());
     cboxKeyAsTrueTerminal->setEnabled((KeypadDefinition.OpMode() & 0x01) != 0);
-    // A macro read from a file can hold up to 102 bytes; the bar stays full.
-    ProgressBar1->setValue(qBound(0, codeCount, 100));
     ShowMacroName(KeypadDefinition.GetMacroName());
 }
 
-void TfrmMain::ShowCellTexts()
+void TfrmMain::ShowMacroCodes()
 {
     // The last twelve cells stay empty.
     for (int p = 0; p < MacroCapacity; ++p)
         Grid->item(p / TMacroGrid::Columns, p % TMacroGrid::Columns)
             ->setText(KeypadDefinition.GetDisplayValue(p));
+    const int32_t codeCount = KeypadDefinition.CodeCount();
+    lblBytesUsed->setText(QString::number(MacroCapacity - codeCount));
+    // A macro read from a file can hold up to 102 bytes; the bar stays full.
+    ProgressBar1->setValue(qBound(0, codeCount, 100));
 }
 
 void TfrmMain::ShowMacroName(const QString& name)

@@ -360,7 +360,7 @@ void TfrmMain::FormCreate(const QStringList& arguments)
         const QString path = arguments.first();
         ApplyLoadResult(LoadUserFile(AppState, path), path, TFileKind::User);
     } else {
-        // 7. and 8.
+        // Untitled: no changes, the mode's title and Properties caption.
         ChangesPending(false);
         SetUntitledTitle();
         ToolBtnParameters->setText(IsRomEditMode() ? QStringLiteral("ROM Properties")
@@ -368,7 +368,6 @@ void TfrmMain::FormCreate(const QStringList& arguments)
         SetWideSeparators(!IsRomEditMode());
     }
 
-    // 9.
     UpdatePortPanel();
 
     // 10. ROM Edit Mode: the Properties button opens its drop-down menu.
@@ -513,7 +512,7 @@ void TfrmMain::MarkChanged()
     ChangesPending(true);
     // A new command prefix rewrites the macros (the escaped prefix shows as
     // a character of its own), while the dialog may stay open.
-    ShowCellTexts();
+    ShowMacroCodes();
 }
 
 void TfrmMain::ToolBtnParametersClick()
