@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs every fuzz target of a fuzz build for a bounded time each, starting
-# from the checked-in seed corpus.
+# from the checked-in corpus.
 #   scripts/run-fuzzers.sh BUILD_DIR SECONDS
 # New inputs go to BUILD_DIR/fuzz-corpus/<target>, crash reproducers to
 # BUILD_DIR/fuzz-artifacts/. Exits non-zero when a target finds a fault.
@@ -17,14 +17,14 @@ count=0
 for exe in "$build"/fuzz/fuzz_*; do
   [ -f "$exe" ] && [ -x "$exe" ] || continue
   name="$(basename "$exe")"
-  seeds="$root/fuzz/corpus/$name"
+  start_corpus="$root/fuzz/corpus/$name"
   work="$build/fuzz-corpus/$name"
   artifacts="$build/fuzz-artifacts"
   mkdir -p "$work" "$artifacts"
   echo "== $name: ${seconds}s"
   log="$artifacts/$name.log"
   if ! "$exe" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
-       -artifact_prefix="$artifacts/$name-" -print_final_stats=1 "$work" "$seeds" >"$log" 2>&1; then
+       -artifact_prefix="$artifacts/$name-" -print_final_stats=1 "$work" "$start_corpus" >"$log" 2>&1; then
     tail -n 60 "$log" >&2
     echo "$name found a fault; reproducers and the log are in $artifacts" >&2
     exit 1

@@ -1,10 +1,10 @@
-// Random use of the whole editor: a seeded sequence of user actions on the
+// Random use of the whole editor: a numbered random sequence of user actions on the
 // main window and every dialog, with the invariants checked after each one.
 //
 // The normal suite runs a fixed number of actions per mode. A longer run:
-//   PADWRIGHT_ROBUST_ACTIONS=20000 PADWRIGHT_ROBUST_SEED=1234 ./tst_robustness
-// On a failure the seed and the action log are printed; run again with that
-// seed to replay the same sequence.
+//   PADWRIGHT_ROBUST_ACTIONS=20000 PADWRIGHT_ROBUST_SEQUENCE=1234 ./tst_robustness
+// On a failure the sequence number and the action log are printed; run again
+// with that number to replay the same sequence.
 
 #include "support/MainFixture.h"
 #include "support/RecordingLauncher.h"
@@ -36,7 +36,7 @@
 
 namespace {
 
-constexpr int DefaultSeed = 1;
+constexpr int DefaultSequence = 1;
 constexpr int DefaultActions = 600;
 constexpr int SaveEvery = 25;
 
@@ -81,8 +81,8 @@ class TRandomUser
 {
 public:
     TRandomUser(TAppState& state, TfrmMain& main, TScriptedPrompts& prompts, const QString& folder,
-                quint32 seed, int actions)
-        : fState(state), fMain(main), fPrompts(prompts), fFolder(folder), fRng(seed),
+                quint32 sequence, int actions)
+        : fState(state), fMain(main), fPrompts(prompts), fFolder(folder), fRng(sequence),
           fLimit(actions)
     {
     }
@@ -648,7 +648,7 @@ void TstRobustness::randomUse_data()
 {
     QTest::addColumn<bool>("romMode");
     QTest::addColumn<int>("layout");
-    QTest::addColumn<quint32>("seedOffset");
+    QTest::addColumn<quint32>("sequenceOffset");
     QTest::newRow("USER Mode, 20 keys") << false << 2 << 0u;
     QTest::newRow("USER Mode, 12 keys") << false << 1 << 1u;
     QTest::newRow("ROM Edit Mode, 20 keys") << true << 2 << 2u;
@@ -658,14 +658,14 @@ void TstRobustness::randomUse()
 {
     QFETCH(bool, romMode);
     QFETCH(int, layout);
-    QFETCH(quint32, seedOffset);
+    QFETCH(quint32, sequenceOffset);
 
     // The normal suite replays one fixed sequence so that a run is repeatable;
-    // PADWRIGHT_ROBUST_SEED=clock asks for a new sequence each run.
-    const bool clockSeed = qgetenv("PADWRIGHT_ROBUST_SEED") == "clock";
-    const int baseSeed = clockSeed ? int(QDateTime::currentSecsSinceEpoch() % 100000)
-                                   : envInt("PADWRIGHT_ROBUST_SEED", DefaultSeed);
-    const quint32 seed = quint32(baseSeed) + seedOffset;
+    // PADWRIGHT_ROBUST_SEQUENCE=clock asks for a new sequence each run.
+    const bool clockSequence = qgetenv("PADWRIGHT_ROBUST_SEQUENCE") == "clock";
+    const int baseSequence = clockSequence ? int(QDateTime::currentSecsSinceEpoch() % 100000)
+                                   : envInt("PADWRIGHT_ROBUST_SEQUENCE", DefaultSequence);
+    const quint32 sequence = quint32(baseSequence) + sequenceOffset;
     const int actions = envInt("PADWRIGHT_ROBUST_ACTIONS", DefaultActions);
 
     TTestFolders folders;
@@ -684,15 +684,15 @@ void TstRobustness::randomUse()
 
     const QString files = folders.Documents() + QStringLiteral("/robust");
     QDir().mkpath(files);
-    TRandomUser user(state, main, prompts, files, seed, actions);
+    TRandomUser user(state, main, prompts, files, sequence, actions);
     const QString failure = user.Run();
     if (!failure.isEmpty()) {
-        qWarning().noquote() << "Replay with PADWRIGHT_ROBUST_SEED=" + QString::number(seed - seedOffset)
+        qWarning().noquote() << "Replay with PADWRIGHT_ROBUST_SEQUENCE=" + QString::number(sequence - sequenceOffset)
                                     + " PADWRIGHT_ROBUST_ACTIONS=" + QString::number(actions)
                                     + "\nLast actions:\n" + user.Log.join(QLatin1Char('\n'));
-        QFAIL(qPrintable(QStringLiteral("seed %1: %2").arg(seed).arg(failure)));
+        QFAIL(qPrintable(QStringLiteral("sequence %1: %2").arg(sequence).arg(failure)));
     }
-    qInfo("seed %u: %d actions", seed, actions);
+    qInfo("sequence %u: %d actions", sequence, actions);
 }
 
 QTEST_MAIN(TstRobustness)
