@@ -65,15 +65,6 @@ bool isPlainCode(int32_t v)
     return v >= 0 && (v & (DelayFlag | BeepFlag | CommandFlag)) == 0;
 }
 
-int codeSize(int32_t v)
-{
-    if (v & (DelayFlag | BeepFlag))
-        return 3;
-    if (v & CommandFlag)
-        return 2;
-    return 1;
-}
-
 // Ctrl held with a key: the ASCII control code of the key's code.
 int32_t controlCode(int32_t code)
 {
@@ -196,6 +187,52 @@ QString plainText(int32_t v)
 
 const std::array<TKeyTableEntry, 111> KeyTable = makeKeyTable();
 
+int CodeSize(int32_t code)
+{
+    if (code & (DelayFlag | BeepFlag))
+        return 3;
+    if (code & CommandFlag)
+        return 2;
+    return 1;
+}
+
+int ElementCount(const TMacroData& macro)
+{
+    int n = 0;
+    while (n < MacroSlots && macro.Values[n] != -1)
+        ++n;
+    return n;
+}
+
+int32_t ByteCount(const TMacroData& macro)
+{
+    int32_t count = 0;
+    for (int32_t v : macro.Values) {
+        if (v == -1)
+            break;
+        count += CodeSize(v);
+    }
+    return count;
+}
+
+QString CodeDisplayText(int32_t v, bool hexView)
+{
+    if (hexView) {
+        if (v < 0)
+            return QStringLiteral(" ");
+        return QStringLiteral("0x") +
+               QString::number(v, 16).toUpper().rightJustified(2, QLatin1Char('0'));
+    }
+    if (v >= 0x1000) {
+        if (v & DelayFlag)
+            return QStringLiteral("Dly %1").arg(qint64(v - DelayFlag) * 4);
+        if (v & CommandFlag)
+            return commandText(v - CommandFlag);
+        return QStringLiteral("Beep%1").arg(qint64(v - BeepFlag) * 4);
+    }
+    return plainText(v);
+}
+
 TKeypadClass::TKeypadClass()
 {
     Initialize();
@@ -255,11 +292,19 @@ void TKeypadClass::SetLevel(int value)
 
 uint8_t TKeypadClass::NumOfElements() const
 {
-    const auto& values = SelectedMacro().Values;
-    int n = 0;
-    while (n < MacroSlots && values[n] != -1)
-        ++n;
-    return uint8_t(n);
+    return uint8_t(ElementCount(SelectedMacro()));
+}
+
+const TMacroData& TKeypadClass::MacroAt(int key, int level) const
+{
+    const int k = key >= 0 && key < MaxKeys ? key : fKey;
+    const int l = level >= 0 && level < MaxLevels ? level : fLevel;
+    return keys[size_t(k)].Macro[size_t(l)];
+}
+
+TKeyType TKeypadClass::KeyTypeAt(int key) const
+{
+    return keys[size_t(key >= 0 && key < MaxKeys ? key : fKey)].KeyType;
 }
 
 QString TKeypadClass::MakeCodes() const
@@ -295,13 +340,7 @@ QString TKeypadClass::MakeCodes() const
 
 int32_t TKeypadClass::CodeCount() const
 {
-    int32_t count = 0;
-    for (int32_t v : SelectedMacro().Values) {
-        if (v == -1)
-            break;
-        count += codeSize(v);
-    }
-    return count;
+    return ByteCount(SelectedMacro());
 }
 
 uint8_t TKeypadClass::PercentUsed() const
@@ -464,8 +503,8 @@ TKeypadClass::TPrefixChange TKeypadClass::ChangeCmdPrefix(uint8_t value)
             for (int32_t v : keys[key].Macro[level].Values) {
                 if (v == -1)
                     break;
-                before += codeSize(v);
-                after += codeSize(rewritten(v));
+                before += CodeSize(v);
+                after += CodeSize(rewritten(v));
             }
             if (after > MacroCapacity && after > before)
                 return {false, key, level};
@@ -502,23 +541,7 @@ QString TKeypadClass::GetDisplayValue(int32_t index) const
 {
     if (index < 0 || index >= MacroSlots)
         return QStringLiteral(" ");
-    const int32_t v = SelectedMacro().Values[index];
-
-    if (bViewInHex) {
-        if (v < 0)
-            return QStringLiteral(" ");
-        return QStringLiteral("0x") +
-               QString::number(v, 16).toUpper().rightJustified(2, QLatin1Char('0'));
-    }
-
-    if (v >= 0x1000) {
-        if (v & DelayFlag)
-            return QStringLiteral("Dly %1").arg(qint64(v - DelayFlag) * 4);
-        if (v & CommandFlag)
-            return commandText(v - CommandFlag);
-        return QStringLiteral("Beep%1").arg(qint64(v - BeepFlag) * 4);
-    }
-    return plainText(v);
+    return CodeDisplayText(SelectedMacro().Values[index], bViewInHex);
 }
 
 TSetModifierKeys TKeypadClass::GetModifierSet(uint8_t Index) const

@@ -56,6 +56,16 @@ struct TKeyTableEntry
 // Key number (1..110) to character code; entry 0 is "no key".
 extern const std::array<TKeyTableEntry, 111> KeyTable;
 
+// Bytes one code takes on the keypad: 3 for a delay or a beep, 2 for a
+// command, 1 for a plain code.
+int CodeSize(int32_t code);
+// The number of codes in `macro`: they end at the first -1.
+int ElementCount(const TMacroData& macro);
+// The bytes `macro` takes on the keypad.
+int32_t ByteCount(const TMacroData& macro);
+// The text the grid shows for one slot value, in the normal or the hex view.
+QString CodeDisplayText(int32_t code, bool hexView);
+
 // What InsertKey needs to know about the keyboards at the moment of a call:
 // the main window's pending on-screen modifiers and the host PC keyboard.
 class TModifierSource
@@ -109,6 +119,10 @@ public:
 
     // Direct access to the selected macro's slots, for readers and views.
     const TMacroData& SelectedMacro() const { return keys[fKey].Macro[fLevel]; }
+    // Any key's macro or type without moving the selection; a key or level
+    // out of range reads the selected one, as SetKey and SetLevel keep it.
+    const TMacroData& MacroAt(int key, int level) const;
+    TKeyType KeyTypeAt(int key) const;
 
     // Global device parameters: setters store the value unchanged.
     uint8_t KeyRollOver() const { return fKeyRollOver; }

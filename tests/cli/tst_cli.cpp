@@ -240,6 +240,17 @@ void tst_Cli::dump()
     QCOMPARE(r.status, 0);
     QVERIFY(r.err.contains("ECR Suffix"));
     QVERIFY(QString::fromLocal8Bit(r.out).contains(QStringLiteral("Screen 8:")));
+
+    // The whole text below the title line, which names the path, is fixed.
+    for (const QString& name :
+         {QStringLiteral("user/handwritten"), QStringLiteral("rom/handwritten")}) {
+        const QString ext =
+            name.startsWith(QLatin1String("rom")) ? QStringLiteral(".rom") : QStringLiteral(".ckd");
+        r = Run({QStringLiteral("dump"), TestData(name + ext)});
+        QCOMPARE(r.status, 0);
+        const QByteArray body = r.out.mid(r.out.indexOf('\n') + 1);
+        QCOMPARE(body, ReadAll(TestData(name + QStringLiteral(".dump.txt"))));
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_Cli)

@@ -1,160 +1,25 @@
-// padwright-cli: converts definition files the way the editor's Open and Save
-// do, and prints a definition for a person to read.
-//
-//   padwright-cli convert --mode user|rom IN OUT
-//   padwright-cli dump [--mode user|rom] [--hex] FILE
-//   padwright-cli --version
-//
-// Exit status: 0 done, 1 a write was refused, 2 the input could not be loaded
-// (or the command line was not understood). Messages go to standard error.
-//
-// No QCoreApplication: nothing here needs an event loop or plugins, and the
-// converter is meant to be started many times from scripts.
+#include "report/DefinitionReport.h"
 
-#include "files/FileIO.h"
 #include "model/Encodings.h"
-#include "platform/Version.h"
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QString>
-#include <QStringList>
-
-#include <cstdio>
 
 namespace {
 
-enum ExitStatus
-{
-    ExitOk = 0,
-    ExitWriteRefused = 1,
-    ExitLoadFailed = 2
-};
-
-void PrintTo(FILE* stream, const QString& text)
-{
-    const QByteArray bytes = text.toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-}
-
-void Error(const QString& text)
-{
-    PrintTo(stderr, text + QLatin1Char('\n'));
-}
-
-const char Usage[] = "usage: padwright-cli convert --mode user|rom IN OUT\n"
-                     "       padwright-cli dump [--mode user|rom] [--hex] FILE\n"
-                     "       padwright-cli --version\n";
-
-// The folder of this executable: the loader settings file lives beside it.
-QString ProgramFolder(const char* argv0)
-{
-    const QString self = QFile::symLinkTarget(QStringLiteral("/proc/self/exe"));
-    if (!self.isEmpty())
-        return QFileInfo(self).absolutePath();
-    return QFileInfo(QFile::decodeName(argv0)).absolutePath();
-}
-
-enum class Mode
-{
-    Unset,
-    User,
-    Rom
-};
-
-bool ParseMode(const QString& text, Mode& mode)
-{
-    if (text == QLatin1String("user"))
-        mode = Mode::User;
-    else if (text == QLatin1String("rom"))
-        mode = Mode::Rom;
-    else
-        return false;
-    return true;
-}
-
-// Reports a load that did not succeed; returns true when the caller may go on.
-bool CheckLoad(const TLoadResult& result, const QString& path)
-{
-    switch (result.Status) {
-    case TLoadStatus::Loaded:
-        for (const QString& warning : result.Warnings)
-            Error(warning);
-        return true;
-    case TLoadStatus::NoFile:
-        Error(QStringLiteral("No such file: ") + path);
-        return false;
-    case TLoadStatus::Failed:
-        Error(result.Message);
-        return false;
-    }
-    return false;
-}
-
-int Convert(Mode mode, const QString& in, const QString& out, const QString& programFolder)
-{
-    TAppState state;
-    const QString version = GetOurVersion();
-    if (mode == Mode::User) {
-        const TLoadResult loaded = LoadUserFile(state, in);
-        if (!CheckLoad(loaded, in))
-            return ExitLoadFailed;
-        // An OUT that its own image would replace is refused before anything is written.
-        const TSaveResult imageName = CheckDownloadImagePath(out);
-        if (!imageName.Ok) {
-            Error(imageName.Message);
-            return ExitWriteRefused;
-        }
-        TLevelKeyIndices indices;
-        const TSaveResult saved = SaveUserFile(state, out, loaded.NumberOfKeys, version, indices);
-        if (!saved.Ok) {
-            Error(saved.Message);
-            return ExitWriteRefused;
-        }
-        const TSaveResult image =
-            WriteDownloadImage(state.KeypadDefinition, indices, DownloadImagePath(out),
-                               QDir(programFolder).filePath(QLatin1String(LoaderSettingsFileName)));
-        if (!image.Ok) {
-            Error(image.Message);
-            return ExitWriteRefused;
-        }
-        return ExitOk;
-    }
-
-    const TLoadResult loaded = LoadRomFile(state, in);
-    if (!CheckLoad(loaded, in))
-        return ExitLoadFailed;
-    const TSaveResult saved = SaveRomFile(state, out, loaded.NumberOfKeys, version);
-    if (!saved.Ok) {
-        Error(saved.Message);
-        return ExitWriteRefused;
-    }
-    return ExitOk;
-}
-
-// ---- dump -------------------------------------------------------------------
-
-class TDump
+// Collects parameters into a list, with values given as text or as numbers.
+class TParams
 {
 public:
-    void Line(const QString& text = QString()) { fText += text + QLatin1Char('\n'); }
-    // A parameter: name, value, meaning, in aligned columns.
+    explicit TParams(QList<TReportParam>& list) : fList(list) {}
     void Param(const char* name, const QString& value, const QString& meaning = QString())
     {
-        QString line = QStringLiteral("  ") + QString::fromLatin1(name).leftJustified(26) + value;
-        if (!meaning.isEmpty())
-            line = line.leftJustified(40) + QStringLiteral("  ") + meaning;
-        Line(line);
+        fList << TReportParam{QString::fromLatin1(name), value, meaning};
     }
     void Param(const char* name, int value, const QString& meaning = QString())
     {
         Param(name, QString::number(value), meaning);
     }
-    const QString& Text() const { return fText; }
 
 private:
-    QString fText;
+    QList<TReportParam>& fList;
 };
 
 QString YesNo(bool value)
@@ -165,15 +30,6 @@ QString YesNo(bool value)
 QString Milliseconds(int value)
 {
     return QString::number(value) + QStringLiteral(" ms");
-}
-
-// A character byte as the dialogs name it.
-QString CharacterName(int code)
-{
-    if (code > 32 && code < 127)
-        return QLatin1Char('\'') + QChar(code) + QLatin1Char('\'');
-    const QString name = Encodings::SentinelName(code);
-    return name.isEmpty() ? QStringLiteral("code ") + QString::number(code) : name;
 }
 
 QString Caption(const QStringList& captions, int index)
@@ -244,12 +100,7 @@ QString Hex(int value)
            QString::number(value, 16).toUpper().rightJustified(2, QLatin1Char('0'));
 }
 
-QString Quoted(const QString& text)
-{
-    return QLatin1Char('"') + text + QLatin1Char('"');
-}
-
-void DumpUserGlobals(TDump& out, const TKeypadClass& d)
+void UserGlobals(TParams& out, const TKeypadClass& d)
 {
     out.Param("Key roll-over", d.KeyRollOver(),
               d.KeyRollOver() == 1 ? QStringLiteral("1 key at a time")
@@ -286,7 +137,7 @@ void DumpUserGlobals(TDump& out, const TKeypadClass& d)
     out.Param("CDC serial number", d.CdcSerialNo(), QStringLiteral("used in host mode 7"));
 }
 
-void DumpRomGlobals(TDump& out, const TAdvancedParams& a)
+void RomGlobals(TParams& out, const TAdvancedParams& a)
 {
     out.Param("Key roll-over", a.KeyRollOver,
               a.KeyRollOver == 1 ? QStringLiteral("1 key at a time")
@@ -370,15 +221,17 @@ QString ActionName(int code)
     return caption.isEmpty() ? QStringLiteral("code ") + QString::number(code) : caption;
 }
 
-void DumpScreens(TDump& out, const TScreenDataArray& screens)
+QList<TReportScreen> Screens(const TScreenDataArray& screens)
 {
+    QList<TReportScreen> result;
     const QStringList ledModes = Encodings::LedModeCaptions();
     for (int i = 0; i < ScreenCount; ++i) {
         const TScreenDataRec& s = screens[size_t(i)];
-        out.Line();
-        out.Line(QStringLiteral("Screen %1: %2 %3")
-                     .arg(i + 1)
-                     .arg(Quoted(s.TextLine1), Quoted(s.TextLine2)));
+        TReportScreen screen;
+        screen.Number = i + 1;
+        screen.Line1 = s.TextLine1;
+        screen.Line2 = s.TextLine2;
+        TParams out(screen.Params);
         out.Param("Time-out",
                   s.bTimeoutEnable ? Milliseconds(s.TimeoutPeriod) : QStringLiteral("off"),
                   ActionName(s.TimeoutAction));
@@ -402,7 +255,41 @@ void DumpScreens(TDump& out, const TScreenDataArray& screens)
                 QStringLiteral(", red: ") + Caption(ledModes, Encodings::RedLedMode(s.LedModes)));
         out.Param("Sent on show, on leave", CharacterName(s.OnShowChar) + QStringLiteral(", ") +
                                                 CharacterName(s.OnLeaveChar));
+        result << screen;
     }
+    return result;
+}
+
+TReportLevel Level(const TKeypadClass& definition, int key, int level, bool hexView)
+{
+    const TMacroData& macro = definition.MacroAt(key, level);
+    TReportLevel result;
+    result.Name = macro.Name;
+    result.AutoRepeat = macro.AutoRepeat;
+    result.SendKeyNow = macro.SendKeyNow;
+    result.Bytes = ByteCount(macro);
+    const int n = ElementCount(macro);
+    for (int i = 0; i < n; ++i) {
+        result.Codes << macro.Values[size_t(i)];
+        result.Cells << CodeDisplayText(macro.Values[size_t(i)], hexView);
+    }
+    return result;
+}
+
+} // namespace
+
+// A character byte as the dialogs name it.
+QString CharacterName(int code)
+{
+    if (code > 32 && code < 127)
+        return QLatin1Char('\'') + QChar(code) + QLatin1Char('\'');
+    const QString name = Encodings::SentinelName(code);
+    return name.isEmpty() ? QStringLiteral("code ") + QString::number(code) : name;
+}
+
+QString Quoted(const QString& text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
 QString KeyTypeName(TKeyType type)
@@ -420,173 +307,40 @@ QString KeyTypeName(TKeyType type)
     return QStringLiteral("type ") + QString::number(int(type));
 }
 
-// The caption that a key carries on the 12-key keypad; empty for the keys that
-// layout hides.
 QString TwelveKeyCaption(int key)
 {
-    switch (key) {
-    case 4:
-        return QStringLiteral("7");
-    case 5:
-        return QStringLiteral("8");
-    case 6:
-        return QStringLiteral("9");
-    case 8:
-        return QStringLiteral("4");
-    case 9:
-        return QStringLiteral("5");
-    case 10:
-        return QStringLiteral("6");
-    case 12:
-        return QStringLiteral("1");
-    case 13:
-        return QStringLiteral("2");
-    case 14:
-        return QStringLiteral("3");
-    case 16:
-        return QStringLiteral("CLR");
-    case 17:
-        return QStringLiteral("0");
-    case 18:
-        return QStringLiteral("ENT");
-    default:
+    static const char* const captions[MaxKeys] = {
+        nullptr, nullptr, nullptr, nullptr, "7", "8",     "9",   nullptr, "4",   "5",
+        "6",     nullptr, "1",     "2",     "3", nullptr, "CLR", "0",     "ENT", nullptr};
+    if (key < 0 || key >= MaxKeys || !captions[key])
         return QString();
-    }
+    return QString::fromLatin1(captions[key]);
 }
 
-void DumpKeys(TDump& out, TKeypadClass definition, int numberOfKeys)
+TDefinitionReport MakeDefinitionReport(const TAppState& state, TReportKind kind, int numberOfKeys,
+                                       bool hexView)
 {
-    for (int key = 0; key < MaxKeys; ++key) {
-        definition.SetKey(key);
-        QString title = QStringLiteral("Key %1").arg(key + 1);
-        if (numberOfKeys == 12) {
-            const QString caption = TwelveKeyCaption(key);
-            title += caption.isEmpty() ? QStringLiteral(" (not on the 12-key keypad)")
-                                       : QStringLiteral(" [%1]").arg(caption);
-        }
-        title += QStringLiteral(": ") + KeyTypeName(definition.Keytype());
-
-        bool empty = true;
-        for (int level = 0; level < MaxLevels; ++level) {
-            definition.SetLevel(level);
-            empty = empty && definition.NumOfElements() == 0 &&
-                    definition.GetMacroName().isEmpty() && !definition.CanAutoRepeat() &&
-                    !definition.SendKeyNow();
-        }
-        out.Line();
-        if (empty) {
-            out.Line(title + QStringLiteral(", no macros"));
-            continue;
-        }
-        out.Line(title);
-        for (int level = 0; level < MaxLevels; ++level) {
-            definition.SetLevel(level);
-            const int elements = definition.NumOfElements();
-            const int bytes = definition.CodeCount();
-            QString head = QStringLiteral("  Level %1").arg(level + 1);
-            if (!definition.GetMacroName().isEmpty())
-                head += QLatin1Char(' ') + Quoted(definition.GetMacroName());
-            head += QStringLiteral(": %1 byte%2")
-                        .arg(bytes)
-                        .arg(bytes == 1 ? QString() : QStringLiteral("s"));
-            if (definition.CanAutoRepeat())
-                head += QStringLiteral(", auto-repeat");
-            if (definition.SendKeyNow())
-                head += QStringLiteral(", transmit at once");
-            out.Line(head);
-            // Eight cells to a row, as the macro grid shows them.
-            for (int row = 0; row * 8 < elements; ++row) {
-                QStringList cells;
-                for (int col = 0; col < 8 && row * 8 + col < elements; ++col)
-                    cells << definition.GetDisplayValue(row * 8 + col);
-                out.Line(QStringLiteral("    ") + cells.join(QStringLiteral(" | ")));
-            }
-        }
-    }
-}
-
-int Dump(Mode mode, const QString& path, bool hex)
-{
-    if (mode == Mode::Unset)
-        mode = QFileInfo(path).suffix().compare(QLatin1String("rom"), Qt::CaseInsensitive) == 0
-                   ? Mode::Rom
-                   : Mode::User;
-    TAppState state;
-    state.KeypadDefinition.bViewInHex = hex;
-    const TLoadResult loaded =
-        mode == Mode::User ? LoadUserFile(state, path) : LoadRomFile(state, path);
-    if (!CheckLoad(loaded, path))
-        return ExitLoadFailed;
-
-    TDump out;
-    out.Line(QStringLiteral("%1 (%2 definition, %3 keys)")
-                 .arg(path, mode == Mode::User ? QStringLiteral("user") : QStringLiteral("ROM"))
-                 .arg(loaded.NumberOfKeys));
-    out.Line();
-    out.Line(QStringLiteral("Global parameters"));
-    if (mode == Mode::User) {
-        DumpUserGlobals(out, state.KeypadDefinition);
+    TDefinitionReport report;
+    report.Kind = kind;
+    report.NumberOfKeys = numberOfKeys;
+    TParams globals(report.Globals);
+    if (kind == TReportKind::User) {
+        UserGlobals(globals, state.KeypadDefinition);
     } else {
-        DumpRomGlobals(out, state.AdvancedParams);
-        DumpScreens(out, state.ScreenData);
+        RomGlobals(globals, state.AdvancedParams);
+        report.Screens = Screens(state.ScreenData);
     }
-    DumpKeys(out, state.KeypadDefinition, loaded.NumberOfKeys);
-    PrintTo(stdout, out.Text());
-    return ExitOk;
-}
-
-int UsageError()
-{
-    PrintTo(stderr, QString::fromLatin1(Usage));
-    return ExitLoadFailed;
-}
-
-} // namespace
-
-int main(int argc, char* argv[])
-{
-    QStringList args;
-    for (int i = 1; i < argc; ++i)
-        args << QString::fromLocal8Bit(argv[i]);
-
-    if (args == QStringList{QStringLiteral("--version")}) {
-        PrintTo(stdout, GetOurVersion() + QLatin1Char('\n'));
-        return ExitOk;
-    }
-    if (args == QStringList{QStringLiteral("--help")} ||
-        args == QStringList{QStringLiteral("-h")}) {
-        PrintTo(stdout, QString::fromLatin1(Usage));
-        return ExitOk;
-    }
-    if (args.isEmpty())
-        return UsageError();
-
-    const QString command = args.takeFirst();
-    Mode mode = Mode::Unset;
-    bool hex = false;
-    QStringList files;
-    for (int i = 0; i < args.size(); ++i) {
-        if (args.at(i) == QLatin1String("--mode") && i + 1 < args.size()) {
-            if (!ParseMode(args.at(++i), mode))
-                return UsageError();
-        } else if (args.at(i).startsWith(QLatin1String("--mode="))) {
-            if (!ParseMode(args.at(i).mid(7), mode))
-                return UsageError();
-        } else if (args.at(i) == QLatin1String("--hex") && command == QLatin1String("dump")) {
-            hex = true;
-        } else if (args.at(i) == QLatin1String("--")) {
-            files << args.mid(i + 1);
-            break;
-        } else if (args.at(i).startsWith(QLatin1String("--"))) {
-            return UsageError();
-        } else {
-            files << args.at(i);
+    for (int key = 0; key < MaxKeys; ++key) {
+        TReportKey k;
+        k.Index = key;
+        if (numberOfKeys == 12) {
+            k.Caption = TwelveKeyCaption(key);
+            k.OnLayout = !k.Caption.isEmpty();
         }
+        k.Type = state.KeypadDefinition.KeyTypeAt(key);
+        for (int level = 0; level < MaxLevels; ++level)
+            k.Levels[size_t(level)] = Level(state.KeypadDefinition, key, level, hexView);
+        report.Keys << k;
     }
-
-    if (command == QLatin1String("convert") && mode != Mode::Unset && files.size() == 2)
-        return Convert(mode, files.at(0), files.at(1), ProgramFolder(argv[0]));
-    if (command == QLatin1String("dump") && files.size() == 1)
-        return Dump(mode, files.at(0), hex);
-    return UsageError();
+    return report;
 }

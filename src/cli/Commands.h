@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QStringList>
+
+// The commands of padwright-cli; each takes the arguments after its name
+// and returns the exit status.
+int RunConvert(const QStringList& args);
+int RunDump(const QStringList& args);
+
+// The usage text that the commands share.
+extern const char Usage[];
