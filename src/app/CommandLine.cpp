@@ -68,7 +68,8 @@ TCommandLine ParseCommandLine(const QStringList& arguments)
                        tr("Try '%1 --help' for more information.\n").arg(program);
         return result;
     }
-    if (parser.isSet(help)) {
+    // --help-all (which Qt adds beside --help) prints the same text.
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         result.Exit = true;
         // The usage line names the program as the user started it; ours is
         // the same everywhere.

@@ -33,6 +33,7 @@ void TestCommandLine::parse_data()
                                         << QStringList{"-x.ckd"};
     QTest::newRow("help") << QStringList{"--help"} << true << 0 << QStringList{};
     QTest::newRow("-h") << QStringList{"-h", "a.ckd"} << true << 0 << QStringList{};
+    QTest::newRow("help-all") << QStringList{"--help-all"} << true << 0 << QStringList{};
     QTest::newRow("version") << QStringList{"--version"} << true << 0 << QStringList{};
     QTest::newRow("unknown") << QStringList{"--frobnicate", "a.ckd"} << true << 2 << QStringList{};
     QTest::newRow("unknown short") << QStringList{"-z"} << true << 2 << QStringList{};

@@ -21,7 +21,6 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QGuiApplication>
-#include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -95,36 +94,6 @@ void styleHeadingsAndTables(QTextDocument& doc)
             QTextTableCellFormat head = table->cellAt(0, col).format().toTableCellFormat();
             head.setBackground(QColor(0xe6, 0xec, 0xf5));
             table->cellAt(0, col).setFormat(head);
-        }
-    }
-}
-
-// Pictures as wide as the text at most (image sizes count in pixels at 96
-// dpi), each in a paragraph of its own with some room around it.
-void fitPictures(QTextDocument& doc, double textWidth96)
-{
-    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            if (!fragment.charFormat().isImageFormat())
-                continue;
-            QTextImageFormat image = fragment.charFormat().toImageFormat();
-            const QImage picture =
-                doc.resource(QTextDocument::ImageResource, QUrl(image.name())).value<QImage>();
-            if (picture.isNull())
-                continue;
-            const double scale = std::min(1.0, textWidth96 / picture.width());
-            image.setWidth(picture.width() * scale);
-            image.setHeight(picture.height() * scale);
-            QTextCursor cursor(&doc);
-            cursor.setPosition(fragment.position());
-            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
-            cursor.setCharFormat(image);
-            QTextBlockFormat format = block.blockFormat();
-            format.setTopMargin(6);
-            format.setBottomMargin(10);
-            format.setAlignment(Qt::AlignHCenter);
-            QTextCursor(block).setBlockFormat(format);
         }
     }
 }
@@ -324,7 +293,7 @@ int main(int argc, char* argv[])
     ManualDocument::Load(doc, QString::fromUtf8(source.readAll()),
                          QUrl::fromLocalFile(QFileInfo(input).absolutePath() + QLatin1Char('/')));
     styleHeadingsAndTables(doc);
-    fitPictures(doc, page.Width * 96.0 / writer.resolution());
+    ManualDocument::FitPictures(doc, page.Width * 96.0 / writer.resolution());
     doc.setPageSize(QSizeF(page.Width, page.Height));
     keepTogether(doc, page);
 

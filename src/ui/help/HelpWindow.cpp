@@ -25,7 +25,7 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(tr("PadwrightRx User Manual"));
-    resize(1000, 720);
+    resize(1120, 780);
 
     auto* findLabel = new QLabel(tr("&Find:"));
     fFindLine = new QLineEdit;
@@ -62,7 +62,7 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     splitter->addWidget(fContents);
     splitter->addWidget(fBrowser);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({280, 720});
+    splitter->setSizes({290, 830});
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(findBar);
@@ -99,6 +99,8 @@ bool THelpWindow::Load(const QString& markdown, const QUrl& baseUrl)
     if (markdown.trimmed().isEmpty())
         return false;
     ManualDocument::Load(*fBrowser->document(), markdown, baseUrl);
+    // The pictures read well at this size and leave the text its width.
+    ManualDocument::FitPictures(*fBrowser->document(), 720);
     BuildContents();
     return true;
 }

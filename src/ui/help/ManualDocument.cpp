@@ -1,10 +1,13 @@
 #include "ui/help/ManualDocument.h"
 
+#include <QImage>
 #include <QSet>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace ManualDocument {
 
@@ -17,6 +20,14 @@ QString headingAnchor(const QTextBlock& block)
             return names.first();
     }
     return QString();
+}
+// A picture as the document loads it: an image, or the bytes of its file.
+QImage pictureOf(const QTextDocument& doc, const QString& name)
+{
+    const QVariant data = doc.resource(QTextDocument::ImageResource, QUrl(name));
+    if (data.canConvert<QImage>() && data.userType() != QMetaType::QByteArray)
+        return data.value<QImage>();
+    return QImage::fromData(data.toByteArray());
 }
 } // namespace
 
@@ -51,6 +62,33 @@ void Load(QTextDocument& doc, const QString& markdown, const QUrl& baseUrl)
         format.setAnchor(true);
         format.setAnchorNames({anchor});
         cursor.mergeCharFormat(format);
+    }
+}
+
+void FitPictures(QTextDocument& doc, double maxWidth)
+{
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!fragment.charFormat().isImageFormat())
+                continue;
+            QTextImageFormat image = fragment.charFormat().toImageFormat();
+            const QImage picture = pictureOf(doc, image.name());
+            if (picture.isNull())
+                continue;
+            const double scale = std::min(1.0, maxWidth / picture.width());
+            image.setWidth(picture.width() * scale);
+            image.setHeight(picture.height() * scale);
+            QTextCursor cursor(&doc);
+            cursor.setPosition(fragment.position());
+            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+            cursor.setCharFormat(image);
+            QTextBlockFormat format = block.blockFormat();
+            format.setTopMargin(6);
+            format.setBottomMargin(10);
+            format.setAlignment(Qt::AlignHCenter);
+            QTextCursor(block).setBlockFormat(format);
+        }
     }
 }
 

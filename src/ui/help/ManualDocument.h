@@ -30,6 +30,11 @@ QString Slug(const QString& heading);
 // "-1", "-2", ... after its anchor.
 void Load(QTextDocument& doc, const QString& markdown, const QUrl& baseUrl);
 
+// Makes the pictures of a loaded document at most `maxWidth` wide (pixels
+// at 96 dpi, as picture sizes count), each centred in a paragraph of its own
+// with some room around it.
+void FitPictures(QTextDocument& doc, double maxWidth);
+
 // The headings of a loaded document, in order, with their anchors.
 QList<THeading> Headings(const QTextDocument& doc);
 
