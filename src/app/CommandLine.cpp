@@ -13,14 +13,34 @@ namespace {
 const char ProgramName[] = "PadwrightRx";
 
 // Options that Qt's GUI application reads itself; they must not be refused.
-const char* const QtValueOptions[] = {"platform", "platformpluginpath", "platformtheme",
-                                      "plugin", "qmljsdebugger", "qwindowgeometry",
-                                      "qwindowicon", "qwindowtitle", "style", "stylesheet",
-                                      "session", "display", "geometry", "title", "name",
-                                      "visual", "fn", "font", "bg", "background", "fg",
-                                      "foreground", "btn", "button", "im", "inputstyle"};
-const char* const QtFlagOptions[] = {"reverse", "widgetcount", "nograb", "dograb", "sync",
-                                     "testability", "cmap"};
+const char* const QtValueOptions[] = {"platform",
+                                      "platformpluginpath",
+                                      "platformtheme",
+                                      "plugin",
+                                      "qmljsdebugger",
+                                      "qwindowgeometry",
+                                      "qwindowicon",
+                                      "qwindowtitle",
+                                      "style",
+                                      "stylesheet",
+                                      "session",
+                                      "display",
+                                      "geometry",
+                                      "title",
+                                      "name",
+                                      "visual",
+                                      "fn",
+                                      "font",
+                                      "bg",
+                                      "background",
+                                      "fg",
+                                      "foreground",
+                                      "btn",
+                                      "button",
+                                      "im",
+                                      "inputstyle"};
+const char* const QtFlagOptions[] = {"reverse", "widgetcount", "nograb", "dograb",
+                                     "sync",    "testability", "cmap"};
 
 QString tr(const char* text)
 {

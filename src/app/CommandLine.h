@@ -8,11 +8,11 @@
 // in a terminal without a display and a refused option opens no window.
 struct TCommandLine
 {
-    bool Exit = false;  // print Output / Error and end with ExitCode
-    int ExitCode = 0;   // 0 for --help and --version, 2 for a refused command line
-    QString Output;     // for standard output
-    QString Error;      // for standard error
-    QStringList Files;  // the file arguments; the first one is opened
+    bool Exit = false; // print Output / Error and end with ExitCode
+    int ExitCode = 0;  // 0 for --help and --version, 2 for a refused command line
+    QString Output;    // for standard output
+    QString Error;     // for standard error
+    QStringList Files; // the file arguments; the first one is opened
 };
 
 // `arguments` as the program received them, the program name first. Qt's own

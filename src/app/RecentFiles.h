@@ -17,7 +17,11 @@
 class TRecentFiles
 {
 public:
-    enum class TKind { User, Rom };
+    enum class TKind
+    {
+        User,
+        Rom
+    };
     static constexpr int MaxEntries = 10;
 
     explicit TRecentFiles(QString settingsPath) : fPath(std::move(settingsPath)) {}

@@ -29,8 +29,8 @@ void TestCommandLine::parse_data()
                           << QStringList{"keys.ckd", "more.ckd"};
     QTest::newRow("Qt's options pass") << QStringList{"-platform", "offscreen", "-reverse", "a.ckd"}
                                        << false << 0 << QStringList{"a.ckd"};
-    QTest::newRow("a name with a dash") << QStringList{"--", "-x.ckd"} << false << 0
-                                        << QStringList{"-x.ckd"};
+    QTest::newRow("a name with a dash")
+        << QStringList{"--", "-x.ckd"} << false << 0 << QStringList{"-x.ckd"};
     QTest::newRow("help") << QStringList{"--help"} << true << 0 << QStringList{};
     QTest::newRow("-h") << QStringList{"-h", "a.ckd"} << true << 0 << QStringList{};
     QTest::newRow("help-all") << QStringList{"--help-all"} << true << 0 << QStringList{};
@@ -65,7 +65,8 @@ void TestCommandLine::editorEndsWithoutAWindow_data()
     QTest::newRow("help") << "--help" << 0
                           << "Usage: PadwrightRx [options] [file]\nEditor for the key definitions"
                           << "";
-    QTest::newRow("version") << "--version" << 0 << "PadwrightRx 1.0.0\n" << "";
+    QTest::newRow("version") << "--version" << 0 << "PadwrightRx 1.0.0\n"
+                             << "";
     QTest::newRow("unknown") << "--bogus" << 2 << ""
                              << "PadwrightRx: Unknown option 'bogus'.\n"
                                 "Try 'PadwrightRx --help' for more information.\n";
@@ -88,7 +89,8 @@ void TestCommandLine::editorEndsWithoutAWindow()
     QCOMPARE(editor.exitStatus(), QProcess::NormalExit);
     QCOMPARE(editor.exitCode(), status);
     const QString printed = QString::fromLocal8Bit(editor.readAllStandardOutput());
-    QVERIFY2(output.isEmpty() ? printed.isEmpty() : printed.startsWith(output), qPrintable(printed));
+    QVERIFY2(output.isEmpty() ? printed.isEmpty() : printed.startsWith(output),
+             qPrintable(printed));
     QCOMPARE(QString::fromLocal8Bit(editor.readAllStandardError()), error);
 }
 

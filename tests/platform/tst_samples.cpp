@@ -28,9 +28,9 @@ void TestSamples::listsTheSamplesFolder()
     }
     QVERIFY(QDir(program.path()).mkpath("samples/d.ckd")); // a folder, not a sample
     const QStringList samples = Samples::List();
-    QCOMPARE(samples, (QStringList{program.filePath("samples/A.rom"),
-                                   program.filePath("samples/b.ckd"),
-                                   program.filePath("samples/c.CKD")}));
+    QCOMPARE(samples,
+             (QStringList{program.filePath("samples/A.rom"), program.filePath("samples/b.ckd"),
+                          program.filePath("samples/c.CKD")}));
     QCOMPARE(Samples::DisplayName(samples.at(1)), "b.ckd");
     qunsetenv("PADWRIGHT_PROGRAM_DIR");
 }

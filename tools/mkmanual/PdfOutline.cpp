@@ -159,8 +159,8 @@ QByteArray AddOutlineAndLinks(const QByteArray& pdf, const QList<TEntry>& entrie
     if (!catalog.endsWith(">>") || !pagesRef.hasMatch() ||
         !offsets.count(pagesRef.captured(1).toInt()))
         return fail(QStringLiteral("no page tree"));
-    const auto kids =
-        kidsRe.match(QString::fromLatin1(objectBody(pdf, offsets.at(pagesRef.captured(1).toInt()))));
+    const auto kids = kidsRe.match(
+        QString::fromLatin1(objectBody(pdf, offsets.at(pagesRef.captured(1).toInt()))));
     QList<int> pages;
     static const QRegularExpression pageRef(QStringLiteral("(\\d+) 0 R"));
     for (auto it = pageRef.globalMatch(kids.captured(1)); it.hasNext();)

@@ -236,7 +236,9 @@ QList<PdfOutline::TEntry> outlineEntries(const QTextDocument& doc, const TPage& 
         const QRectF rect = layout->blockBoundingRect(doc.findBlock(heading.Position));
         const int pageIndex = pageOf(rect.top() + 1, page);
         const double top = std::max(0.0, rect.top() - pageIndex * page.Height);
-        entries.append({heading.Level, heading.Text, heading.Anchor,
+        entries.append({heading.Level,
+                        heading.Text,
+                        heading.Anchor,
                         {pageIndex, page.TopMarginPoints + top * page.PointsPerUnit}});
     }
     return entries;
@@ -306,8 +308,8 @@ int main(int argc, char* argv[])
     buffer.close();
 
     QString error;
-    const QByteArray finished =
-        PdfOutline::AddOutlineAndLinks(pdf, outlineEntries(doc, page), page.PageHeightPoints, &error);
+    const QByteArray finished = PdfOutline::AddOutlineAndLinks(pdf, outlineEntries(doc, page),
+                                                               page.PageHeightPoints, &error);
     if (finished.isEmpty()) {
         err << "mkmanual: cannot add the outline: " << error << '\n';
         return 1;

@@ -109,7 +109,8 @@ void THelpWindow::BuildContents()
 {
     fContents->clear();
     QTreeWidgetItem* chapter = nullptr;
-    const QList<ManualDocument::THeading> headings = ManualDocument::Headings(*fBrowser->document());
+    const QList<ManualDocument::THeading> headings =
+        ManualDocument::Headings(*fBrowser->document());
     for (const ManualDocument::THeading& heading : headings) {
         QTreeWidgetItem* item = nullptr;
         if (heading.Level <= 2 || !chapter) {
@@ -129,7 +130,8 @@ void THelpWindow::BuildContents()
 QStringList THelpWindow::Anchors() const
 {
     QStringList anchors;
-    const QList<ManualDocument::THeading> headings = ManualDocument::Headings(*fBrowser->document());
+    const QList<ManualDocument::THeading> headings =
+        ManualDocument::Headings(*fBrowser->document());
     for (const ManualDocument::THeading& heading : headings)
         anchors << heading.Anchor;
     return anchors;
@@ -178,8 +180,8 @@ bool THelpWindow::Find(const QString& text, bool backward)
 {
     if (text.isEmpty())
         return false;
-    const QTextDocument::FindFlags flags = backward ? QTextDocument::FindBackward
-                                                    : QTextDocument::FindFlags();
+    const QTextDocument::FindFlags flags =
+        backward ? QTextDocument::FindBackward : QTextDocument::FindFlags();
     if (fBrowser->find(text, flags))
         return true;
     // Wrap around: start again from the other end.

@@ -15,10 +15,10 @@ namespace ManualDocument {
 
 struct THeading
 {
-    int Level = 0;     // 1 for the title, 2 for a chapter, 3 for a section
+    int Level = 0; // 1 for the title, 2 for a chapter, 3 for a section
     QString Text;
     QString Anchor;
-    int Position = 0;  // of the heading's block in the document
+    int Position = 0; // of the heading's block in the document
 };
 
 // The anchor for heading text: lower case, punctuation other than '-' and

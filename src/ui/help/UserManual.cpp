@@ -71,7 +71,9 @@ THelpWindow* TUserManual::Window()
 {
     if (!fWindow) {
         fWindow = new THelpWindow;
-        fWindow->setAttribute(Qt::WA_DeleteOnClose, false);
+        // The program ends when the main window closes, whether or not the
+        // manual is still open.
+        fWindow->setAttribute(Qt::WA_QuitOnClose, false);
         fLoaded = fWindow->Load(fMarkdown, fBaseUrl);
     }
     return fLoaded ? fWindow.data() : nullptr;

@@ -20,7 +20,12 @@ class TUserManual : public QObject
     Q_OBJECT
 
 public:
-    enum class TShown { Pdf, HelpWindow, Nothing };
+    enum class TShown
+    {
+        Pdf,
+        HelpWindow,
+        Nothing
+    };
 
     // `messageParent`: the window that message boxes belong to (the main
     // window).
