@@ -1,6 +1,9 @@
 #include "app/RecentFiles.h"
 
 #include "files/IniFile.h"
+#include "platform/Folders.h"
+
+#include <QCoreApplication>
 
 #include <QDir>
 #include <QFileInfo>
@@ -42,6 +45,14 @@ QString decode(const QString& value)
 }
 
 } // namespace
+
+QString TRecentFiles::MissingFileMessage(const QString& path)
+{
+    return QCoreApplication::translate("TRecentFiles",
+                                       "The file \"%1\" could not be found. It has been "
+                                       "removed from the list of recent files.")
+        .arg(Folders::ForDisplay(path));
+}
 
 bool TRecentFiles::SamePath(const QString& a, const QString& b)
 {

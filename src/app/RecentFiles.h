@@ -40,6 +40,9 @@ public:
     // that the caller can name them to the user.
     QStringList RemoveMissing(TKind kind) const;
 
+    // What the user is told when a listed file is gone (and so removed).
+    static QString MissingFileMessage(const QString& path);
+
     // The same file by its absolute, cleaned path (letter case ignored on
     // Windows).
     static bool SamePath(const QString& a, const QString& b);
