@@ -120,95 +120,118 @@ void writeOutline(TWriter& writer, int outlinesNumber, int firstNumber,
 
 } // namespace
 
-QByteArray AddOutlineAndLinks(const QByteArray& pdf, const QList<TEntry>& entries,
-                              double pageHeight, QString* error)
-{
-    auto fail = [&](const QString& why) {
-        if (error)
-            *error = why;
-        return QByteArray();
-    };
-    if (entries.isEmpty())
-        return fail(QStringLiteral("no headings"));
+namespace {
 
+// What the update builds on: the original trailer's values, the catalog and
+// the pages in order.
+struct TStructure
+{
+    int Size = 0;
+    int Root = 0;
+    int Info = -1;
+    qsizetype PreviousXref = 0;
+    QByteArray Catalog;
+    QList<int> Pages;
+    std::map<int, qsizetype> Offsets;
+};
+
+QString readStructure(const QByteArray& pdf, TStructure& file)
+{
     const qsizetype trailerAt = pdf.lastIndexOf("trailer");
     const qsizetype startAt = pdf.lastIndexOf("startxref");
     if (trailerAt < 0 || startAt < trailerAt)
-        return fail(QStringLiteral("no classic trailer"));
-    const QByteArray trailer = pdf.mid(trailerAt, startAt - trailerAt);
+        return QStringLiteral("no classic trailer");
+    const QString trailer = QString::fromLatin1(pdf.mid(trailerAt, startAt - trailerAt));
     static const QRegularExpression sizeRe(QStringLiteral("/Size (\\d+)"));
     static const QRegularExpression rootRe(QStringLiteral("/Root (\\d+) 0 R"));
     static const QRegularExpression infoRe(QStringLiteral("/Info (\\d+) 0 R"));
-    static const QRegularExpression kidsRe(QStringLiteral("/Kids\\s*\\[([^\\]]*)\\]"));
-    static const QRegularExpression uriRe(QStringLiteral("/URI \\(#([^)]*)\\)"));
-    const auto size = sizeRe.match(QString::fromLatin1(trailer));
-    const auto root = rootRe.match(QString::fromLatin1(trailer));
-    const auto info = infoRe.match(QString::fromLatin1(trailer));
-    const qsizetype previousXref =
-        pdf.mid(startAt + 9).trimmed().split('\n').value(0).trimmed().toLongLong();
-    if (!size.hasMatch() || !root.hasMatch() || previousXref <= 0)
-        return fail(QStringLiteral("no /Size, /Root or startxref"));
+    const auto size = sizeRe.match(trailer);
+    const auto root = rootRe.match(trailer);
+    const auto info = infoRe.match(trailer);
+    file.PreviousXref = pdf.mid(startAt + 9).trimmed().split('\n').value(0).trimmed().toLongLong();
+    if (!size.hasMatch() || !root.hasMatch() || file.PreviousXref <= 0)
+        return QStringLiteral("no /Size, /Root or startxref");
+    file.Size = size.captured(1).toInt();
+    file.Root = root.captured(1).toInt();
+    file.Info = info.hasMatch() ? info.captured(1).toInt() : -1;
 
-    const std::map<int, qsizetype> offsets = objectOffsets(pdf);
-    const int rootNumber = root.captured(1).toInt();
-    if (!offsets.count(rootNumber))
-        return fail(QStringLiteral("no catalog object"));
-    QByteArray catalog = objectBody(pdf, offsets.at(rootNumber));
+    file.Offsets = objectOffsets(pdf);
+    if (!file.Offsets.count(file.Root))
+        return QStringLiteral("no catalog object");
+    file.Catalog = objectBody(pdf, file.Offsets.at(file.Root));
     static const QRegularExpression pagesRe(QStringLiteral("/Pages (\\d+) 0 R"));
-    const auto pagesRef = pagesRe.match(QString::fromLatin1(catalog));
-    if (!catalog.endsWith(">>") || !pagesRef.hasMatch() ||
-        !offsets.count(pagesRef.captured(1).toInt()))
-        return fail(QStringLiteral("no page tree"));
+    const auto pagesRef = pagesRe.match(QString::fromLatin1(file.Catalog));
+    if (!file.Catalog.endsWith(">>") || !pagesRef.hasMatch() ||
+        !file.Offsets.count(pagesRef.captured(1).toInt()))
+        return QStringLiteral("no page tree");
+    static const QRegularExpression kidsRe(QStringLiteral("/Kids\\s*\\[([^\\]]*)\\]"));
     const auto kids = kidsRe.match(
-        QString::fromLatin1(objectBody(pdf, offsets.at(pagesRef.captured(1).toInt()))));
-    QList<int> pages;
+        QString::fromLatin1(objectBody(pdf, file.Offsets.at(pagesRef.captured(1).toInt()))));
     static const QRegularExpression pageRef(QStringLiteral("(\\d+) 0 R"));
     for (auto it = pageRef.globalMatch(kids.captured(1)); it.hasNext();)
-        pages << it.next().captured(1).toInt();
-    if (pages.isEmpty())
-        return fail(QStringLiteral("no pages"));
+        file.Pages << it.next().captured(1).toInt();
+    return file.Pages.isEmpty() ? QStringLiteral("no pages") : QString();
+}
 
+// Links to "#anchor": the same annotations, now going to the places.
+QString rewriteLinks(const QByteArray& pdf, const TStructure& file, const QList<TEntry>& entries,
+                     double pageHeight, TWriter& writer)
+{
     QHash<QString, TPlace> places;
     for (const TEntry& entry : entries)
         places.insert(entry.Anchor, entry.Place);
-
-    TWriter writer;
-    writer.Base = pdf.size() + 1;
-    // Links to "#anchor": the same annotation, now going to the place.
-    for (const auto& [number, offset] : offsets) {
-        const QByteArray body = objectBody(pdf, offset);
-        if (!body.contains("/Subtype /Link"))
-            continue;
+    static const QRegularExpression uriRe(QStringLiteral("/URI \\(#([^)]*)\\)"));
+    static const QRegularExpression actionRe(QStringLiteral("/A\\s*<<"));
+    for (const auto& [number, offset] : file.Offsets) {
+        QByteArray body = objectBody(pdf, offset);
         const auto uri = uriRe.match(QString::fromLatin1(body));
-        if (!uri.hasMatch())
+        if (!body.contains("/Subtype /Link") || !uri.hasMatch())
             continue;
         const QString anchor = QUrl::fromPercentEncoding(uri.captured(1).toLatin1());
         if (!places.contains(anchor))
-            return fail(QStringLiteral("a link to the unknown place #%1").arg(anchor));
-        QByteArray updated = body;
-        static const QRegularExpression actionRe(QStringLiteral("/A\\s*<<"));
-        const qsizetype actionAt = actionRe.match(QString::fromLatin1(updated)).capturedStart();
-        const qsizetype actionEnd = actionAt < 0 ? -1 : updated.indexOf(">>", actionAt);
+            return QStringLiteral("a link to the unknown place #%1").arg(anchor);
+        const qsizetype actionAt = actionRe.match(QString::fromLatin1(body)).capturedStart();
+        const qsizetype actionEnd = actionAt < 0 ? -1 : body.indexOf(">>", actionAt);
         if (actionEnd < 0)
-            return fail(QStringLiteral("a link without an action"));
-        updated.replace(actionAt, actionEnd + 2 - actionAt,
-                        "/Dest " + destination(pages, places.value(anchor), pageHeight));
-        writer.Object(number, updated);
+            return QStringLiteral("a link without an action");
+        body.replace(actionAt, actionEnd + 2 - actionAt,
+                     "/Dest " + destination(file.Pages, places.value(anchor), pageHeight));
+        writer.Object(number, body);
+    }
+    return QString();
+}
+
+} // namespace
+
+QByteArray AddOutlineAndLinks(const QByteArray& pdf, const QList<TEntry>& entries,
+                              double pageHeight, QString* error)
+{
+    TStructure file;
+    QString problem = entries.isEmpty() ? QStringLiteral("no headings") : readStructure(pdf, file);
+    TWriter writer;
+    writer.Base = pdf.size() + 1;
+    if (problem.isEmpty())
+        problem = rewriteLinks(pdf, file, entries, pageHeight, writer);
+    if (!problem.isEmpty()) {
+        if (error)
+            *error = problem;
+        return QByteArray();
     }
 
-    const int outlines = size.captured(1).toInt();
-    writeOutline(writer, outlines, outlines + 1, entries, pages, pageHeight);
+    const int outlines = file.Size;
+    writeOutline(writer, outlines, outlines + 1, entries, file.Pages, pageHeight);
+    QByteArray catalog = file.Catalog;
     catalog.chop(2);
     catalog = catalog.trimmed() + "\n/Outlines " + ref(outlines) + "\n/PageMode /UseOutlines\n>>";
-    writer.Object(rootNumber, catalog);
+    writer.Object(file.Root, catalog);
 
     const qsizetype xrefAt = writer.Base + writer.Out.size();
     QByteArray update = crossReference(writer.Offsets);
     update += "trailer\n<<\n/Size " + QByteArray::number(outlines + 1 + entries.size()) +
-              "\n/Root " + ref(rootNumber) + '\n';
-    if (info.hasMatch())
-        update += "/Info " + ref(info.captured(1).toInt()) + '\n';
-    update += "/Prev " + QByteArray::number(previousXref) + "\n>>\nstartxref\n" +
+              "\n/Root " + ref(file.Root) + '\n';
+    if (file.Info >= 0)
+        update += "/Info " + ref(file.Info) + '\n';
+    update += "/Prev " + QByteArray::number(file.PreviousXref) + "\n>>\nstartxref\n" +
               QByteArray::number(xrefAt) + "\n%%EOF\n";
     return pdf + '\n' + writer.Out + update;
 }
