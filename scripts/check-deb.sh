@@ -16,7 +16,7 @@
 #      platform and under Xvfb, and from the command of its desktop entry,
 #      waiting for its window to appear on the X display;
 #   5. with the desktop's file-type tools installed (shared-mime-info,
-#      desktop-file-utils, xdg-utils), checks that a .ckd file is known as the
+#      desktop-file-utils, xdg-utils, GIO), checks that a .ckd file is known as the
 #      editor's type, that the editor is its default program, and that
 #      xdg-open on a sample opens the editor with that file.
 #
@@ -239,14 +239,26 @@ user=newcomer
 check "the editor's window opens for a user without a Documents folder" window_from_entry
 
 say "Opening a definition from the desktop's file-type tools"
-in_root apt-get install -y -qq --no-install-recommends shared-mime-info desktop-file-utils xdg-utils </dev/null >/dev/null
+# As a file manager does it: GIO (used by GNOME's, and by xdg-open on GNOME)
+# finds the type from shared-mime-info and the program from the desktop
+# entries' file types.
+in_root apt-get install -y -qq --no-install-recommends \
+  shared-mime-info desktop-file-utils xdg-utils libglib2.0-bin </dev/null >/dev/null
 cp "$root$sample" "$root/tmp/from-file-manager.ckd"
 chmod 644 "$root/tmp/from-file-manager.ckd"
-ckd_type() { [ "$(as_user xdg-mime query filetype /tmp/from-file-manager.ckd)" = application/x-padwrightrx-ckd ]; }
+on_desktop() { as_user env XDG_CURRENT_DESKTOP=GNOME "$@"; }
+ckd_type() {
+  local type
+  type="$(on_desktop xdg-mime query filetype /tmp/from-file-manager.ckd)"
+  echo "     type: $type"
+  [ "$type" = application/x-padwrightrx-ckd ]
+}
 check "a .ckd file is of the editor's file type" ckd_type
-ckd_default() { [ "$(as_user xdg-mime query default application/x-padwrightrx-ckd)" = padwrightrx.desktop ]; }
+ckd_default() { [ "$(on_desktop xdg-mime query default application/x-padwrightrx-ckd)" = padwrightrx.desktop ]; }
 check "the editor is the default program for .ckd files" ckd_default
-opens_file() { as_user xvfb-run -a /tmp/window.sh "xdg-open /tmp/from-file-manager.ckd" from-file-manager.ckd; }
+opens_file() {
+  on_desktop xvfb-run -a /tmp/window.sh "xdg-open /tmp/from-file-manager.ckd" from-file-manager.ckd
+}
 check "xdg-open on a .ckd file opens it in the editor" opens_file
 
 echo
