@@ -1,6 +1,5 @@
 #include "analysis/DefinitionCheck.h"
 
-#include <QDir>
 #include <QtTest>
 
 namespace {
@@ -52,7 +51,6 @@ private Q_SLOTS:
     void rules_data();
     void rules();
     void readerWarningsBecomeFindings();
-    void samplesAreClean();
 };
 
 void tst_DefinitionCheck::rules_data()
@@ -187,25 +185,6 @@ void tst_DefinitionCheck::readerWarningsBecomeFindings()
                                  {QStringLiteral("KEY3"), 3, 1, QStringLiteral("cut")}};
     QCOMPARE(Check(Plain, false, {}, warnings),
              (QStringList{"warning reader section KEY25", "warning reader key 4, level 2"}));
-}
-
-void tst_DefinitionCheck::samplesAreClean()
-{
-    const QDir samples(QStringLiteral(PADWRIGHT_TEST_DATA "/../../docs/samples"));
-    const QStringList files = samples.entryList({QStringLiteral("*.ckd")});
-    QVERIFY(files.size() >= 2);
-    for (const QString& name : files) {
-        TAppState state;
-        const TLoadResult loaded = LoadUserFile(state, samples.filePath(name));
-        QCOMPARE(loaded.Status, TLoadStatus::Loaded);
-        const TFindings findings =
-            CheckDefinition(state, TReportKind::User, loaded.NumberOfKeys, ReadWarningsOf(loaded));
-        QStringList serious;
-        for (const TFinding& f : findings)
-            if (f.Severity != TSeverity::Note)
-                serious << Describe(f) + QStringLiteral(": ") + f.Text;
-        QVERIFY2(serious.isEmpty(), qPrintable(name + QLatin1Char('\n') + serious.join('\n')));
-    }
 }
 
 QTEST_GUILESS_MAIN(tst_DefinitionCheck)

@@ -307,6 +307,13 @@ void tst_Cli::check()
 
 void tst_Cli::checkJson()
 {
+    // The samples are clean.
+    const TRun samples = Run({QStringLiteral("check"),
+                              TestData(QStringLiteral("../../docs/samples/coffee-shop.ckd")),
+                              TestData(QStringLiteral("../../docs/samples/ticket-desk.ckd"))});
+    QCOMPARE(samples.status, 0);
+    QVERIFY(samples.out.isEmpty());
+
     const QString rom = Copy(QStringLiteral("rom/handwritten.rom"), QStringLiteral("j.rom"));
     const QString missing = fDir.filePath(QStringLiteral("missing.ckd"));
     const TRun r = Run({QStringLiteral("check"), QStringLiteral("--json"), rom, missing});
