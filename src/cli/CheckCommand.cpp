@@ -16,6 +16,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <cstdio>
+
 namespace {
 
 enum TCheckStatus
@@ -111,7 +113,9 @@ int RunCheck(const QStringList& args)
         QJsonObject root;
         root.insert(QStringLiteral("files"), files);
         root.insert(QStringLiteral("status"), status);
-        PrintTo(stdout, QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented)));
+        // JSON is UTF-8 whatever the console's code page.
+        const QByteArray json = QJsonDocument(root).toJson(QJsonDocument::Indented);
+        std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
     }
     return status;
 }
