@@ -4,6 +4,8 @@
 #include <QRegularExpression>
 #include <QUrl>
 
+#include <algorithm>
+#include <iterator>
 #include <map>
 
 namespace PdfOutline {
@@ -218,8 +220,16 @@ QByteArray AddOutlineAndLinks(const QByteArray& pdf, const QList<TEntry>& entrie
         return QByteArray();
     }
 
+    QList<TEntry> outline;
+    std::copy_if(entries.cbegin(), entries.cend(), std::back_inserter(outline),
+                 [](const TEntry& entry) { return entry.Level == 2 || entry.Level == 3; });
+    if (outline.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("no chapters");
+        return QByteArray();
+    }
     const int outlines = file.Size;
-    writeOutline(writer, outlines, outlines + 1, entries, file.Pages, pageHeight);
+    writeOutline(writer, outlines, outlines + 1, outline, file.Pages, pageHeight);
     QByteArray catalog = file.Catalog;
     catalog.chop(2);
     catalog = catalog.trimmed() + "\n/Outlines " + ref(outlines) + "\n/PageMode /UseOutlines\n>>";
@@ -227,7 +237,7 @@ QByteArray AddOutlineAndLinks(const QByteArray& pdf, const QList<TEntry>& entrie
 
     const qsizetype xrefAt = writer.Base + writer.Out.size();
     QByteArray update = crossReference(writer.Offsets);
-    update += "trailer\n<<\n/Size " + QByteArray::number(outlines + 1 + entries.size()) +
+    update += "trailer\n<<\n/Size " + QByteArray::number(outlines + 1 + outline.size()) +
               "\n/Root " + ref(file.Root) + '\n';
     if (file.Info >= 0)
         update += "/Info " + ref(file.Info) + '\n';

@@ -22,7 +22,9 @@ struct TPlace
 
 struct TEntry
 {
-    int Level = 2; // 2: chapter, 3: section within the chapter before it
+    // 2: chapter, 3: section within the chapter before it; the outline shows
+    // these two levels, links may lead to any.
+    int Level = 2;
     QString Title;
     QString Anchor;
     TPlace Place;

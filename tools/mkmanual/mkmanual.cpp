@@ -231,8 +231,6 @@ QList<PdfOutline::TEntry> outlineEntries(const QTextDocument& doc, const TPage& 
     QAbstractTextDocumentLayout* layout = doc.documentLayout();
     const QList<ManualDocument::THeading> headings = ManualDocument::Headings(doc);
     for (const ManualDocument::THeading& heading : headings) {
-        if (heading.Level < 2 || heading.Level > 3)
-            continue;
         const QRectF rect = layout->blockBoundingRect(doc.findBlock(heading.Position));
         const int pageIndex = pageOf(rect.top() + 1, page);
         const double top = std::max(0.0, rect.top() - pageIndex * page.Height);
