@@ -8,6 +8,9 @@
 #   share/applications/padwrightrx.desktop
 #   share/icons/hicolor/*/apps/padwrightrx.{png,svg}
 #   share/mime/packages/padwrightrx.xml
+#   share/metainfo/io.github.padwrightrx.metainfo.xml
+#   share/man/man1/padwrightrx.1, padwright-cli.1
+#   (the samples go into the program folder: lib/padwrightrx/samples)
 #
 # `cpack` (in the build folder) makes the .deb; scripts/check-deb.sh installs
 # it on a fresh Debian 12 tree and starts the editor there.
@@ -61,6 +64,12 @@ if(UNIX AND NOT APPLE)
   endforeach()
   install(FILES ${PADWRIGHT_PACKAGING_DIR}/icons/padwrightrx.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
+  # --- Software centres and manual pages ------------------------------------
+  install(FILES ${PADWRIGHT_PACKAGING_DIR}/io.github.padwrightrx.metainfo.xml
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+  install(FILES ${PADWRIGHT_PACKAGING_DIR}/man/padwrightrx.1 ${PADWRIGHT_PACKAGING_DIR}/man/padwright-cli.1
+    DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endif()
 
 # --- Debian package ----------------------------------------------------------

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what PadwrightRx needs on Debian 12, builds it, then either starts
 # the editor ("run") or runs every test ("test").
-#   scripts/bootstrap.sh run    install, build, start the editor
+#   scripts/bootstrap.sh run [FILE]   install, build, start the editor (with FILE open)
 #   scripts/bootstrap.sh test   install, build (normal and sanitizer), run all tests and fuzzers
 set -euo pipefail
 mode="${1:-run}"
@@ -12,7 +12,7 @@ packages=(build-essential cmake ninja-build pkg-config
           qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev
           qt6-qpa-plugins fonts-dejavu-core)
 if [ "$mode" = test ]; then
-  packages+=(clang libclang-rt-14-dev xvfb xauth)
+  packages+=(clang libclang-rt-14-dev xvfb xauth appstream man-db qpdf)
 fi
 
 install_packages() {

@@ -10,9 +10,15 @@
 #   2. checks that every installed program finds all its libraries, that
 #      padwrightrx and padwright-cli are on the PATH and that
 #      `padwright-cli --version` runs;
-#   3. starts the editor as an ordinary user from the PATH, on the offscreen
+#   3. checks that the manual pages, the AppStream metainfo and the sample
+#      definitions are installed, and that padwright-cli reads a sample;
+#   4. starts the editor as an ordinary user from the PATH, on the offscreen
 #      platform and under Xvfb, and from the command of its desktop entry,
-#      waiting for its window to appear on the X display.
+#      waiting for its window to appear on the X display;
+#   5. with the desktop's file-type tools installed (shared-mime-info,
+#      desktop-file-utils, xdg-utils, GIO), checks that a .ckd file is known as the
+#      editor's type, that the editor is its default program, and that
+#      xdg-open on a sample opens the editor with that file.
 #
 # Needs root, debootstrap and the Debian mirror. The pristine tree is made once
 # and kept in $PADWRIGHT_CHROOT_DIR (default /var/tmp/padwright-check-deb);
@@ -154,6 +160,18 @@ else
   echo "note padwright-cli is not in this package"
 fi
 
+installed() { grep -qx "$1" <<<"$files"; }
+check "the manual page padwrightrx(1) is installed" installed /usr/share/man/man1/padwrightrx.1
+check "the manual page padwright-cli(1) is installed" installed /usr/share/man/man1/padwright-cli.1
+check "the AppStream metainfo is installed" installed /usr/share/metainfo/io.github.padwrightrx.metainfo.xml
+samples="$(grep -E "^$program_dir/samples/[^/]+\.(ckd|rom)$" <<<"$files" || true)"
+echo "     samples: $(echo $samples)"
+has_samples() { [ -n "$samples" ]; }
+check "the sample definitions are in the program folder" has_samples
+sample="$(head -n1 <<<"$samples")"
+reads_sample() { [ -n "$sample" ] && in_root padwright-cli dump "$sample" >/dev/null; }
+check "padwright-cli reads an installed sample" reads_sample
+
 # The user has a Documents folder, as a desktop session's first login makes.
 in_root useradd --create-home --shell /bin/sh editor
 in_root su editor -c 'mkdir /home/editor/Documents'
@@ -185,19 +203,22 @@ check "the desktop entry's icon is installed" icon_installed
 # while) until a window named PadwrightRx is mapped there.
 cat >"$root/tmp/window.sh" <<'EOF'
 #!/bin/sh
-# window.sh COMMAND: true once COMMAND shows a window whose title holds PadwrightRx.
+# window.sh COMMAND [TITLE]: true once COMMAND shows a window whose title holds
+# TITLE (default PadwrightRx).
+title="${2:-PadwrightRx}"
 $1 &
 pid=$!
 i=0
 while [ $i -lt 60 ]; do
-  for id in $(xwininfo -root -tree | sed -n 's/^ *\(0x[0-9a-f]*\) "[^"]*PadwrightRx[^"]*":.*/\1/p'); do
+  for id in $(xwininfo -root -tree | sed -n "s/^ *\(0x[0-9a-f]*\) \"[^\"]*$title[^\"]*\":.*/\1/p"); do
     if xwininfo -id "$id" | grep -q IsViewable; then
       xwininfo -id "$id" | grep -E 'xwininfo:|Width:|Height:'
       kill $pid
       exit 0
     fi
   done
-  kill -0 $pid 2>/dev/null || { echo "the editor ended"; exit 1; }
+  # A command that hands the file on (xdg-open) may end before the window shows.
+  kill -0 $pid 2>/dev/null || [ $i -lt 20 ] || { echo "the editor ended"; exit 1; }
   sleep 0.5
   i=$((i + 1))
 done
@@ -216,6 +237,29 @@ check "the desktop entry's command opens the editor's window" window_from_entry
 in_root useradd --create-home --shell /bin/sh newcomer
 user=newcomer
 check "the editor's window opens for a user without a Documents folder" window_from_entry
+
+say "Opening a definition from the desktop's file-type tools"
+# As a file manager does it: GIO (used by GNOME's, and by xdg-open on GNOME)
+# finds the type from shared-mime-info and the program from the desktop
+# entries' file types.
+in_root apt-get install -y -qq --no-install-recommends \
+  shared-mime-info desktop-file-utils xdg-utils libglib2.0-bin </dev/null >/dev/null
+cp "$root$sample" "$root/tmp/from-file-manager.ckd"
+chmod 644 "$root/tmp/from-file-manager.ckd"
+on_desktop() { as_user env XDG_CURRENT_DESKTOP=GNOME "$@"; }
+ckd_type() {
+  local type
+  type="$(on_desktop xdg-mime query filetype /tmp/from-file-manager.ckd)"
+  echo "     type: $type"
+  [ "$type" = application/x-padwrightrx-ckd ]
+}
+check "a .ckd file is of the editor's file type" ckd_type
+ckd_default() { [ "$(on_desktop xdg-mime query default application/x-padwrightrx-ckd)" = padwrightrx.desktop ]; }
+check "the editor is the default program for .ckd files" ckd_default
+opens_file() {
+  on_desktop xvfb-run -a /tmp/window.sh "xdg-open /tmp/from-file-manager.ckd" from-file-manager.ckd
+}
+check "xdg-open on a .ckd file opens it in the editor" opens_file
 
 echo
 if [ "$failures" -ne 0 ]; then

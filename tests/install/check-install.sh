@@ -6,7 +6,8 @@
 #     to its program in the program folder, also after the prefix is moved;
 #   - installed programs do not load anything from the build tree;
 #   - the desktop entry starts an installed launcher, and its icon and file
-#     type are installed.
+#     type are installed;
+#   - the AppStream metainfo names the desktop entry; the manual pages are there.
 #
 # usage: check-install.sh --build DIR --prefix DIR --programdir REL --bindir REL
 #          --datadir REL --programs "A B" --files "F" --launchers "name=program ..."
@@ -134,6 +135,18 @@ else
     grep -qs "type=\"$type\"" "$share"/mime/packages/*.xml || fail "file type $type is not defined"
   done
 fi
+
+# --- Software centre entry and manual pages ----------------------------------
+metainfo="$share/metainfo/io.github.padwrightrx.metainfo.xml"
+if [ ! -f "$metainfo" ]; then
+  fail "no AppStream metainfo at $metainfo"
+elif [ -f "${desktop:-}" ]; then
+  launchable=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' "$metainfo")
+  [ "$launchable" = "$(basename "$desktop")" ] || fail "the metainfo launches '$launchable', not $(basename "$desktop")"
+fi
+for page in padwrightrx padwright-cli; do
+  [ -s "$share/man/man1/$page.1" ] || fail "no manual page $page.1 in $share/man/man1"
+done
 
 # --- A moved prefix keeps its launchers ----------------------------------------
 if [[ "$programdir" != /* && "$bindir" != /* ]]; then

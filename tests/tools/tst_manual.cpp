@@ -2,6 +2,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -11,6 +15,7 @@ class TestManual : public QObject
 
 private Q_SLOTS:
     void pdfIsBuiltBesideTheEditor();
+    void outlineAndContentsLeadToTheChapters();
 };
 
 void TestManual::pdfIsBuiltBesideTheEditor()
@@ -34,6 +39,64 @@ void TestManual::pdfIsBuiltBesideTheEditor()
     for (const char c : QByteArray("PadwrightRx User Manual"))
         title += QByteArray(1, '\0') + c;
     QVERIFY(bytes.contains(title));
+}
+
+namespace {
+QString manualPath()
+{
+    return QDir(QStringLiteral(PADWRIGHT_TOOLS_DIR)).filePath(QStringLiteral("OstrellaPro.pdf"));
+}
+
+QJsonObject qpdfJson(const QStringList& options)
+{
+    QProcess qpdf;
+    qpdf.start(QStringLiteral("qpdf"), QStringList{"--json"} + options + QStringList{manualPath()});
+    if (!qpdf.waitForFinished(60000) || qpdf.exitCode() != 0)
+        return {};
+    return QJsonDocument::fromJson(qpdf.readAllStandardOutput()).object();
+}
+} // namespace
+
+// Read by another program (qpdf, Debian package qpdf): the file is sound, its
+// outline lists every chapter with its sections, and the contents' links go
+// to pages within the document, not to web addresses.
+void TestManual::outlineAndContentsLeadToTheChapters()
+{
+    QProcess check;
+    check.start(QStringLiteral("qpdf"), {"--check", manualPath()});
+    QVERIFY2(check.waitForFinished(60000), "qpdf (package qpdf) is needed");
+    QVERIFY2(check.exitCode() == 0, check.readAll().constData());
+
+    const QJsonArray outline = qpdfJson({"--json-key=outlines"}).value("outlines").toArray();
+    QStringList chapters;
+    int previousPage = 0;
+    for (const QJsonValue& entry : outline) {
+        const QJsonObject chapter = entry.toObject();
+        chapters << chapter.value("title").toString().section(' ', 1);
+        const int page = chapter.value("destpageposfrom1").toInt();
+        QVERIFY2(page >= previousPage && page > 0, qPrintable(chapter.value("title").toString()));
+        previousPage = page;
+    }
+    QVERIFY2(chapters.size() >= 12, qPrintable(chapters.join('|')));
+    QCOMPARE(chapters.first(), "Getting started");
+    QVERIFY(chapters.contains("The command line"));
+    QVERIFY(!outline.first().toObject().value("kids").toArray().isEmpty());
+
+    const QByteArray pdf = [] {
+        QFile file(manualPath());
+        file.open(QIODevice::ReadOnly);
+        return file.readAll();
+    }();
+    // The links are rewritten in an update appended to what QPdfWriter
+    // wrote: every link to "#anchor" there becomes one to a place in the file.
+    const QString text = QString::fromLatin1(pdf);
+    const qsizetype update = text.lastIndexOf("%%EOF", text.size() - 10);
+    const QRegularExpression webLink("/URI \\(#");
+    const int written = text.left(update).count(webLink);
+    QVERIFY(written >= 12);
+    QCOMPARE(text.mid(update).count("/Subtype /Link"), written);
+    QCOMPARE(text.mid(update).count(webLink), 0);
+    QVERIFY(text.mid(update).contains("/Outlines"));
 }
 
 QTEST_GUILESS_MAIN(TestManual)

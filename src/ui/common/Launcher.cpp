@@ -1,5 +1,6 @@
 #include "ui/common/Launcher.h"
 
+#include "platform/DesktopHandler.h"
 #include "platform/Folders.h"
 
 #include <QCoreApplication>
@@ -49,6 +50,11 @@ bool TQtLauncher::OpenDocument(const QString& path)
     if (!QFileInfo(path).isFile())
         return false;
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+bool TQtLauncher::HasViewerFor(const QString& path)
+{
+    return DesktopHandler::HasHandlerFor(path);
 }
 
 bool TQtLauncher::RunAndWait(const QString& program, const std::function<void()>& whileWaiting)

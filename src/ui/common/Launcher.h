@@ -21,6 +21,16 @@ public:
     // it, without waiting. False when it could not be opened.
     virtual bool OpenDocument(const QString& path) = 0;
 
+    // Whether the system has a program for the kind of document `path` is.
+    // Opening a document can report success although no program will show
+    // it (the desktop's opener starts and fails on its own), so a caller
+    // with another way to show the document asks first.
+    virtual bool HasViewerFor(const QString& path)
+    {
+        Q_UNUSED(path);
+        return true;
+    }
+
     // Starts `program` without arguments and waits for its end, calling
     // `whileWaiting` after every check (about every half second) so that the
     // caller can repaint. Stops waiting when a check cannot be made. False
@@ -34,6 +44,7 @@ class TQtLauncher : public TLauncher
 public:
     bool StartProgram(const QString& program, const QString& parameters) override;
     bool OpenDocument(const QString& path) override;
+    bool HasViewerFor(const QString& path) override;
     bool RunAndWait(const QString& program, const std::function<void()>& whileWaiting) override;
 };
 
