@@ -2,7 +2,8 @@
 // do, and prints a definition for a person to read.
 //
 // Exit status: 0 done, 1 a write was refused, 2 the input could not be loaded
-// (or the command line was not understood). Messages go to standard error.
+// (or the command line was not understood), 3 --strict and a warning.
+// Messages go to standard error.
 //
 // No QCoreApplication: nothing here needs an event loop or plugins, and the
 // converter is meant to be started many times from scripts.
@@ -12,9 +13,45 @@
 
 #include "platform/Version.h"
 
-const char Usage[] = "usage: padwright-cli convert --mode user|rom IN OUT\n"
-                     "       padwright-cli dump [--mode user|rom] [--hex] FILE\n"
-                     "       padwright-cli --version\n";
+const char Usage[] = "usage: padwright-cli convert --mode user|rom [--strict] IN OUT\n"
+                     "       padwright-cli convert --mode user|rom [--strict] --out-dir DIR IN...\n"
+                     "       padwright-cli dump [--mode user|rom] [--hex] [--strict] FILE...\n"
+                     "       padwright-cli --version\n"
+                     "       padwright-cli --help\n";
+
+const char Help[] =
+    "\n"
+    "Commands:\n"
+    "  convert  Reads IN as the editor's Open does and writes OUT as its Save\n"
+    "           does. In user mode it also writes OUT's download image beside\n"
+    "           it: OUT with its last three characters replaced by \"hex\", so\n"
+    "           OUT must end in a dot and three characters. The definition and\n"
+    "           the image are written both or neither, and the download delay\n"
+    "           goes to RxLoad.ini beside this program when that file is set up.\n"
+    "           With --out-dir every IN becomes DIR/NAME.ckd (user) or\n"
+    "           DIR/NAME.rom (rom); the files are converted in parallel, one\n"
+    "           failure does not stop the others, and a summary line follows.\n"
+    "  dump     Prints each FILE for a person to read: the global parameters\n"
+    "           with their meanings, and every key's macros as the grid shows\n"
+    "           them. The mode follows the extension unless --mode is given.\n"
+    "\n"
+    "Options:\n"
+    "  --mode user|rom  read (and write) as USER Mode or ROM Edit Mode does\n"
+    "  --out-dir DIR    convert many files into DIR\n"
+    "  --strict         treat any warning about an input as an error: that\n"
+    "                   file is not written (or printed)\n"
+    "  --hex            dump: show the codes in hexadecimal\n"
+    "\n"
+    "What a file held that did not come through as written (a key section\n"
+    "out of range, a value cut or not a number) is reported on standard\n"
+    "error as \"warning: FILE: ...\" lines; the file is still used.\n"
+    "\n"
+    "Exit status:\n"
+    "  0  done\n"
+    "  1  a write was refused\n"
+    "  2  an input could not be loaded, or the command line was not understood\n"
+    "  3  --strict, and an input had warnings\n"
+    "  With several files the highest status that applies is the result.\n";
 
 namespace {
 
@@ -33,7 +70,6 @@ const TCommand Commands[] = {
 
 int main(int argc, char* argv[])
 {
-    SetProgramArgument(argv[0]);
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
@@ -44,7 +80,7 @@ int main(int argc, char* argv[])
     }
     if (args == QStringList{QStringLiteral("--help")} ||
         args == QStringList{QStringLiteral("-h")}) {
-        PrintTo(stdout, QString::fromLatin1(Usage));
+        PrintTo(stdout, QString::fromLatin1(Usage) + QString::fromLatin1(Help));
         return ExitOk;
     }
     if (args.isEmpty())
