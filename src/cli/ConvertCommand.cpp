@@ -23,7 +23,7 @@ struct TConversion
     QString In;
     QString Out;
     int Status = ExitOk;
-    QStringList Lines;       // for standard error, in order
+    QStringList Lines; // for standard error, in order
     bool Converted = false;
     int32_t DownloadDelay = 0; // user mode: the converted definition's
 };
@@ -41,8 +41,9 @@ struct TConvertOptions
 void ConvertUser(TConversion& c, TAppState& state, const TLoadResult& loaded,
                  const TConvertOptions& options)
 {
-    const TUserSaveResult saved = SaveUserDefinition(
-        state.KeypadDefinition, c.Out, loaded.NumberOfKeys, options.Version, options.LoaderSettings);
+    const TUserSaveResult saved =
+        SaveUserDefinition(state.KeypadDefinition, c.Out, loaded.NumberOfKeys, options.Version,
+                           options.LoaderSettings);
     if (!saved.Pair.Ok) {
         c.Lines << saved.Pair.Message;
         c.Status = ExitWriteRefused;
@@ -112,8 +113,7 @@ int ConvertMany(const QStringList& inputs, const QString& outDir, TConvertOption
     std::vector<TConversion> jobs(size_t(inputs.size()));
     for (size_t i = 0; i < jobs.size(); ++i) {
         jobs[i].In = inputs.at(qsizetype(i));
-        jobs[i].Out =
-            QDir(outDir).filePath(QFileInfo(jobs[i].In).completeBaseName() + extension);
+        jobs[i].Out = QDir(outDir).filePath(QFileInfo(jobs[i].In).completeBaseName() + extension);
     }
     RefuseSharedOutputs(jobs);
 
@@ -131,8 +131,9 @@ int ConvertMany(const QStringList& inputs, const QString& outDir, TConvertOption
     for (const TConversion& c : jobs) {
         // Messages in input order, each load message naming its file.
         for (const QString& line : c.Lines)
-            Error(c.Status == ExitLoadFailed && !line.contains(c.In) ? c.In + QStringLiteral(": ") + line
-                                                                     : line);
+            Error(c.Status == ExitLoadFailed && !line.contains(c.In)
+                      ? c.In + QStringLiteral(": ") + line
+                      : line);
         status = std::max(status, c.Status);
         converted += c.Converted ? 1 : 0;
         notLoaded += c.Status == ExitLoadFailed ? 1 : 0;

@@ -86,8 +86,8 @@ bool WriteTemporary(TPending& p, const QByteArray& bytes, QString& error)
         return false;
     }
     p.Temporary = file.fileName();
-    const bool written = file.write(bytes) == bytes.size() && file.flush() &&
-                         FileSystem::FlushToDisk(file);
+    const bool written =
+        file.write(bytes) == bytes.size() && file.flush() && FileSystem::FlushToDisk(file);
     const QString reason = file.errorString();
     file.close();
     if (!written) {

@@ -11,9 +11,11 @@
 // What a code string held that did not come into the macro.
 struct TCodeStringIssues
 {
-    qsizetype StopAt = -1;      // index in the text where reading stopped (a character that is no hex digit, or an odd last digit); -1 when it ran to the end
-    int DroppedCommands = 0;    // prefix pairs whose command byte has no meaning, or that lack their argument
-    int DroppedBytes = 0;       // bytes beyond the macro's capacity
+    qsizetype StopAt = -1; // index in the text where reading stopped (a character that is no hex
+                           // digit, or an odd last digit); -1 when it ran to the end
+    int DroppedCommands =
+        0; // prefix pairs whose command byte has no meaning, or that lack their argument
+    int DroppedBytes = 0; // bytes beyond the macro's capacity
     bool Any() const { return StopAt >= 0 || DroppedCommands > 0 || DroppedBytes > 0; }
 };
 

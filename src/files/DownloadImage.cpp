@@ -81,7 +81,7 @@ TSaveResult CheckDownloadImagePath(const QString& definitionPath)
                                       "three characters (such as .ckd), so that the download "
                                       "image gets a name of its own beside it.")
                            .arg(definitionPath)};
-    // File names are compared as the platform's file systems usually do.
+        // File names are compared as the platform's file systems usually do.
 #if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
     const Qt::CaseSensitivity cs = Qt::CaseInsensitive;
 #else

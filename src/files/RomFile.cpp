@@ -167,8 +167,10 @@ void ReadScreen(TValueReader& r, int screen, uint8_t lcdSize, TScreenDataRec& d)
     const QString s = ScreenSection(screen);
     auto byte = [&](const char* key) { return r.Byte(s, QLatin1String(key), 0); };
     auto flag = [&](const char* key) { return r.Boolean(s, QLatin1String(key), false); };
-    d.TextLine1 = ReadLcd(r, s, QStringLiteral("TextLine1"), QStringLiteral("Line 1"), false, lcdSize);
-    d.TextLine2 = ReadLcd(r, s, QStringLiteral("TextLine2"), QStringLiteral("Line 2"), true, lcdSize);
+    d.TextLine1 =
+        ReadLcd(r, s, QStringLiteral("TextLine1"), QStringLiteral("Line 1"), false, lcdSize);
+    d.TextLine2 =
+        ReadLcd(r, s, QStringLiteral("TextLine2"), QStringLiteral("Line 2"), true, lcdSize);
     d.bTimeoutEnable = flag("bTimeoutEnable");
     d.TimeoutAction = byte("TimeoutAction");
     d.TimeoutPeriod = r.AtMost(s, QStringLiteral("TimeoutPeriod"), 0, MaxTimeoutPeriod);

@@ -87,8 +87,8 @@ TUserSaveResult SaveUserDefinition(const TKeypadClass& definition, const QString
         result.Pair = {false, WriteFailure(path)};
         return result;
     }
-    result.Pair = CommitFiles(
-        {{path, bytes}, {result.ImagePath, MakeDownloadImage(definition, indices)}});
+    result.Pair =
+        CommitFiles({{path, bytes}, {result.ImagePath, MakeDownloadImage(definition, indices)}});
     if (result.Pair.Ok)
         result.LoaderSettings =
             TLoaderSettings(loaderSettingsPath).UpdateDownloadDelay(definition.DownloadDelay());

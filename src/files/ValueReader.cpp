@@ -20,7 +20,9 @@ uint8_t TValueReader::Byte(const QString& section, const QString& key, int32_t d
     const auto byte = static_cast<uint8_t>(static_cast<uint32_t>(value) & 0xFFu);
     if (value != byte)
         Warn(section, -1, -1,
-             QStringLiteral("%1 does not fit in a byte; read as %2.").arg(Quote(section, key)).arg(byte));
+             QStringLiteral("%1 does not fit in a byte; read as %2.")
+                 .arg(Quote(section, key))
+                 .arg(byte));
     return byte;
 }
 

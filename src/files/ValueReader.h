@@ -22,8 +22,8 @@ public:
     // An integer brought down to `maximum`.
     int32_t AtMost(const QString& section, const QString& key, int32_t def, int32_t maximum);
     // A string; `key` and `level` place a warning about a cut value.
-    QString String(const QString& section, const QString& key, const QString& def, int keyIndex = -1,
-                   int level = -1);
+    QString String(const QString& section, const QString& key, const QString& def,
+                   int keyIndex = -1, int level = -1);
 
     void Warn(const QString& section, int key, int level, const QString& text);
     // "KEY=VALUE": the value as the file holds it, quoted for a message.

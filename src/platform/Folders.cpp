@@ -44,10 +44,10 @@ QString ProgramFolder()
     const QString overridden = fromEnvironment("PADWRIGHT_PROGRAM_DIR");
     if (!overridden.isEmpty())
         return overridden;
-    if (QCoreApplication::instance())
-        return QCoreApplication::applicationDirPath();
     // Without an application object (the command line converter) the
     // system tells where the running executable is.
+    if (QCoreApplication::instance())
+        return QCoreApplication::applicationDirPath();
 #ifdef Q_OS_WIN
     wchar_t path[32768];
     const DWORD length = GetModuleFileNameW(nullptr, path, DWORD(std::size(path)));
@@ -62,7 +62,8 @@ QString ProgramFolder()
 
 QString DataFolder()
 {
-    return Join(Join(documentsOrHome(), QStringLiteral("Halvorsten")), QStringLiteral("OstrellaPro"));
+    return Join(Join(documentsOrHome(), QStringLiteral("Halvorsten")),
+                QStringLiteral("OstrellaPro"));
 }
 
 QString MacroFolder()

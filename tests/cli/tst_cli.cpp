@@ -132,9 +132,8 @@ void tst_Cli::failures_data()
         << QStringList{"convert", "--mode", "user", "--strict", "IN", "OUT"} << 3
         << "warning: IN: [KEY25]: the number 25 names no key (KEY0 to KEY19 are keys 1 to 20); "
            "the whole section was skipped.";
-    QTest::newRow("unknown mode")
-        << good << QStringList{"convert", "--mode", "USER", "IN", "OUT"} << 2
-        << "padwright-cli: unknown mode 'USER'";
+    QTest::newRow("unknown mode") << good << QStringList{"convert", "--mode", "USER", "IN", "OUT"}
+                                  << 2 << "padwright-cli: unknown mode 'USER'";
     QTest::newRow("missing OUT") << good << QStringList{"convert", "--mode", "user", "IN"} << 2
                                  << "padwright-cli: missing OUT";
 }
@@ -184,7 +183,8 @@ void tst_Cli::failures()
     QVERIFY(!QFileInfo::exists(out));
     QVERIFY(!QFileInfo::exists(hexOut));
     QVERIFY(!QFileInfo::exists(fDir.filePath(QStringLiteral("dir.hex"))));
-    QCOMPARE(QDir(fDir.filePath(QStringLiteral("h2"))).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+    QCOMPARE(QDir(fDir.filePath(QStringLiteral("h2")))
+                 .entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
              QStringList());
     QVERIFY(!QFileInfo::exists(fDir.filePath(QStringLiteral("hex"))));
     QVERIFY(!QFileInfo(QStringLiteral("/dev/null")).isFile());
@@ -265,7 +265,8 @@ void tst_Cli::refusedImage()
                                                 fDir.filePath(QStringLiteral("img.hex")) +
                                                 QStringLiteral(": not a regular file.\n"));
     QCOMPARE(ReadAll(in), QByteArray("[KEY0]\r\nLevel_1_Codes=61\r\n"));
-    QCOMPARE(QDir(fDir.path()).entryList({QStringLiteral("img*")}), QStringList({"img.ckd", "img.hex"}));
+    QCOMPARE(QDir(fDir.path()).entryList({QStringLiteral("img*")}),
+             QStringList({"img.ckd", "img.hex"}));
 }
 
 void tst_Cli::batch()
@@ -282,14 +283,16 @@ void tst_Cli::batch()
     QStringList inputs{b + "hand.ckd", b + "bad.ckd", b + "missing.ckd", b + "refused.ckd",
                        b + "other/hand.ckd"};
     for (int i = 0; i < 20; ++i) {
-        QVERIFY(QFile::copy(TestData(QStringLiteral("user/fresh.ckd")), b + QString("f%1.ckd").arg(i)));
+        QVERIFY(
+            QFile::copy(TestData(QStringLiteral("user/fresh.ckd")), b + QString("f%1.ckd").arg(i)));
         inputs << b + QString("f%1.ckd").arg(i);
     }
     const TRun r = Run(QStringList{"convert", "--mode", "user", "--out-dir", b + "out"} + inputs);
     QCOMPARE(r.status, 2);
     QCOMPARE(QString::fromLocal8Bit(r.err),
-             "warning: " + b + "hand.ckd: [GLOBAL_PARAMETERS]: Key_Roll_Over=3 is outside 1 to 2; "
-                               "read as 2.\n" +
+             "warning: " + b +
+                 "hand.ckd: [GLOBAL_PARAMETERS]: Key_Roll_Over=3 is outside 1 to 2; "
+                 "read as 2.\n" +
                  b + "bad.ckd: 'es' is not a valid integer value\n" + "No such file: " + b +
                  "missing.ckd\n" + "Unable to write to " + b +
                  "out/refused.hex: not a regular file.\n" + "Unable to write to " + b +
@@ -342,7 +345,8 @@ void tst_Cli::dump()
     QCOMPARE(r.status, 2);
     const QString both = QString::fromLocal8Bit(r.out);
     QVERIFY(both.startsWith(in + QStringLiteral(" (user definition, 12 keys)\n")));
-    QVERIFY(both.contains(QStringLiteral("\n") + rom + QStringLiteral(" (ROM definition, 20 keys)\n")));
+    QVERIFY(
+        both.contains(QStringLiteral("\n") + rom + QStringLiteral(" (ROM definition, 20 keys)\n")));
     QVERIFY(QString::fromLocal8Bit(r.err).contains(QStringLiteral("No such file: ") + missing));
 }
 
@@ -351,10 +355,10 @@ void tst_Cli::help()
     const TRun r = Run({QStringLiteral("--help")});
     QCOMPARE(r.status, 0);
     const QString text = QString::fromLocal8Bit(r.out);
-    for (const char* part : {"convert --mode user|rom [--strict] --out-dir DIR IN...",
-                             "dump [--mode user|rom] [--hex] [--strict] FILE...",
-                             "also writes OUT's download image", "Exit status:",
-                             "3  --strict, and an input had warnings"})
+    for (const char* part :
+         {"convert --mode user|rom [--strict] --out-dir DIR IN...",
+          "dump [--mode user|rom] [--hex] [--strict] FILE...", "also writes OUT's download image",
+          "Exit status:", "3  --strict, and an input had warnings"})
         QVERIFY2(text.contains(QLatin1String(part)), part);
 }
 

@@ -32,7 +32,8 @@ void RemoveTemporary(const QString& target)
 
 QStringList Listing(const QString& folder)
 {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System, QDir::Name);
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System,
+                                  QDir::Name);
 }
 
 } // namespace
@@ -111,17 +112,22 @@ void tst_AtomicWrite::writesThroughLinkToFile()
 
 void tst_AtomicWrite::pairIsBothOrNeither_data()
 {
-    QTest::addColumn<bool>("oldFiles");    // a.ckd and a.hex exist before
-    QTest::addColumn<QString>("sabotage"); // "" none; "a.hex folder"; or the target whose rename fails
-    QTest::addColumn<QString>("failing");  // the file the message names; empty: success
+    QTest::addColumn<bool>("oldFiles"); // a.ckd and a.hex exist before
+    QTest::addColumn<QString>(
+        "sabotage"); // "" none; "a.hex folder"; or the target whose rename fails
+    QTest::addColumn<QString>("failing"); // the file the message names; empty: success
 
     for (const bool old : {true, false}) {
         const char* o = old ? "over old files" : "new files";
-        QTest::addRow("written, %s", o) << old << "" << "";
-        QTest::addRow("second is a folder, %s", o) << old << "a.hex folder" << "a.hex";
-        QTest::addRow("first cannot be put in place, %s", o) << old << "a.ckd" << "a.ckd";
+        QTest::addRow("written, %s", o) << old << ""
+                                        << "";
+        QTest::addRow("second is a folder, %s", o) << old << "a.hex folder"
+                                                   << "a.hex";
+        QTest::addRow("first cannot be put in place, %s", o) << old << "a.ckd"
+                                                             << "a.ckd";
         // The first is in place already: its old bytes come back from aside.
-        QTest::addRow("second cannot be put in place, %s", o) << old << "a.hex" << "a.hex";
+        QTest::addRow("second cannot be put in place, %s", o) << old << "a.hex"
+                                                              << "a.hex";
     }
 }
 

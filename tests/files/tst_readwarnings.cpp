@@ -26,7 +26,8 @@ void tst_ReadWarnings::warnings_data()
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QStringList>("expected");
 
-    const QString none = "The file holds no sections; nothing was read and every value is its default.";
+    const QString none =
+        "The file holds no sections; nothing was read and every value is its default.";
     QTest::newRow("empty file") << false << QByteArray() << QStringList{none};
     QTest::newRow("UTF-16 text") << false << QByteArray("\xff\xfe[\0K\0E\0Y\0000\0]\0", 14)
                                  << QStringList{none};
@@ -44,8 +45,8 @@ void tst_ReadWarnings::warnings_data()
                        "over it, its codes in front of those read before."};
     QTest::newRow("codes and name longer than a value")
         << false
-        << "[KEY0]\nLevel_2_Codes=" + QByteArray("61").repeated(2500) + "\nLevel_2_Name=" +
-               QByteArray(5000, 'n') + "\n"
+        << "[KEY0]\nLevel_2_Codes=" + QByteArray("61").repeated(2500) +
+               "\nLevel_2_Name=" + QByteArray(5000, 'n') + "\n"
         << QStringList{"[KEY0] key 1, level 2: Level_2_Codes holds 5000 characters; only the first "
                        "2047 were read.",
                        "[KEY0] key 1, level 2: Level_2_Codes holds no pair of hex digits from "
@@ -62,14 +63,16 @@ void tst_ReadWarnings::warnings_data()
                        "or an argument; dropped."};
     QTest::newRow("global values")
         << false
-        << QByteArray("[GLOBAL_PARAMETERS]\nKey_Click=fast\x07\nCommand_Prefix=300\nKey_Roll_Over=3\n"
-                      "CDC_Serial_No=12345\nCardReader_EndCharacterEnable=yes\n")
-        << QStringList{"[GLOBAL_PARAMETERS]: Key_Roll_Over=3 is outside 1 to 2; read as 2.",
-                       "[GLOBAL_PARAMETERS]: Key_Click=fast\\x07 is not a number; read as 20.",
-                       "[GLOBAL_PARAMETERS]: Command_Prefix=300 does not fit in a byte; read as 44.",
-                       "[GLOBAL_PARAMETERS]: CardReader_EndCharacterEnable=yes is not a number; "
-                       "read as 1.",
-                       "[GLOBAL_PARAMETERS]: CDC_Serial_No=12345 is above 9999; read as 9999."};
+        << QByteArray(
+               "[GLOBAL_PARAMETERS]\nKey_Click=fast\x07\nCommand_Prefix=300\nKey_Roll_Over=3\n"
+               "CDC_Serial_No=12345\nCardReader_EndCharacterEnable=yes\n")
+        << QStringList{
+               "[GLOBAL_PARAMETERS]: Key_Roll_Over=3 is outside 1 to 2; read as 2.",
+               "[GLOBAL_PARAMETERS]: Key_Click=fast\\x07 is not a number; read as 20.",
+               "[GLOBAL_PARAMETERS]: Command_Prefix=300 does not fit in a byte; read as 44.",
+               "[GLOBAL_PARAMETERS]: CardReader_EndCharacterEnable=yes is not a number; "
+               "read as 1.",
+               "[GLOBAL_PARAMETERS]: CDC_Serial_No=12345 is above 9999; read as 9999."};
     QTest::newRow("KeyType beyond a byte")
         << false << QByteArray("[KEY1]\nKeyType=258\n")
         << QStringList{"[KEY1]: KeyType=258 does not fit in a byte; read as 2."};
@@ -116,7 +119,8 @@ void tst_ReadWarnings::cleanFilesGiveNone()
         QVERIFY2(r.ReadWarnings.isEmpty(), qPrintable(FormatReadWarning(r.ReadWarnings.value(0))));
     }
     TAppState rom;
-    QVERIFY(LoadRomFileData(rom, ReadAll(TestData("rom/handwritten.saved.rom"))).ReadWarnings.isEmpty());
+    QVERIFY(LoadRomFileData(rom, ReadAll(TestData("rom/handwritten.saved.rom")))
+                .ReadWarnings.isEmpty());
 }
 
 void tst_ReadWarnings::messageValue_data()
@@ -128,8 +132,10 @@ void tst_ReadWarnings::messageValue_data()
     QTest::newRow("41 long: cut") << QString(41, 'x') << QString(40, 'x') + "...";
     QTest::newRow("control characters and DEL")
         << QString::fromLatin1("a\x1b[1m\x07\x7f\x00z", 9) << "a\\x1b[1m\\x07\\x7f\\x00z";
-    QTest::newRow("cut before escaping") << QString(39, 'x') + "\x1b\x1b" << QString(39, 'x') + "\\x1b...";
-    QTest::newRow("other characters stay") << QString::fromUtf16(u"caf\u00e9 \u20ac") << QString::fromUtf16(u"caf\u00e9 \u20ac");
+    QTest::newRow("cut before escaping")
+        << QString(39, 'x') + "\x1b\x1b" << QString(39, 'x') + "\\x1b...";
+    QTest::newRow("other characters stay")
+        << QString::fromUtf16(u"caf\u00e9 \u20ac") << QString::fromUtf16(u"caf\u00e9 \u20ac");
 }
 
 void tst_ReadWarnings::messageValue()

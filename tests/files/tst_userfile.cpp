@@ -428,8 +428,8 @@ void tst_UserFile::refusedWriteKeepsOldFile()
     // A missing folder.
     const QString missing = fDir.filePath(QStringLiteral("no/such.ckd"));
     r = SaveUserFile(state, missing, 20, Version, indices);
-    QCOMPARE(r.Message,
-             QStringLiteral("Unable to write to ") + missing + QStringLiteral(": No such file or directory."));
+    QCOMPARE(r.Message, QStringLiteral("Unable to write to ") + missing +
+                            QStringLiteral(": No such file or directory."));
     QVERIFY(!QFileInfo::exists(missing));
 
     // A read-only folder keeps the old file whole.

@@ -1,8 +1,8 @@
 #include "Loader.h"
 
 #include "ImageCheck.h"
-#include "PortText.h"
 #include "PortNumbers.h"
+#include "PortText.h"
 #include "RomCheck.h"
 #include "platform/Folders.h"
 

@@ -252,8 +252,7 @@ CheckReport checkDefinitionFile(const QByteArray& bytes, bool romFile)
              .arg(ValueText::character(global("Command_Prefix") & 0xFF));
     c << QStringLiteral("  Key roll-over:         %1").arg(global("Key_Roll_Over"));
     c << QStringLiteral("  Key beep:              %1 ms").arg(global("Key_Click"));
-    c << QStringLiteral("  Character pacing:      %1 ms")
-             .arg(global("Character_Pacing"));
+    c << QStringLiteral("  Character pacing:      %1 ms").arg(global("Character_Pacing"));
     const int led = global("LED_Function");
     c << QStringLiteral("  Green LED:             %1").arg(ValueText::ledUse(led >> 4));
     c << QStringLiteral("  Red LED:               %1").arg(ValueText::ledUse(led));

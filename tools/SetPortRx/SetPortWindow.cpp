@@ -37,8 +37,7 @@ SetPortWindow::SetPortWindow(const QString& settingsPath, QWidget* parent)
                              this);
     intro->setWordWrap(true);
     layout->addWidget(intro);
-    currentLabel_ =
-        new QLabel(QStringLiteral("Now set: %1").arg(DescribePort(current_)), this);
+    currentLabel_ = new QLabel(QStringLiteral("Now set: %1").arg(DescribePort(current_)), this);
     currentLabel_->setObjectName(QStringLiteral("lblCurrent"));
     layout->addWidget(currentLabel_);
 

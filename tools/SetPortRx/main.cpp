@@ -1,7 +1,7 @@
 #include "PortText.h"
-#include "platform/Folders.h"
 #include "SerialPorts.h"
 #include "SetPortWindow.h"
+#include "platform/Folders.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -73,8 +73,7 @@ int main(int argc, char* argv[])
         return listPorts();
     if (parser.isSet(showOption)) {
         QTextStream(stdout) << QDir::toNativeSeparators(settingsPath) << ": "
-                            << DescribePort(TLoaderSettings(settingsPath).ReadPortChoice())
-                            << '\n';
+                            << DescribePort(TLoaderSettings(settingsPath).ReadPortChoice()) << '\n';
         return Done;
     }
     if (parser.isSet(portOption) || parser.isSet(keyboardOption)) {
