@@ -11,12 +11,15 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QThread>
 #include <QThreadPool>
 
 #include <algorithm>
 #include <vector>
 
 namespace {
+
+constexpr int IoThreadsPerCore = 4;
 
 struct TConversion
 {
@@ -118,7 +121,10 @@ int ConvertMany(const QStringList& inputs, const QString& outDir, TConvertOption
     RefuseSharedOutputs(jobs);
 
     // The loader settings are one file: recorded once below, not by every job.
+    // Every core reads and converts; more threads than cores keep them busy
+    // while others wait for their files to reach the disk.
     QThreadPool pool;
+    pool.setMaxThreadCount(std::max(1, QThread::idealThreadCount()) * IoThreadsPerCore);
     for (TConversion& c : jobs) {
         if (c.Status == ExitOk)
             pool.start([&c, &options] { Convert(c, options); });

@@ -46,7 +46,13 @@ bool KeepAside(const QString& existing, const QString& aside, QString& error)
 
 bool FlushToDisk(QFileDevice& file)
 {
+    // The data is what must be on disk before the rename; the rename itself
+    // records the name.
+#ifdef Q_OS_LINUX
+    return ::fdatasync(file.handle()) == 0;
+#else
     return ::fsync(file.handle()) == 0;
+#endif
 }
 
 bool ReplaceFile(const QString& from, const QString& to, QString& error)
