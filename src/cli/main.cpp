@@ -3,7 +3,8 @@
 //
 // Exit status: 0 done, 1 a write was refused, 2 the input could not be loaded
 // (or the command line was not understood), 3 --strict and a warning.
-// Messages go to standard error.
+// Messages go to standard error. check and diff have statuses of their own
+// (see their files).
 //
 // No QCoreApplication: nothing here needs an event loop or plugins, and the
 // converter is meant to be started many times from scripts.
@@ -13,11 +14,14 @@
 
 #include "platform/Version.h"
 
-const char Usage[] = "usage: padwright-cli convert --mode user|rom [--strict] IN OUT\n"
-                     "       padwright-cli convert --mode user|rom [--strict] --out-dir DIR IN...\n"
-                     "       padwright-cli dump [--mode user|rom] [--hex] [--strict] FILE...\n"
-                     "       padwright-cli --version\n"
-                     "       padwright-cli --help\n";
+const char Usage[] =
+    "usage: padwright-cli convert --mode user|rom [--strict] IN OUT\n"
+    "       padwright-cli convert --mode user|rom [--strict] --out-dir DIR IN...\n"
+    "       padwright-cli dump [--mode user|rom] [--hex] [--sends] [--strict] FILE...\n"
+    "       padwright-cli check [--mode user|rom] [--json] FILE...\n"
+    "       padwright-cli diff [--mode user|rom] [--hex] A B\n"
+    "       padwright-cli --version\n"
+    "       padwright-cli --help\n";
 
 const char Help[] = "\n"
                     "Commands:\n"
@@ -32,7 +36,13 @@ const char Help[] = "\n"
                     "           failure does not stop the others, and a summary line follows.\n"
                     "  dump     Prints each FILE for a person to read: the global parameters\n"
                     "           with their meanings, and every key's macros as the grid shows\n"
-                    "           them. The mode follows the extension unless --mode is given.\n"
+                    "           them (--sends: also what each macro sends). The mode follows\n"
+                    "           the extension unless --mode is given.\n"
+                    "  check    Checks each FILE before a download; one line per finding\n"
+                    "           (--json: one JSON document). Exit status 0 clean, 1 warnings,\n"
+                    "           4 errors, 2 a file could not be read.\n"
+                    "  diff     Compares two definitions as loaded. Exit status 0 the same,\n"
+                    "           1 different, 2 a file could not be read.\n"
                     "\n"
                     "Options:\n"
                     "  --mode user|rom  read (and write) as USER Mode or ROM Edit Mode does\n"
@@ -45,7 +55,7 @@ const char Help[] = "\n"
                     "out of range, a value cut or not a number) is reported on standard\n"
                     "error as \"warning: FILE: ...\" lines; the file is still used.\n"
                     "\n"
-                    "Exit status:\n"
+                    "Exit status of convert and dump:\n"
                     "  0  done\n"
                     "  1  a write was refused\n"
                     "  2  an input could not be loaded, or the command line was not understood\n"
@@ -63,6 +73,8 @@ struct TCommand
 const TCommand Commands[] = {
     {"convert", RunConvert},
     {"dump", RunDump},
+    {"check", RunCheck},
+    {"diff", RunDiff},
 };
 
 } // namespace
