@@ -107,6 +107,12 @@ LoadCheck checkFile(const QString& path)
         check.readError = QStringLiteral("No file was given.");
         return check;
     }
+    // A device or a FIFO would never end (or never start).
+    if (QFileInfo(path).exists() && !QFileInfo(path).isFile()) {
+        check.readError = QStringLiteral("Cannot read %1: not a regular file")
+                              .arg(QDir::toNativeSeparators(path));
+        return check;
+    }
     if (!file.open(QIODevice::ReadOnly)) {
         check.readError = QStringLiteral("Cannot read %1: %2")
                               .arg(QDir::toNativeSeparators(path), file.errorString());
