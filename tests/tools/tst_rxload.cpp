@@ -269,8 +269,8 @@ void TestRxLoad::takesTheQuotedPathTheEditorPasses()
 void TestRxLoad::cannotReadAMissingFile()
 {
     // A missing file, and a device that would never end.
-    for (const QString& path :
-         {QDir(files_.path()).filePath(QStringLiteral("missing.hex")), QStringLiteral("/dev/zero")}) {
+    for (const QString& path : {QDir(files_.path()).filePath(QStringLiteral("missing.hex")),
+                                QStringLiteral("/dev/zero")}) {
         if (path.startsWith(QLatin1String("/dev/")) && !QFileInfo::exists(path))
             continue;
         const ToolRun run = check(path);
