@@ -1,5 +1,9 @@
 #pragma once
 
+#include "files/FileResults.h"
+
+#include <QString>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -11,3 +15,20 @@
             std::abort();                                                                          \
         }                                                                                          \
     } while (false)
+
+// What a load says never carries a raw control character to a terminal.
+inline bool PrintableMessages(const TLoadResult& result)
+{
+    auto printable = [](const QString& text) {
+        for (const QChar c : text)
+            if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+                return false;
+        return true;
+    };
+    if (!printable(result.Message))
+        return false;
+    for (const TReadWarning& warning : result.ReadWarnings)
+        if (!printable(FormatReadWarning(warning)))
+            return false;
+    return true;
+}

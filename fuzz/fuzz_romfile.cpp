@@ -15,7 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     state.AdvancedParams.EcrString = QStringLiteral("before");
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     const TLoadResult result = LoadRomFileData(state, bytes);
+    FUZZ_CHECK(PrintableMessages(result));
     if (result.Status != TLoadStatus::Loaded) {
+        FUZZ_CHECK(result.ReadWarnings.isEmpty());
         FUZZ_CHECK(result.Status == TLoadStatus::Failed);
         FUZZ_CHECK(state.AdvancedParams.EcrString == QStringLiteral("before"));
         return 0;

@@ -15,7 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     const TLoadResult result = LoadUserFileData(state, bytes);
     FUZZ_CHECK(result.NumberOfKeys == 12 || result.NumberOfKeys == 20);
+    FUZZ_CHECK(PrintableMessages(result));
     if (result.Status != TLoadStatus::Loaded) {
+        FUZZ_CHECK(result.ReadWarnings.isEmpty());
         FUZZ_CHECK(result.Status == TLoadStatus::Failed);
         FUZZ_CHECK(result.Message.endsWith(QStringLiteral("' is not a valid integer value")));
         return 0;

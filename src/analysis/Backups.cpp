@@ -1,12 +1,12 @@
 #include "analysis/Backups.h"
 
+#include "files/AtomicWrite.h"
 #include "platform/Folders.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSet>
 
 #include <algorithm>
@@ -62,18 +62,17 @@ QList<TBackupSet> BackupSets(const QString& folder)
 
 bool CopyWhole(const QString& from, const QString& to, QString& message)
 {
+    // Only a regular file is read: a FIFO or a device would never end.
     QFile in(from);
-    if (!in.open(QIODevice::ReadOnly)) {
+    if (!QFileInfo(from).isFile() || !in.open(QIODevice::ReadOnly)) {
         message = QStringLiteral("Unable to read ") + Folders::ForDisplay(from);
         return false;
     }
     const QByteArray bytes = in.readAll();
-    QSaveFile out(to);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-        message = QStringLiteral("Unable to write to ") + Folders::ForDisplay(to);
-        return false;
-    }
-    return true;
+    const TSaveResult saved = CommitFile(to, bytes);
+    if (!saved.Ok)
+        message = saved.Message;
+    return saved.Ok;
 }
 
 } // namespace

@@ -57,14 +57,3 @@ bool TAppSettings::WriteMidiChannel(uint8_t channel) const
 {
     return writeInteger(fPath, QStringLiteral("MIDI_Channel"), channel);
 }
-
-TLoaderPortSettings ReadLoaderPortSettings(const QString& path)
-{
-    const QString section = QStringLiteral("Com Port Configuration");
-    const TIniFile ini = load(path);
-    TLoaderPortSettings port;
-    port.ComPort = ini.ReadInteger(section, QStringLiteral("ComPort"), 0);
-    port.ComType = ini.ReadString(section, QStringLiteral("ComType"), QStringLiteral("?"));
-    port.bOstrellaK = ini.ReadBool(section, QStringLiteral("bOstrellaK"), false);
-    return port;
-}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/LoaderSettings.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -39,12 +41,10 @@ private:
 };
 
 // What the port status panel and Test read from the loader settings file
-// RxLoad.ini, section "Com Port Configuration".
-struct TLoaderPortSettings
-{
-    int ComPort = 0;
-    QString ComType = QStringLiteral("?");
-    bool bOstrellaK = false;
-};
+// RxLoad.ini (TLoaderSettings reads it; these names stay for the editor).
+using TLoaderPortSettings = TLoaderPortChoice;
 
-TLoaderPortSettings ReadLoaderPortSettings(const QString& path);
+inline TLoaderPortSettings ReadLoaderPortSettings(const QString& path)
+{
+    return TLoaderSettings(path).ReadPortChoice();
+}

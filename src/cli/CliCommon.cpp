@@ -2,12 +2,9 @@
 
 #include "cli/Commands.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
-
-QString gArgv0;
 
 bool ParseMode(const QString& text, TCliMode& mode)
 {
@@ -33,34 +30,38 @@ void Error(const QString& text)
     PrintTo(stderr, text + QLatin1Char('\n'));
 }
 
-void SetProgramArgument(const char* argv0)
+void Errors(const QStringList& lines)
 {
-    gArgv0 = QFile::decodeName(argv0);
+    for (const QString& line : lines)
+        Error(line);
 }
 
-QString ProgramFolder()
-{
-    const QString self = QFile::symLinkTarget(QStringLiteral("/proc/self/exe"));
-    if (!self.isEmpty())
-        return QFileInfo(self).absolutePath();
-    return QFileInfo(gArgv0).absolutePath();
-}
-
-bool CheckLoad(const TLoadResult& result, const QString& path)
+int CheckLoad(const TLoadResult& result, const QString& path, bool strict, QStringList& lines)
 {
     switch (result.Status) {
     case TLoadStatus::Loaded:
-        for (const QString& warning : result.Warnings)
-            Error(warning);
-        return true;
+        break;
     case TLoadStatus::NoFile:
-        Error(QStringLiteral("No such file: ") + path);
-        return false;
+        lines << (QFileInfo(path).isDir() ? QStringLiteral("'%1' is a folder").arg(path)
+                                          : QStringLiteral("No such file: ") + path);
+        return ExitLoadFailed;
     case TLoadStatus::Failed:
-        Error(result.Message);
-        return false;
+        lines << result.Message;
+        return ExitLoadFailed;
     }
-    return false;
+    // The described information message first, as the editor shows it.
+    lines << result.Warnings;
+    for (const TReadWarning& warning : result.ReadWarnings)
+        lines << QStringLiteral("warning: ") + path + QStringLiteral(": ") +
+                     FormatReadWarning(warning);
+    const qsizetype count = result.Warnings.size() + result.ReadWarnings.size();
+    if (!strict || count == 0)
+        return ExitOk;
+    lines << QStringLiteral("padwright-cli: %1 not used: --strict, and %2 warning%3")
+                 .arg(path)
+                 .arg(count)
+                 .arg(count == 1 ? QString() : QStringLiteral("s"));
+    return ExitWarnings;
 }
 
 QString TCliArgs::Value(const QString& option) const

@@ -10,11 +10,13 @@
 // What the commands of padwright-cli share: exit statuses, output, the
 // mode option and the reading of the command line.
 
+// With several files the highest status that applies is the result.
 enum ExitStatus
 {
     ExitOk = 0,
     ExitWriteRefused = 1,
-    ExitLoadFailed = 2 // also: the command line was not understood
+    ExitLoadFailed = 2, // also: the command line was not understood
+    ExitWarnings = 3    // --strict, and an input had warnings: nothing was written
 };
 
 enum class TCliMode
@@ -28,14 +30,14 @@ void PrintTo(FILE* stream, const QString& text);
 // One line on standard error.
 void Error(const QString& text);
 
-// The folder of this executable: the loader settings file lives beside it.
-// main() records argv[0] first, for systems where it is the only clue.
-void SetProgramArgument(const char* argv0);
-QString ProgramFolder();
+// Several lines on standard error, in order.
+void Errors(const QStringList& lines);
 
-// Reports a load that did not succeed (and the warnings of one that did);
-// returns true when the caller may go on.
-bool CheckLoad(const TLoadResult& result, const QString& path);
+// What a load tells the user, as lines for standard error: the error of a
+// load that did not succeed, or the warnings of one that did ("warning:
+// PATH: ..."). Returns ExitOk when the caller may go on; ExitLoadFailed; or,
+// with `strict`, ExitWarnings when the file loaded with warnings.
+int CheckLoad(const TLoadResult& result, const QString& path, bool strict, QStringList& lines);
 
 // A command's arguments: options with a value ("--mode user" or
 // "--mode=user"), flags ("--hex"), and the rest as files ("--" ends the options).

@@ -23,7 +23,10 @@ bool Load(TAppState& state, TCliMode mode, const QString& path, int& numberOfKey
 {
     const TLoadResult loaded = LoadDefinition(state, mode, path);
     numberOfKeys = loaded.NumberOfKeys;
-    return CheckLoad(loaded, path);
+    QStringList lines;
+    const int status = CheckLoad(loaded, path, false, lines);
+    Errors(lines);
+    return status == ExitOk;
 }
 
 } // namespace

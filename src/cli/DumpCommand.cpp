@@ -8,6 +8,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 class TDump
@@ -100,7 +102,7 @@ void DumpKeys(TDump& out, const TDefinitionReport& report, const TKeypadClass* s
     }
 }
 
-int Dump(TCliMode mode, const QString& path, bool hex, bool sends)
+int Dump(TCliMode mode, const QString& path, bool hex, bool sends, bool strict)
 {
     if (mode == TCliMode::Unset)
         mode = QFileInfo(path).suffix().compare(QLatin1String("rom"), Qt::CaseInsensitive) == 0
@@ -109,8 +111,11 @@ int Dump(TCliMode mode, const QString& path, bool hex, bool sends)
     TAppState state;
     const TLoadResult loaded =
         mode == TCliMode::User ? LoadUserFile(state, path) : LoadRomFile(state, path);
-    if (!CheckLoad(loaded, path))
-        return ExitLoadFailed;
+    QStringList lines;
+    const int status = CheckLoad(loaded, path, strict, lines);
+    Errors(lines);
+    if (status != ExitOk)
+        return status;
 
     const TDefinitionReport report =
         MakeDefinitionReport(state, mode == TCliMode::User ? TReportKind::User : TReportKind::Rom,
@@ -133,13 +138,17 @@ int Dump(TCliMode mode, const QString& path, bool hex, bool sends)
 
 int RunDump(const QStringList& args)
 {
-    const TCliArgs a = ParseArgs(args, {QStringLiteral("--hex"), QStringLiteral("--sends")});
+    const TCliArgs a = ParseArgs(
+        args, {QStringLiteral("--hex"), QStringLiteral("--sends"), QStringLiteral("--strict")});
     if (!a.Error.isEmpty())
         return UsageError(a.Error);
-    if (a.Files.size() != 1)
-        return UsageError(a.Files.isEmpty()
-                              ? QStringLiteral("missing FILE")
-                              : QStringLiteral("too many files: dump takes one FILE"));
-    return Dump(a.Mode, a.Files.at(0), a.Has(QStringLiteral("--hex")),
-                a.Has(QStringLiteral("--sends")));
+    if (a.Files.isEmpty())
+        return UsageError(QStringLiteral("missing FILE"));
+    // One after the other, each beginning with its title line; the highest status wins.
+    int status = ExitOk;
+    for (const QString& file : a.Files)
+        status = std::max(status, Dump(a.Mode, file, a.Has(QStringLiteral("--hex")),
+                                       a.Has(QStringLiteral("--sends")),
+                                       a.Has(QStringLiteral("--strict"))));
+    return status;
 }

@@ -1,9 +1,11 @@
 #include "files/IniFile.h"
 
+#include "files/AtomicWrite.h"
+
 #include "files/HexDigit.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 
 #include <array>
 
@@ -276,6 +278,9 @@ TIniFile TIniFile::FromBytes(const QByteArray& bytes)
 bool TIniFile::Load(const QString& path)
 {
     *this = TIniFile();
+    // Only a regular file is read: a FIFO or a device would block or never end.
+    if (!QFileInfo(path).isFile())
+        return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
@@ -313,17 +318,9 @@ QByteArray TIniFile::ToBytes() const
     return bytes;
 }
 
-bool TIniFile::Save(const QString& path) const
+TSaveResult TIniFile::Commit(const QString& path) const
 {
-    const QByteArray bytes = ToBytes();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return CommitFile(path, ToBytes());
 }
 
 QStringList TIniFile::SectionNames() const
@@ -384,7 +381,7 @@ bool TIniFile::ValueExists(const QString& section, const QString& key) const
     return FindValue(section, key) != nullptr;
 }
 
-QString TIniFile::ValueOf(const Line& line)
+QStringView TIniFile::WholeValueOf(const Line& line)
 {
     QStringView value = TrimBlanks(QStringView(line.text).mid(line.equals + 1));
     if (value.size() >= 2) {
@@ -392,7 +389,18 @@ QString TIniFile::ValueOf(const Line& line)
         if ((first == QLatin1Char('"') || first == QLatin1Char('\'')) && value.back() == first)
             value = value.mid(1, value.size() - 2);
     }
-    return value.left(MaxValueLength).toString();
+    return value;
+}
+
+QString TIniFile::ValueOf(const Line& line)
+{
+    return WholeValueOf(line).left(MaxValueLength).toString();
+}
+
+qsizetype TIniFile::FullValueLength(const QString& section, const QString& key) const
+{
+    const Line* line = FindValue(section, key);
+    return line ? WholeValueOf(*line).size() : -1;
 }
 
 QString TIniFile::ReadString(const QString& section, const QString& key, const QString& def) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/FileResults.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QString>
@@ -34,8 +36,10 @@ public:
     QByteArray ToBytes() const;
 
     // Writes ToBytes() to `path` in one atomic step; the previous file stays as
-    // it was when that fails. Returns success.
-    bool Save(const QString& path) const;
+    // it was when that fails, and the result says why ("Unable to write to
+    // PATH: REASON.").
+    TSaveResult Commit(const QString& path) const;
+    bool Save(const QString& path) const { return Commit(path).Ok; }
 
     // Every section header in file order, duplicates included.
     QStringList SectionNames() const;
@@ -43,6 +47,9 @@ public:
     bool ValueExists(const QString& section, const QString& key) const;
 
     QString ReadString(const QString& section, const QString& key, const QString& def) const;
+    // The length of the value as a read finds it before it is cut to
+    // MaxValueLength; -1 when there is no such key.
+    qsizetype FullValueLength(const QString& section, const QString& key) const;
     int32_t ReadInteger(const QString& section, const QString& key, int32_t def) const;
     bool ReadBool(const QString& section, const QString& key, bool def) const;
 
@@ -78,6 +85,7 @@ private:
     };
 
     static Line MakeLine(QString text);
+    static QStringView WholeValueOf(const Line& line);
     static QString ValueOf(const Line& line);
     int FindSectionIndex(const QString& section) const;
     const Section* FindSection(const QString& section) const;

@@ -15,3 +15,8 @@ struct TReadWarning
 };
 
 using TReadWarnings = QList<TReadWarning>;
+
+// One warning as a line for the user: where it is ("[KEY3] key 4, level 1"),
+// then what happened. Key and level are shown counted from 1, as the editor
+// shows them.
+QString FormatReadWarning(const TReadWarning& warning);

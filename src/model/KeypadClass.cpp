@@ -309,8 +309,14 @@ TKeyType TKeypadClass::KeyTypeAt(int key) const
 
 QString TKeypadClass::MakeCodes() const
 {
-    const auto& values = SelectedMacro().Values;
-    const int n = NumOfElements();
+    return CodesOf(fKey, fLevel);
+}
+
+QString TKeypadClass::CodesOf(int key, int level) const
+{
+    const TMacroData& macro = MacroAt(key, level);
+    const auto& values = macro.Values;
+    const int n = ElementCount(macro);
     // At most three pairs per element; the string is cut to what was written.
     QString out(n * 6, Qt::Uninitialized);
     QChar* const begin = out.data();

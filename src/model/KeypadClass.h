@@ -123,6 +123,9 @@ public:
     // out of range reads the selected one, as SetKey and SetLevel keep it.
     const TMacroData& MacroAt(int key, int level) const;
     TKeyType KeyTypeAt(int key) const;
+    // The code string of one macro, as MakeCodes gives it for the selection.
+    QString CodesOf(int key, int level) const;
+    const TModifierSource* ModifierSource() const { return fModifierSource; }
 
     // Global device parameters: setters store the value unchanged.
     uint8_t KeyRollOver() const { return fKeyRollOver; }

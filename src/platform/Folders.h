@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
-// Where the editor finds the user's documents and its own executable.
-// PADWRIGHT_DOCUMENTS_DIR and PADWRIGHT_PROGRAM_DIR replace the two folders
-// when set; only the tests set them.
+// Where the editor, its sibling programs and the command line find the
+// user's documents, the data folder below them and their own executable.
+// PADWRIGHT_DOCUMENTS_DIR and PADWRIGHT_PROGRAM_DIR, when set and not empty,
+// replace the two folders; only the tests set them.
 namespace Folders {
 
 // The current user's documents folder (on Linux the XDG documents folder);
@@ -13,6 +15,24 @@ QString DocumentsFolder();
 
 // The folder of the program's own executable.
 QString ProgramFolder();
+
+// The data folder: documents folder/Halvorsten/OstrellaPro. Without a
+// documents folder the home folder takes its place (the data would otherwise
+// land in the file system's root).
+QString DataFolder();
+QString MacroFolder();    // data folder/Macro_Files
+QString KeyLabelFolder(); // data folder/Keycap_Labels
+QString SettingsFile();   // data folder/PadwrightRx.ini
+
+// The loader settings file RxLoad.ini: the copy in the data folder holds the
+// port choice; the copy in the program folder receives the download delay.
+QString PortSettingsFile();
+QString DelaySettingsFile();
+
+// Makes the data folder, the folder above it and the two below it, as far
+// as they are missing. Returns the folders that could not be made, in that
+// order (empty when all is well).
+QStringList MakeDataFolders();
 
 // `folder` and `name` joined with one separator ('/' inside the program).
 QString Join(const QString& folder, const QString& name);

@@ -48,7 +48,9 @@ private Q_SLOTS:
     void convertUserWritesLoaderSettingsBesideProgram();
     void convertRomWarnsAndGoesOn();
     void refusedImage();
+    void batch();
     void dump();
+    void help();
     void check_data();
     void check();
     void checkJson();
@@ -108,14 +110,40 @@ void tst_Cli::failures_data()
                                            << 2 << "'es' is not a valid integer value";
     QTest::newRow("output is a directory, user")
         << good << QStringList{"convert", "--mode", "user", "IN", "DIR"} << 1
-        << "Unable to write to DIR";
+        << "Unable to write to DIR: not a regular file.";
     // The image beside OUT.hex would be OUT.hex itself.
     QTest::newRow("output ending in hex, user")
         << good << QStringList{"convert", "--mode", "user", "IN", "HEXOUT"} << 1
         << "Unable to write to HEXOUT: the download image would replace the definition file.";
     QTest::newRow("output is a directory, rom")
         << good << QStringList{"convert", "--mode", "rom", "IN", "DIR"} << 1
-        << "Unable to write to DIR";
+        << "Unable to write to DIR: not a regular file.";
+    // Hostile input and misuse: a clear reason, and nothing written anywhere.
+    QTest::newRow("output is a device")
+        << good << QStringList{"convert", "--mode", "user", "IN", "/dev/null"} << 1
+        << "Unable to write to /dev/null: not a regular file.";
+    QTest::newRow("output name without an extension")
+        << good << QStringList{"convert", "--mode", "user", "IN", "NOEXT"} << 1
+        << "Unable to write to NOEXT: the name must end in a dot and three characters (such as "
+           ".ckd), so that the download image gets a name of its own beside it.";
+    QTest::newRow("input is a folder")
+        << QByteArray() << QStringList{"convert", "--mode", "user", "DIR", "OUT"} << 2
+        << "'DIR' is a folder";
+    QTest::newRow("control characters in a section name")
+        << QByteArray("[KEY\x1b[31m\x07red]\r\n") << QStringList{"dump", "IN"} << 2
+        << "'\\x1b[31m\\x07red' is not a valid integer value";
+    QTest::newRow("long section name")
+        << QByteArray("[KEY" + QByteArray(60, '9') + "x]\r\n") << QStringList{"dump", "IN"} << 2
+        << "'" + QString(40, '9') + "...' is not a valid integer value";
+    QTest::newRow("strict with a warning")
+        << QByteArray("[KEY25]\r\n[KEY0]\r\nLevel_1_Codes=61\r\n")
+        << QStringList{"convert", "--mode", "user", "--strict", "IN", "OUT"} << 3
+        << "warning: IN: [KEY25]: the number 25 names no key (KEY0 to KEY19 are keys 1 to 20); "
+           "the whole section was skipped.";
+    QTest::newRow("unknown mode") << good << QStringList{"convert", "--mode", "USER", "IN", "OUT"}
+                                  << 2 << "padwright-cli: unknown mode 'USER'";
+    QTest::newRow("missing OUT") << good << QStringList{"convert", "--mode", "user", "IN"} << 2
+                                 << "padwright-cli: missing OUT";
 }
 
 void tst_Cli::failures()
@@ -129,6 +157,8 @@ void tst_Cli::failures()
     const QString out = fDir.filePath(QStringLiteral("out.ckd"));
     const QString dir = fDir.filePath(QStringLiteral("dir.ckd"));
     const QString hexOut = fDir.filePath(QStringLiteral("out.hex"));
+    const QString noExt = fDir.filePath(QStringLiteral("h2/x"));
+    QDir(fDir.path()).mkpath(QStringLiteral("h2"));
     QFile::remove(in);
     QFile::remove(out);
     QDir(fDir.path()).mkpath(QStringLiteral("dir.ckd"));
@@ -143,9 +173,13 @@ void tst_Cli::failures()
             a = dir;
         else if (a == QLatin1String("HEXOUT"))
             a = hexOut;
+        else if (a == QLatin1String("NOEXT"))
+            a = noExt;
     }
     message.replace(QLatin1String("HEXOUT"), hexOut);
     message.replace(QLatin1String("DIR"), dir);
+    message.replace(QLatin1String("NOEXT"), noExt);
+    message.replace(QLatin1String("IN:"), in + QLatin1Char(':'));
 
     const TRun r = Run(args);
     QCOMPARE(r.status, status);
@@ -157,6 +191,12 @@ void tst_Cli::failures()
     QVERIFY(!QFileInfo::exists(out));
     QVERIFY(!QFileInfo::exists(hexOut));
     QVERIFY(!QFileInfo::exists(fDir.filePath(QStringLiteral("dir.hex"))));
+    QCOMPARE(QDir(fDir.filePath(QStringLiteral("h2")))
+                 .entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+             QStringList());
+    QVERIFY(!QFileInfo::exists(fDir.filePath(QStringLiteral("hex"))));
+    QVERIFY(!QFileInfo(QStringLiteral("/dev/null")).isFile());
+    QVERIFY(!QFileInfo::exists(QStringLiteral("/dev/nhex")));
     if (!input.isEmpty())
         QCOMPARE(ReadAll(in), input);
 }
@@ -169,7 +209,10 @@ void tst_Cli::convertUserInPlace()
     const TRun r = Run(
         {QStringLiteral("convert"), QStringLiteral("--mode"), QStringLiteral("user"), path, path});
     QCOMPARE(r.status, 0);
-    QVERIFY2(r.err.isEmpty(), r.err.constData());
+    // The hand-written file asks for a roll-over the keypad does not have.
+    QCOMPARE(QString::fromLocal8Bit(r.err),
+             "warning: " + path +
+                 ": [GLOBAL_PARAMETERS]: Key_Roll_Over=3 is outside 1 to 2; read as 2.\n");
     QCOMPARE(ReadAll(path), ReadAll(TestData(QStringLiteral("user/handwritten.saved.ckd"))));
     QCOMPARE(ReadAll(fDir.filePath(QStringLiteral("handwritten.hex"))),
              ReadAll(TestData(QStringLiteral("user/handwritten.saved.hex"))));
@@ -204,10 +247,13 @@ void tst_Cli::convertRomWarnsAndGoesOn()
     const TRun r =
         Run({QStringLiteral("convert"), QStringLiteral("--mode"), QStringLiteral("rom"), in, out});
     QCOMPARE(r.status, 0);
-    QCOMPARE(
-        r.err,
-        QByteArray(
-            "Warning: ECR Suffix String has been truncated to the max width of 8 characters.\n"));
+    const QString w = "warning: " + in + ": ";
+    QCOMPARE(QString::fromLocal8Bit(r.err),
+             "Warning: ECR Suffix String has been truncated to the max width of 8 characters.\n" +
+                 w +
+                 "[ADVANCED_PARAMETERS]: CardReadMsgLine1=no percent signs does not begin with a "
+                 "percent sign; read as blanks.\n" +
+                 w + "[SCREEN1]: TimeoutPeriod=90000 is above 60000; read as 60000.\n");
     QCOMPARE(ReadAll(out), ReadAll(TestData(QStringLiteral("rom/handwritten.saved.rom"))));
     // ROM Edit Mode writes no image.
     QVERIFY(!QFileInfo::exists(fDir.filePath(QStringLiteral("out.hex"))));
@@ -215,6 +261,8 @@ void tst_Cli::convertRomWarnsAndGoesOn()
 
 void tst_Cli::refusedImage()
 {
+    // The image cannot be written: the definition stays as it was too, so
+    // that no new definition sits beside a stale image.
     const QString in = fDir.filePath(QStringLiteral("img.ckd"));
     QVERIFY(WriteAll(in, "[KEY0]\r\nLevel_1_Codes=61\r\n"));
     QVERIFY(QDir(fDir.path()).mkpath(QStringLiteral("img.hex")));
@@ -223,9 +271,48 @@ void tst_Cli::refusedImage()
     QCOMPARE(r.status, 1);
     QCOMPARE(QString::fromLocal8Bit(r.err), QStringLiteral("Unable to write to ") +
                                                 fDir.filePath(QStringLiteral("img.hex")) +
-                                                QLatin1Char('\n'));
-    // The definition file itself was written before the image.
-    QVERIFY(ReadAll(in).startsWith("[KEY0]\r\nLevel_1_Codes=61\r\nKeyType=0\r\n"));
+                                                QStringLiteral(": not a regular file.\n"));
+    QCOMPARE(ReadAll(in), QByteArray("[KEY0]\r\nLevel_1_Codes=61\r\n"));
+    QCOMPARE(QDir(fDir.path()).entryList({QStringLiteral("img*")}),
+             QStringList({"img.ckd", "img.hex"}));
+}
+
+void tst_Cli::batch()
+{
+    // Good files, one that does not load, a missing one, two with one name,
+    // and a refused write, converted in one run.
+    QVERIFY(QDir(fDir.path()).mkpath(QStringLiteral("batch/out/refused.hex")));
+    QVERIFY(QDir(fDir.path()).mkpath(QStringLiteral("batch/other")));
+    const QString b = fDir.filePath(QStringLiteral("batch/"));
+    QVERIFY(QFile::copy(TestData(QStringLiteral("user/handwritten.ckd")), b + "hand.ckd"));
+    QVERIFY(WriteAll(b + "bad.ckd", "[Notes]\r\n"));
+    QVERIFY(WriteAll(b + "refused.ckd", "[KEY0]\r\n"));
+    QVERIFY(WriteAll(b + "other/hand.ckd", "[KEY0]\r\n"));
+    QStringList inputs{b + "hand.ckd", b + "bad.ckd", b + "missing.ckd", b + "refused.ckd",
+                       b + "other/hand.ckd"};
+    for (int i = 0; i < 20; ++i) {
+        QVERIFY(
+            QFile::copy(TestData(QStringLiteral("user/fresh.ckd")), b + QString("f%1.ckd").arg(i)));
+        inputs << b + QString("f%1.ckd").arg(i);
+    }
+    const TRun r = Run(QStringList{"convert", "--mode", "user", "--out-dir", b + "out"} + inputs);
+    QCOMPARE(r.status, 2);
+    QCOMPARE(QString::fromLocal8Bit(r.err),
+             "warning: " + b +
+                 "hand.ckd: [GLOBAL_PARAMETERS]: Key_Roll_Over=3 is outside 1 to 2; "
+                 "read as 2.\n" +
+                 b + "bad.ckd: 'es' is not a valid integer value\n" + "No such file: " + b +
+                 "missing.ckd\n" + "Unable to write to " + b +
+                 "out/refused.hex: not a regular file.\n" + "Unable to write to " + b +
+                 "out/hand.ckd: " + b + "hand.ckd is written there already.\n");
+    QCOMPARE(r.out, QByteArray("25 files: 21 converted, 2 not loaded, 2 refused\n"));
+    // Each as a single convert writes it.
+    QCOMPARE(Run({"convert", "--mode", "user", b + "hand.ckd", b + "single.ckd"}).status, 0);
+    QCOMPARE(ReadAll(b + "out/hand.ckd"), ReadAll(b + "single.ckd"));
+    QCOMPARE(ReadAll(b + "out/hand.hex"), ReadAll(TestData("user/handwritten.saved.hex")));
+    QCOMPARE(ReadAll(b + "out/f19.ckd"), ReadAll(TestData("user/fresh.ckd")));
+    QCOMPARE(QDir(b + "out").entryList(QDir::Files).size(), 2 * 21);
+    QVERIFY(!QFileInfo::exists(b + "out/refused.ckd"));
 }
 
 void tst_Cli::dump()
@@ -259,6 +346,28 @@ void tst_Cli::dump()
         const QByteArray body = r.out.mid(r.out.indexOf('\n') + 1);
         QCOMPARE(body, ReadAll(TestData(name + QStringLiteral(".dump.txt"))));
     }
+
+    // Several files, one after the other; one missing does not stop the others.
+    const QString missing = fDir.filePath(QStringLiteral("missing.ckd"));
+    r = Run({QStringLiteral("dump"), in, missing, rom});
+    QCOMPARE(r.status, 2);
+    const QString both = QString::fromLocal8Bit(r.out);
+    QVERIFY(both.startsWith(in + QStringLiteral(" (user definition, 12 keys)\n")));
+    QVERIFY(
+        both.contains(QStringLiteral("\n") + rom + QStringLiteral(" (ROM definition, 20 keys)\n")));
+    QVERIFY(QString::fromLocal8Bit(r.err).contains(QStringLiteral("No such file: ") + missing));
+}
+
+void tst_Cli::help()
+{
+    const TRun r = Run({QStringLiteral("--help")});
+    QCOMPARE(r.status, 0);
+    const QString text = QString::fromLocal8Bit(r.out);
+    for (const char* part :
+         {"convert --mode user|rom [--strict] --out-dir DIR IN...",
+          "dump [--mode user|rom] [--hex] [--sends] [--strict] FILE...", "also writes OUT's download image",
+          "Exit status of convert and dump:", "3  --strict, and an input had warnings"})
+        QVERIFY2(text.contains(QLatin1String(part)), part);
 }
 
 void tst_Cli::check_data()

@@ -310,7 +310,8 @@ void tst_DownloadImage::refusedImageLeavesLoaderSettings()
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("taken.hex")));
     const TSaveResult r = WriteDownloadImage(TKeypadClass(), TLevelKeyIndices(), image, settings);
     QVERIFY(!r.Ok);
-    QCOMPARE(r.Message, QStringLiteral("Unable to write to ") + image);
+    QCOMPARE(r.Message, QStringLiteral("Unable to write to ") + image +
+                            QStringLiteral(": not a regular file."));
     QCOMPARE(ReadAll(settings), QByteArray("[Com Port Configuration]\nComPort=1\n"));
 }
 

@@ -263,7 +263,8 @@ void tst_RomFile::saveFillsCommittedTexts()
     refused.AdvancedParams.SignOnMsgLine1 = QStringLiteral("short");
     const TSaveResult r = SaveRomFile(refused, fDir.path(), 20, Version);
     QVERIFY(!r.Ok);
-    QCOMPARE(r.Message, QStringLiteral("Unable to write to ") + fDir.path());
+    QCOMPARE(r.Message, QStringLiteral("Unable to write to ") + fDir.path() +
+                            QStringLiteral(": not a regular file."));
     QCOMPARE(refused.AdvancedParams.SignOnMsgLine1, QStringLiteral("short"));
 }
 

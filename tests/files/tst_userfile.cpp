@@ -185,15 +185,17 @@ void tst_UserFile::keySections_data()
         << QByteArray("[ABC7]\nLEVEL_1_CODES=61\n") << 7 << 0 << 0 << QList<int>{0x61} << "";
     QTest::newRow("sign allowed") << QByteArray("[KEY+4]\nLevel_1_Codes=61\n") << 4 << 0 << 0
                                   << QList<int>{0x61} << "";
-    QTest::newRow("KEY25 read into the key before it")
+    // A number outside the keys would replace the key read before it: the
+    // whole section is skipped.
+    QTest::newRow("KEY25 skipped whole")
         << QByteArray(
                "[KEY19]\nKeyType=1\nLevel_1_Codes=6162\n[KEY25]\nKeyType=3\nLevel_1_Codes=7a\n")
-        << 19 << 0 << 3 << QList<int>{0x7A, 0x61, 0x62} << "";
-    QTest::newRow("negative number keeps the key before it")
+        << 19 << 0 << 1 << QList<int>{0x61, 0x62} << "";
+    QTest::newRow("negative number skipped whole")
         << QByteArray("[KEY2]\nLevel_1_Codes=61\n[KEY-1]\nLevel_1_Codes=62\n") << 2 << 0 << 0
-        << QList<int>{0x62, 0x61} << "";
-    QTest::newRow("out-of-range section before any key goes to key 0")
-        << QByteArray("[KEY20]\nLevel_1_Codes=63\n") << 0 << 0 << 0 << QList<int>{0x63} << "";
+        << QList<int>{0x61} << "";
+    QTest::newRow("out-of-range section before any key skipped")
+        << QByteArray("[KEY20]\nLevel_1_Codes=63\n") << 0 << 0 << 0 << QList<int>{} << "";
     QTest::newRow("KeyType keeps its low 8 bits")
         << QByteArray("[KEY1]\nKeyType=258\n") << 1 << 0 << 2 << QList<int>{} << "";
     QTest::newRow("name trimmed, quotes removed")
@@ -419,13 +421,15 @@ void tst_UserFile::refusedWriteKeepsOldFile()
     QVERIFY(QDir(fDir.path()).mkpath(QStringLiteral("taken.ckd")));
     TSaveResult r = SaveUserFile(state, dirPath, 20, Version, indices);
     QVERIFY(!r.Ok);
-    QCOMPARE(r.Message, QStringLiteral("Unable to write to ") + dirPath);
+    QCOMPARE(r.Message, QStringLiteral("Unable to write to ") + dirPath +
+                            QStringLiteral(": not a regular file."));
     QVERIFY(QFileInfo(dirPath).isDir());
 
     // A missing folder.
     const QString missing = fDir.filePath(QStringLiteral("no/such.ckd"));
     r = SaveUserFile(state, missing, 20, Version, indices);
-    QCOMPARE(r.Message, QStringLiteral("Unable to write to ") + missing);
+    QCOMPARE(r.Message, QStringLiteral("Unable to write to ") + missing +
+                            QStringLiteral(": No such file or directory."));
     QVERIFY(!QFileInfo::exists(missing));
 
     // A read-only folder keeps the old file whole.

@@ -29,6 +29,16 @@ void TestFolders::overridesAndDefaults()
     qputenv("PADWRIGHT_PROGRAM_DIR", "/opt/pad/bin");
     QCOMPARE(Folders::DocumentsFolder(), "/tmp/some/docs");
     QCOMPARE(Folders::ProgramFolder(), "/opt/pad/bin");
+    // The one set of folder rules that the editor, the tools and the command line share.
+    QCOMPARE(Folders::DataFolder(), "/tmp/some/docs/Halvorsten/OstrellaPro");
+    QCOMPARE(Folders::MacroFolder(), "/tmp/some/docs/Halvorsten/OstrellaPro/Macro_Files");
+    QCOMPARE(Folders::KeyLabelFolder(), "/tmp/some/docs/Halvorsten/OstrellaPro/Keycap_Labels");
+    QCOMPARE(Folders::SettingsFile(), "/tmp/some/docs/Halvorsten/OstrellaPro/PadwrightRx.ini");
+    QCOMPARE(Folders::PortSettingsFile(), "/tmp/some/docs/Halvorsten/OstrellaPro/RxLoad.ini");
+    QCOMPARE(Folders::DelaySettingsFile(), "/opt/pad/bin/RxLoad.ini");
+    // Set but empty counts as not set.
+    qputenv("PADWRIGHT_DOCUMENTS_DIR", "");
+    QCOMPARE(Folders::DocumentsFolder(), documents);
     qunsetenv("PADWRIGHT_DOCUMENTS_DIR");
     qunsetenv("PADWRIGHT_PROGRAM_DIR");
     QCOMPARE(Folders::DocumentsFolder(), documents);
@@ -54,6 +64,17 @@ void TestFolders::joinAndEnsure()
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     QVERIFY(!Folders::EnsureFolder(root.path() + "/file/deeper"));
+
+    // The data folders are made as far as they can be; the others are named.
+    qputenv("PADWRIGHT_DOCUMENTS_DIR", QFile::encodeName(root.path() + "/Documents"));
+    QVERIFY(Folders::MakeDataFolders().isEmpty());
+    QVERIFY(QDir(Folders::KeyLabelFolder()).exists());
+    QVERIFY(QDir(Folders::MacroFolder()).removeRecursively());
+    QFile macros(Folders::MacroFolder());
+    QVERIFY(macros.open(QIODevice::WriteOnly));
+    macros.close();
+    QCOMPARE(Folders::MakeDataFolders(), QStringList{Folders::MacroFolder()});
+    qunsetenv("PADWRIGHT_DOCUMENTS_DIR");
 }
 
 QTEST_GUILESS_MAIN(TestFolders)

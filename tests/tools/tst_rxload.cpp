@@ -228,6 +228,10 @@ void TestRxLoad::findsFaultsInRomFiles_data()
     QTest::newRow("not hexadecimal")
         << QByteArray("Level_1_Codes=414243400105") << QByteArray("Level_1_Codes=4142434001xy")
         << "[KEY2] Level_1_Codes is not written as whole pairs";
+    QTest::newRow("whole pairs, but longer than a value")
+        << QByteArray("Level_1_Codes=414243400105")
+        << "Level_1_Codes=" + QByteArray("41").repeated(1500)
+        << "[KEY2] Level_1_Codes is too long: 3000 characters, more than the 2047 a value holds";
     QTest::newRow("key type") << QByteArray("KeyType=1") << QByteArray("KeyType=9")
                               << "KeyType=9 is not a key type";
 }
@@ -264,11 +268,17 @@ void TestRxLoad::takesTheQuotedPathTheEditorPasses()
 
 void TestRxLoad::cannotReadAMissingFile()
 {
-    const ToolRun run = check(QDir(files_.path()).filePath(QStringLiteral("missing.hex")));
-    QVERIFY(run.finished);
-    QCOMPARE(run.exitCode, 2);
-    QVERIFY(run.out.contains(QStringLiteral("Cannot read")));
-    QVERIFY(run.out.contains(NothingSent));
+    // A missing file, and a device that would never end.
+    for (const QString& path : {QDir(files_.path()).filePath(QStringLiteral("missing.hex")),
+                                QStringLiteral("/dev/zero")}) {
+        if (path.startsWith(QLatin1String("/dev/")) && !QFileInfo::exists(path))
+            continue;
+        const ToolRun run = check(path);
+        QVERIFY(run.finished);
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(run.out.contains(QStringLiteral("Cannot read")));
+        QVERIFY(run.out.contains(NothingSent));
+    }
 }
 
 void TestRxLoad::namesThePortThatSetPortChose()

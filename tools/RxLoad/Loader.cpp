@@ -1,10 +1,10 @@
 #include "Loader.h"
 
 #include "ImageCheck.h"
-#include "LoaderSettings.h"
 #include "PortNumbers.h"
+#include "PortText.h"
 #include "RomCheck.h"
-#include "RxFolders.h"
+#include "platform/Folders.h"
 
 #include <QDir>
 #include <QFile>
@@ -43,11 +43,11 @@ FileKind kindOf(const QString& path, const QByteArray& bytes)
 QStringList portReport()
 {
     QStringList lines;
-    const QString dataIni = RxFolders::loaderSettingsPath(RxFolders::dataFolder());
-    const QString programIni = RxFolders::loaderSettingsPath(RxFolders::programFolder());
-    const PortChoice choice = LoaderSettings::readPortChoice(dataIni);
+    const QString dataIni = Folders::PortSettingsFile();
+    const QString programIni = Folders::DelaySettingsFile();
+    const TLoaderPortChoice choice = TLoaderSettings(dataIni).ReadPortChoice();
     lines << QStringLiteral("Port settings:           %1").arg(QDir::toNativeSeparators(dataIni));
-    lines << QStringLiteral("Port:                    %1").arg(LoaderSettings::describe(choice));
+    lines << QStringLiteral("Port:                    %1").arg(DescribePort(choice));
     if (choice.ComPort > 0) {
         const QString name = PortNumbers::nameForNumber(choice.ComPort);
         bool present = false;
@@ -66,11 +66,11 @@ QStringList portReport()
         lines << QStringLiteral("                         A keypad in keyboard mode cannot take "
                                 "a download; choose its serial port with Set Port.");
     }
-    bool present = false;
-    int delay = LoaderSettings::readDownloadDelay(programIni, present);
+    int32_t delay = 0;
     QString from = programIni;
+    bool present = TLoaderSettings(programIni).ReadDownloadDelay(delay);
     if (!present) {
-        delay = LoaderSettings::readDownloadDelay(dataIni, present);
+        present = TLoaderSettings(dataIni).ReadDownloadDelay(delay);
         from = dataIni;
     }
     if (present)
@@ -105,6 +105,12 @@ LoadCheck checkFile(const QString& path)
     QFile file(path);
     if (path.isEmpty()) {
         check.readError = QStringLiteral("No file was given.");
+        return check;
+    }
+    // A device or a FIFO would never end (or never start).
+    if (QFileInfo(path).exists() && !QFileInfo(path).isFile()) {
+        check.readError = QStringLiteral("Cannot read %1: not a regular file")
+                              .arg(QDir::toNativeSeparators(path));
         return check;
     }
     if (!file.open(QIODevice::ReadOnly)) {

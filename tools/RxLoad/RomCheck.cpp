@@ -1,5 +1,6 @@
 #include "RomCheck.h"
 
+#include "files/GlobalParams.h"
 #include "files/IniFile.h"
 
 #include <QMap>
@@ -9,40 +10,16 @@ namespace {
 constexpr int KeyCount = 20;
 constexpr int LevelCapacity = 100;
 
-const QString Global = QStringLiteral("GLOBAL_PARAMETERS");
+const QString Global = QLatin1String(GlobalSectionName);
 const QString Advanced = QStringLiteral("ADVANCED_PARAMETERS");
 
-// Integer keys of the two parameter sections, with the value the editor
-// takes when the key is missing or unreadable.
+// Integer keys of the advanced section, with the value the editor takes
+// when the key is missing or unreadable. The global section's come from the
+// editor's own table.
 struct IntegerKey
 {
     const char* name;
     int fallback;
-};
-
-const IntegerKey GlobalIntegers[] = {
-    {"Number_Of_Keys", 20},
-    {"DOWNLOAD_DELAY", 0},
-    {"Key_Roll_Over", 2},
-    {"Key_Click", 20},
-    {"Character_Pacing", 2},
-    {"LED_Function", 49},
-    {"Baud_Rate", 3},
-    {"Word_Format", 8},
-    {"Command_Prefix", 64},
-    {"Xon_Character", 17},
-    {"Xoff_Character", 19},
-    {"Operating_Mode", 1},
-    {"LineEdit_TailCharacter", 13},
-    {"CardReader_Type", 1},
-    {"CardReader_StartCharacter", 9},
-    {"CardReader_EndCharacter", 13},
-    {"CardReader_Tracks", 3},
-    {"CardReader_StartSentinel", 0},
-    {"CardReader_EndSentinel", 13},
-    {"CardReader_FieldSeparator", 9},
-    {"CardReader_BadSwipe", 33},
-    {"CDC_Serial_No", 1},
 };
 
 const IntegerKey AdvancedIntegers[] = {
@@ -162,18 +139,30 @@ QString levelText(const LevelInfo& level)
     return text;
 }
 
+void checkInteger(const TIniFile& ini, const QString& section, const QString& key, int fallback,
+                  CheckReport& report)
+{
+    if (!ini.ValueExists(section, key))
+        return;
+    const QString value = ini.ReadString(section, key, QString());
+    int32_t parsed = 0;
+    if (!TIniFile::ParseInteger(value, parsed))
+        report.notes << QStringLiteral("[%1] %2=%3 is not a number; the editor reads %4.")
+                            .arg(section, key, value, QString::number(fallback));
+}
+
 void checkIntegers(const TIniFile& ini, const QString& section, const IntegerKey* keys, int count,
                    CheckReport& report)
 {
-    for (int i = 0; i < count; ++i) {
-        const QString key = QLatin1String(keys[i].name);
-        if (!ini.ValueExists(section, key))
-            continue;
-        const QString value = ini.ReadString(section, key, QString());
-        int32_t parsed = 0;
-        if (!TIniFile::ParseInteger(value, parsed))
-            report.notes << QStringLiteral("[%1] %2=%3 is not a number; the editor reads %4.")
-                                .arg(section, key, value, QString::number(keys[i].fallback));
+    for (int i = 0; i < count; ++i)
+        checkInteger(ini, section, QLatin1String(keys[i].name), keys[i].fallback, report);
+}
+
+void checkGlobals(const TIniFile& ini, CheckReport& report)
+{
+    for (const TGlobalParam& p : GlobalParams()) {
+        if (p.IsRead())
+            checkInteger(ini, Global, QLatin1String(p.Key), p.Default, report);
     }
 }
 } // namespace
@@ -196,7 +185,7 @@ CheckReport checkDefinitionFile(const QByteArray& bytes, bool romFile)
     if (romFile && !hasAdvanced)
         report.notes << QStringLiteral("The section [ADVANCED_PARAMETERS] is missing: the ROM "
                                        "parameters take their usual values.");
-    checkIntegers(ini, Global, GlobalIntegers, int(std::size(GlobalIntegers)), report);
+    checkGlobals(ini, report);
     if (hasAdvanced)
         checkIntegers(ini, Advanced, AdvancedIntegers, int(std::size(AdvancedIntegers)), report);
 
@@ -246,6 +235,11 @@ CheckReport checkDefinitionFile(const QByteArray& bytes, bool romFile)
     auto integer = [&](const QString& section, const char* key, int fallback) {
         return ini.ReadInteger(section, QLatin1String(key), fallback);
     };
+    // A global value, with the default the editor reads it with.
+    auto global = [&](const char* key) {
+        const TGlobalParam* p = FindGlobalParam(QString::fromLatin1(key));
+        return ini.ReadInteger(Global, QLatin1String(key), p ? p->Default : 0);
+    };
     c << QStringLiteral("Global parameters");
     const QString savedBy = ini.ReadString(Global, QStringLiteral("MODEL_NUMBER"), QString()) +
                             QLatin1Char(' ') +
@@ -253,19 +247,18 @@ CheckReport checkDefinitionFile(const QByteArray& bytes, bool romFile)
     c << QStringLiteral("  Saved by:              %1")
              .arg(savedBy.trimmed().isEmpty() ? QStringLiteral("unknown") : savedBy.trimmed());
     c << QStringLiteral("  Keypad model:          %1 keys")
-             .arg(integer(Global, "Number_Of_Keys", 20) == 12 ? 12 : 20);
+             .arg(global("Number_Of_Keys") == 12 ? 12 : 20);
     c << QStringLiteral("  Command prefix:        %1")
-             .arg(ValueText::character(integer(Global, "Command_Prefix", 64) & 0xFF));
-    c << QStringLiteral("  Key roll-over:         %1").arg(integer(Global, "Key_Roll_Over", 2));
-    c << QStringLiteral("  Key beep:              %1 ms").arg(integer(Global, "Key_Click", 20));
-    c << QStringLiteral("  Character pacing:      %1 ms")
-             .arg(integer(Global, "Character_Pacing", 2));
-    const int led = integer(Global, "LED_Function", 49);
+             .arg(ValueText::character(global("Command_Prefix") & 0xFF));
+    c << QStringLiteral("  Key roll-over:         %1").arg(global("Key_Roll_Over"));
+    c << QStringLiteral("  Key beep:              %1 ms").arg(global("Key_Click"));
+    c << QStringLiteral("  Character pacing:      %1 ms").arg(global("Character_Pacing"));
+    const int led = global("LED_Function");
     c << QStringLiteral("  Green LED:             %1").arg(ValueText::ledUse(led >> 4));
     c << QStringLiteral("  Red LED:               %1").arg(ValueText::ledUse(led));
     c << QStringLiteral("  Baud rate:             %1")
-             .arg(ValueText::baudRate(integer(Global, "Baud_Rate", 3)));
-    const int mode = integer(Global, "Operating_Mode", 1);
+             .arg(ValueText::baudRate(global("Baud_Rate")));
+    const int mode = global("Operating_Mode");
     QStringList modeParts;
     modeParts << ((mode & 1) ? QStringLiteral("line edit") : QStringLiteral("true terminal"));
     if (mode & 2)
@@ -278,7 +271,7 @@ CheckReport checkDefinitionFile(const QByteArray& bytes, bool romFile)
         modeParts << ValueText::hostMode((mode >> 4) & 15);
     }
     c << QStringLiteral("  Operating mode:        %1").arg(modeParts.join(QStringLiteral("; ")));
-    c << QStringLiteral("  Download delay:        %1 ms").arg(integer(Global, "DOWNLOAD_DELAY", 0));
+    c << QStringLiteral("  Download delay:        %1 ms").arg(global("DOWNLOAD_DELAY"));
 
     if (hasAdvanced) {
         const bool oneLine = integer(Advanced, "LcdSize", 32) == 16;
@@ -333,7 +326,16 @@ CheckReport checkDefinitionFile(const QByteArray& bytes, bool romFile)
         for (int level = 0; level < 2; ++level) {
             const QString codesKey = QStringLiteral("Level_%1_Codes").arg(level + 1);
             const QString codes = ini.ReadString(section, codesKey, QString());
-            if (!decodeCodes(codes, levels[level].bytes)) {
+            const qsizetype length = ini.FullValueLength(section, codesKey);
+            if (length > TIniFile::MaxValueLength) {
+                report.faults << QStringLiteral("[%1] %2 is too long: %3 characters, more than the "
+                                                "%4 a value holds; the editor reads only the "
+                                                "first %4.")
+                                     .arg(section, codesKey)
+                                     .arg(length)
+                                     .arg(TIniFile::MaxValueLength);
+                decodeCodes(codes.left(codes.size() & ~qsizetype(1)), levels[level].bytes);
+            } else if (!decodeCodes(codes, levels[level].bytes)) {
                 report.faults << QStringLiteral("[%1] %2 is not written as whole pairs of "
                                                 "hexadecimal digits.")
                                      .arg(section, codesKey);

@@ -26,7 +26,7 @@ enum Column
 
 SetPortWindow::SetPortWindow(const QString& settingsPath, QWidget* parent)
     : QDialog(parent), settingsPath_(settingsPath),
-      current_(LoaderSettings::readPortChoice(settingsPath))
+      current_(TLoaderSettings(settingsPath).ReadPortChoice())
 {
     setObjectName(QStringLiteral("SetPortWindow"));
     setWindowTitle(QStringLiteral("SetPortRx - Choose the Keypad Port"));
@@ -37,8 +37,7 @@ SetPortWindow::SetPortWindow(const QString& settingsPath, QWidget* parent)
                              this);
     intro->setWordWrap(true);
     layout->addWidget(intro);
-    currentLabel_ =
-        new QLabel(QStringLiteral("Now set: %1").arg(LoaderSettings::describe(current_)), this);
+    currentLabel_ = new QLabel(QStringLiteral("Now set: %1").arg(DescribePort(current_)), this);
     currentLabel_->setObjectName(QStringLiteral("lblCurrent"));
     layout->addWidget(currentLabel_);
 
@@ -154,7 +153,7 @@ void SetPortWindow::updateControls()
 
 void SetPortWindow::accept()
 {
-    PortChoice choice;
+    TLoaderPortChoice choice;
     if (keyboard_->isChecked()) {
         choice.ComPort = -1;
         choice.ComType = QStringLiteral("U");
@@ -176,10 +175,9 @@ void SetPortWindow::accept()
         }
         choice.bOstrellaK = alsoKeyboard_->isChecked();
     }
-    if (!LoaderSettings::writePortChoice(settingsPath_, choice)) {
-        QMessageBox::critical(
-            this, windowTitle(),
-            QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(settingsPath_)));
+    const TSaveResult written = TLoaderSettings(settingsPath_).WritePortChoice(choice);
+    if (!written.Ok) {
+        QMessageBox::critical(this, windowTitle(), written.Message);
         return;
     }
     QDialog::accept();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LoaderSettings.h"
+#include "PortText.h"
 #include "SerialPorts.h"
 
 #include <QDialog>
@@ -26,7 +26,7 @@ private:
     void updateControls();
 
     QString settingsPath_;
-    PortChoice current_;
+    TLoaderPortChoice current_;
     QList<PortEntry> ports_;
     QLabel* currentLabel_ = nullptr;
     QRadioButton* serial_ = nullptr;

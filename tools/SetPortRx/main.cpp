@@ -1,7 +1,7 @@
-#include "LoaderSettings.h"
-#include "RxFolders.h"
+#include "PortText.h"
 #include "SerialPorts.h"
 #include "SetPortWindow.h"
+#include "platform/Folders.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -66,20 +66,18 @@ int main(int argc, char* argv[])
     parser.addOptions({listOption, portOption, keyboardOption, typeOption, showOption});
     parser.process(*app);
 
-    const QString settingsPath = RxFolders::loaderSettingsPath(RxFolders::dataFolder());
+    const QString settingsPath = Folders::PortSettingsFile();
     QTextStream err(stderr);
 
     if (parser.isSet(listOption))
         return listPorts();
     if (parser.isSet(showOption)) {
         QTextStream(stdout) << QDir::toNativeSeparators(settingsPath) << ": "
-                            << LoaderSettings::describe(
-                                   LoaderSettings::readPortChoice(settingsPath))
-                            << '\n';
+                            << DescribePort(TLoaderSettings(settingsPath).ReadPortChoice()) << '\n';
         return Done;
     }
     if (parser.isSet(portOption) || parser.isSet(keyboardOption)) {
-        PortChoice choice;
+        TLoaderPortChoice choice;
         if (parser.isSet(portOption)) {
             PortEntry port;
             QString error;
@@ -103,11 +101,12 @@ int main(int argc, char* argv[])
             }
             choice.ComType = type;
         }
-        if (!LoaderSettings::writePortChoice(settingsPath, choice)) {
-            err << "Unable to write to " << QDir::toNativeSeparators(settingsPath) << '\n';
+        const TSaveResult written = TLoaderSettings(settingsPath).WritePortChoice(choice);
+        if (!written.Ok) {
+            err << written.Message << '\n';
             return WriteRefused;
         }
-        QTextStream(stdout) << LoaderSettings::describe(choice) << '\n';
+        QTextStream(stdout) << DescribePort(choice) << '\n';
         return Done;
     }
     if (parser.isSet(typeOption)) {
