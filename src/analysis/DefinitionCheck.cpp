@@ -444,11 +444,15 @@ TFindings CheckDefinition(const TAppState& state, TReportKind kind, int numberOf
 
 TReadWarnings ReadWarningsOf(const TLoadResult& result)
 {
-    // TODO: take result.ReadWarnings (with key, level and section) once the
-    // readers report what they skip; until then only the load's messages.
-    TReadWarnings warnings;
-    for (const QString& text : result.Warnings)
+    // What the reader skipped, cut or ignored, then the load's own messages
+    // (the cut ECR string), whose "Warning: " the finding's severity already says.
+    TReadWarnings warnings = result.ReadWarnings;
+    const QString prefix = QStringLiteral("Warning: ");
+    for (QString text : result.Warnings) {
+        if (text.startsWith(prefix))
+            text.remove(0, prefix.size());
         warnings << TReadWarning{QString(), -1, -1, text};
+    }
     return warnings;
 }
 
