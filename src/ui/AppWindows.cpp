@@ -66,10 +66,13 @@ void TAppWindows::ConnectWindows()
     QObject::connect(warning, &TfrmMacroLenWarning::warningTurnedOff, main,
                      [main] { main->bMacroLengthWarningOff = true; });
 
-    // The host type information, from the Notes of both properties dialogs.
+    // The host type information, from the Notes of both properties dialogs;
+    // it closes when the dialog that showed it does.
     TfrmHostTypeInfo* info = fHostTypeInfo;
     QObject::connect(fParameters, &TfrmParameters::hostTypeInfoRequested, info,
                      [info] { showModeless(info); });
     QObject::connect(fAdvanced, &TfrmAdvanced::hostTypeInfoRequested, info,
                      [info] { showModeless(info); });
+    QObject::connect(fParameters, &QDialog::finished, info, &QWidget::close);
+    QObject::connect(fAdvanced, &QDialog::finished, info, &QWidget::close);
 }

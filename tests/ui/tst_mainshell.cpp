@@ -21,7 +21,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -84,6 +86,8 @@ private Q_SLOTS:
     void portPanel();
     void propertiesButton();
     void windowsCreatedTogether();
+    void hostTypeInfoClosesWithItsDialog_data();
+    void hostTypeInfoClosesWithItsDialog();
     void prefixChangeShowsWhileThePropertiesAreOpen();
     void closing_data();
     void closing();
@@ -530,6 +534,46 @@ void TestMainShell::windowsCreatedTogether()
     QVERIFY(!w.bMacroLengthWarningOff);
     Q_EMIT warning->warningTurnedOff();
     QVERIFY(w.bMacroLengthWarningOff);
+}
+
+void TestMainShell::hostTypeInfoClosesWithItsDialog_data()
+{
+    QTest::addColumn<bool>("rom");
+    QTest::addColumn<QString>("button");
+    for (bool rom : {false, true})
+        for (const char* button : {"btnOK", "btnCancel"})
+            QTest::addRow("%s, %s", rom ? "advanced" : "user properties", button)
+                << rom << QString::fromLatin1(button);
+}
+
+void TestMainShell::hostTypeInfoClosesWithItsDialog()
+{
+    QFETCH(bool, rom);
+    QFETCH(QString, button);
+    TMainFixture f;
+    if (rom)
+        TTestFolders::WriteFile(f.Folders.SettingsFile(), settings("Advanced_Enable=1\r\n"));
+    TfrmMain& w = f.CreateWithWindows();
+    QDialog* dialog = rom ? static_cast<QDialog*>(&f.Windows->Advanced())
+                          : static_cast<QDialog*>(&f.Windows->Parameters());
+    bool shownBeside = false;
+    QTimer::singleShot(0, dialog, [&] {
+        if (rom)
+            dialog->findChild<QTabWidget*>()->setCurrentIndex(3); // Host
+        auto* notes = Find<QWidget>(*dialog, "lblHostNotes");
+        QTest::mouseClick(notes, Qt::LeftButton, {}, notes->rect().center());
+        shownBeside = f.Windows->HostTypeInfo().isVisible();
+        // A change, so that OK can be pressed.
+        QTest::mouseClick(Find<QRadioButton>(*dialog, rom ? "rbHostHIDK2" : "rbLineEdit"),
+                          Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(*dialog, button), Qt::LeftButton);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    TriggerAction(w, rom ? "EditAdvancedProperties1" : "PropertiesMenuItem");
+    QVERIFY(shownBeside);
+    QVERIFY(!dialog->isVisible());
+    QVERIFY(!f.Windows->HostTypeInfo().isVisible());
 }
 
 void TestMainShell::closing_data()

@@ -97,11 +97,6 @@ TAdvancedParams& TfrmAdvanced::Working()
     return fState.WorkingAdvancedParams;
 }
 
-void TfrmAdvanced::setHostTypeInfoWindow(QWidget* window)
-{
-    fHostTypeInfo = window;
-}
-
 void TfrmAdvanced::SetEnabled(std::initializer_list<QWidget*> widgets, bool enabled)
 {
     for (QWidget* widget : widgets)
@@ -171,14 +166,12 @@ void TfrmAdvanced::btnApplyClick()
 
 void TfrmAdvanced::btnOKClick()
 {
-    CloseHostTypeInfo();
     btnApplyClick();
     done(QDialog::Accepted);
 }
 
 void TfrmAdvanced::btnCancelClick()
 {
-    CloseHostTypeInfo();
     setWindowTitle(QString::fromLatin1(CleanCaption));
     bChangesMade = false;
     fState.RevertAdvancedParams();
@@ -194,12 +187,6 @@ void TfrmAdvanced::DisableApplyAndOK()
 {
     btnApply->setEnabled(false);
     btnOK->setEnabled(false);
-}
-
-void TfrmAdvanced::CloseHostTypeInfo()
-{
-    if (fHostTypeInfo && fHostTypeInfo->isVisible())
-        fHostTypeInfo->close();
 }
 
 // ------------------------------------------------------------ page "Mode"
@@ -840,9 +827,5 @@ bool TfrmAdvanced::eventFilter(QObject* watched, QEvent* event)
 
 void TfrmAdvanced::imgHostNotesClick()
 {
-    if (fHostTypeInfo) {
-        fHostTypeInfo->show();
-        fHostTypeInfo->raise();
-    }
     Q_EMIT hostTypeInfoRequested();
 }

@@ -169,11 +169,6 @@ TfrmParameters::TfrmParameters(TAppState& state, QWidget* parent) : QDialog(pare
     FormShow();
 }
 
-void TfrmParameters::setHostTypeInfoWindow(QWidget* window)
-{
-    fHostTypeInfo = window;
-}
-
 // ---------------------------------------------------------------------------
 // Building the window
 
@@ -709,12 +704,6 @@ void TfrmParameters::ApplyHostModeRule(int hostMode)
     spinCdcSerialNo->setEnabled(UsesCdcSerialNo(hostMode));
 }
 
-void TfrmParameters::CloseHostTypeInfo()
-{
-    if (fHostTypeInfo && fHostTypeInfo->isVisible())
-        fHostTypeInfo->close();
-}
-
 // ---------------------------------------------------------------------------
 // Handlers
 
@@ -835,14 +824,12 @@ void TfrmParameters::ApplyCmdPrefix(uint8_t prefix)
 
 void TfrmParameters::btnOKClick()
 {
-    CloseHostTypeInfo();
     btnApplyClick();
     accept();
 }
 
 void TfrmParameters::btnCancelClick()
 {
-    CloseHostTypeInfo();
     reject();
 }
 
