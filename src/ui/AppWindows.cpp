@@ -55,7 +55,7 @@ void TAppWindows::ConnectWindows()
     // The MIDI event dialog inserts into the macro being edited.
     TfrmMidiEvents* midi = fMidiEvents;
     QObject::connect(main, &TfrmMain::midiEventsRequested, midi, [midi] { showModeless(midi); });
-    midi->AddByte = [main](int32_t value) { return main->AddByte(value); };
+    QObject::connect(midi, &TfrmMidiEvents::insertRequested, main, &TfrmMain::AddBytes);
     QObject::connect(midi, &TfrmMidiEvents::viewChanged, main,
                      [main] { main->CopyDataToScreen(main->GridPosition()); });
 

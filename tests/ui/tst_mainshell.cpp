@@ -524,9 +524,7 @@ void TestMainShell::windowsCreatedTogether()
              &windows.MidiEvents(), &windows.MacroLenWarning(), &windows.HostTypeInfo()})
         QCOMPARE(dialog->parentWidget(), &w);
     // The MIDI dialog inserts through the main window, escaping included.
-    TfrmMidiEvents* midi = &windows.MidiEvents();
-    QVERIFY(midi->AddByte(0x90));
-    QVERIFY(midi->AddByte(64));
+    Q_EMIT windows.MidiEvents().insertRequested({0x90, 64});
     QCOMPARE(MacroCodes(state.KeypadDefinition), (QList<int32_t>{0x90, 0x4040}));
     QVERIFY(w.IsChangesPending());
     // "Don't show this message again" reaches the main window.

@@ -234,12 +234,10 @@ uint8_t TfrmMidiEvents::StatusByte() const
 
 QString TfrmMidiEvents::MessageText() const
 {
-    QString text = hexByte(StatusByte());
-    if (bParam1Enabled)
-        text += QLatin1Char(' ') + hexByte(tbMidiParam1->value());
-    if (bParam2Enabled)
-        text += QLatin1Char(' ') + hexByte(tbMidiParam2->value());
-    return text;
+    QStringList bytes;
+    for (const int32_t byte : MessageBytes())
+        bytes << hexByte(byte);
+    return bytes.join(QLatin1Char(' '));
 }
 
 void TfrmMidiEvents::UpdateMidiDisplay()
@@ -301,18 +299,17 @@ void TfrmMidiEvents::tbMidiChannelChange(int position)
     UpdateMidiDisplay();
 }
 
+QList<int32_t> TfrmMidiEvents::MessageBytes() const
+{
+    QList<int32_t> bytes{StatusByte()};
+    if (bParam1Enabled)
+        bytes << tbMidiParam1->value();
+    if (bParam2Enabled)
+        bytes << tbMidiParam2->value();
+    return bytes;
+}
+
 void TfrmMidiEvents::btnInsertClick()
 {
-    if (!AddByte)
-        return;
-    // Status first, then the data bytes, each at the cursor left by the one
-    // before. Once the macro refuses a byte the message stops there: a later,
-    // smaller byte might still fit (an escaped prefix takes two) and would
-    // then stand in the wrong place of the message. One refusal, one message.
-    if (!AddByte(StatusByte()))
-        return;
-    if (bParam1Enabled && !AddByte(tbMidiParam1->value()))
-        return;
-    if (bParam2Enabled)
-        AddByte(tbMidiParam2->value());
+    Q_EMIT insertRequested(MessageBytes());
 }
