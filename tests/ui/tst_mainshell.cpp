@@ -85,6 +85,8 @@ private Q_SLOTS:
     void portPanel_data();
     void portPanel();
     void propertiesButton();
+    void refusedPrefixChangeIsNoChange_data();
+    void refusedPrefixChangeIsNoChange();
     void windowsCreatedTogether();
     void hostTypeInfoClosesWithItsDialog_data();
     void hostTypeInfoClosesWithItsDialog();
@@ -509,6 +511,41 @@ void TestMainShell::prefixChangeShowsWhileThePropertiesAreOpen()
     QCOMPARE(MacroCodes(w.KeypadDefinition), QList<int32_t>{0x4040});
     QCOMPARE(w.KeypadDefinition.MakeCodes(), "7e40");
     QVERIFY(w.IsChangesPending());
+}
+
+void TestMainShell::refusedPrefixChangeIsNoChange_data()
+{
+    QTest::addColumn<bool>("alsoKeyBeep");
+    QTest::newRow("the prefix alone") << false;
+    QTest::newRow("with a key beep change") << true;
+}
+
+void TestMainShell::refusedPrefixChangeIsNoChange()
+{
+    QFETCH(bool, alsoKeyBeep);
+    TMainFixture f;
+    TfrmMain& w = f.CreateWithWindows();
+    // A full macro ending in ~: with ~ as the prefix it would need 101 bytes.
+    int32_t position = 0;
+    for (int i = 0; i < 99; ++i)
+        QVERIFY(w.KeypadDefinition.InsertByte(position, 'x'));
+    QVERIFY(w.KeypadDefinition.InsertByte(position, '~'));
+
+    QTimer::singleShot(0, [&] {
+        QDialog& dialog = f.Windows->Parameters();
+        Find<QSpinBox>(dialog, "spinCmdPrefix")->setValue('~');
+        if (alsoKeyBeep)
+            Find<QSpinBox>(dialog, "spinKeyClick")->setValue(60);
+        QTest::mouseClick(Find<QPushButton>(dialog, "btnOK"), Qt::LeftButton);
+        if (dialog.isVisible())
+            dialog.reject();
+    });
+    TriggerAction(w, "PropertiesMenuItem");
+    QCOMPARE(f.Prompts.TextsOf("error").size(), 1); // "The command prefix stays 64: ..."
+    QCOMPARE(int(w.KeypadDefinition.CmdPrefix()), 64);
+    QCOMPARE(w.IsChangesPending(), alsoKeyBeep);
+    QCOMPARE(w.windowTitle().endsWith('*'), alsoKeyBeep);
+    QCOMPARE(Find<QToolButton>(w, "ToolBtnSave")->isEnabled(), alsoKeyBeep);
 }
 
 void TestMainShell::windowsCreatedTogether()

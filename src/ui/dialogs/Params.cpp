@@ -148,6 +148,18 @@ QGroupBox* makeGroup(const QString& name, const QString& title, QWidget* parent)
     return group;
 }
 
+// The global parameters that Apply writes, to tell whether it changed any.
+// clang-format off
+QList<int> appliedValues(const TKeypadClass& kd)
+{
+    return {kd.LEDBehavior(), kd.KeyRollOver(), kd.CharacterPacing(), kd.DownloadDelay(),
+            kd.OpMode(), kd.TailChar(), kd.KeyClick(), kd.CmdPrefix(), kd.BaudRate(),
+            kd.WordFormat(), kd.CardPrefix(), kd.CardSuffix(), kd.CardPrefixEnable(),
+            kd.CardSuffixEnable(), kd.FormCardType(), kd.CardTracks(), kd.CardStartSentinel(),
+            kd.CardEndSentinel(), kd.CardFieldSeparator(), kd.CdcSerialNo()};
+}
+// clang-format on
+
 // Selects item index, or no item when the index is beyond the list.
 void selectItem(QComboBox* box, int index)
 {
@@ -765,6 +777,7 @@ void TfrmParameters::btnApplyClick()
         spin->interpretText();
 
     TKeypadClass& kd = fState.KeypadDefinition;
+    const QList<int> before = appliedValues(kd);
 
     kd.SetLEDBehavior(MakeLedBehavior(bgLED1->checkedId(), bgLED2->checkedId()));
     kd.SetKeyRollOver(PendingKeyRollOver);
@@ -776,7 +789,7 @@ void TfrmParameters::btnApplyClick()
 
     kd.SetTailChar(static_cast<uint8_t>(spinTailChar->value()));
     kd.SetKeyClick(static_cast<uint8_t>(spinKeyClick->value()));
-    ApplyCmdPrefix(static_cast<uint8_t>(spinCmdPrefix->value()));
+    const bool prefixRefused = !ApplyCmdPrefix(static_cast<uint8_t>(spinCmdPrefix->value()));
     // A stored code beyond a list shows no item and is kept as it is.
     if (cboxBaudRate->currentIndex() >= 0)
         kd.SetBaudRate(static_cast<uint8_t>(cboxBaudRate->currentIndex()));
@@ -801,17 +814,20 @@ void TfrmParameters::btnApplyClick()
 
     kd.SetCdcSerialNo(spinCdcSerialNo->value());
 
-    Q_EMIT changesApplied();
+    // A refused prefix change alone leaves the definition as it was: nothing
+    // to mark as changed.
+    if (!prefixRefused || appliedValues(kd) != before)
+        Q_EMIT changesApplied();
     btnApply->setEnabled(false);
 }
 
-void TfrmParameters::ApplyCmdPrefix(uint8_t prefix)
+bool TfrmParameters::ApplyCmdPrefix(uint8_t prefix)
 {
     TKeypadClass& kd = fState.KeypadDefinition;
     const uint8_t old = kd.CmdPrefix();
     const TKeypadClass::TPrefixChange change = kd.ChangeCmdPrefix(prefix);
     if (change.Ok)
-        return;
+        return true;
     spinCmdPrefix->setValue(old);
     Prompts::Error(this, QStringLiteral("The command prefix stays %1: with %2 the macro of key %3, "
                                         "level %4 would need more than %5 bytes.")
@@ -820,6 +836,7 @@ void TfrmParameters::ApplyCmdPrefix(uint8_t prefix)
                              .arg(change.Key + 1)
                              .arg(change.Level + 1)
                              .arg(MacroCapacity));
+    return false;
 }
 
 void TfrmParameters::btnOKClick()

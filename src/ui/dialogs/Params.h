@@ -55,8 +55,9 @@ private:
     // Handlers.
     void btnApplyClick();
     // Changes the definition's command prefix with its macros; a change that
-    // does not fit is refused with a message and the box shows the old prefix.
-    void ApplyCmdPrefix(uint8_t prefix);
+    // does not fit is refused with a message and the box shows the old
+    // prefix. False when refused.
+    bool ApplyCmdPrefix(uint8_t prefix);
     void btnOKClick();
     void btnCancelClick();
     void rbOpModeClick();
