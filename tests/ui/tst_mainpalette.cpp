@@ -110,6 +110,7 @@ private Q_SLOTS:
     void ledItems();
     void midiMessages();
     void macroLengthWarningInUserMode();
+    void typingGoesOnWhileTheWarningShows();
     void macroLengthWarningByMode_data();
     void macroLengthWarningByMode();
 };
@@ -856,6 +857,20 @@ void TestMainPalette::macroLengthWarningInUserMode()
     click(w, "SpeedButton105");
     click(w, "SpeedButton79");
     QVERIFY(warningLines(w).isEmpty());
+}
+
+void TestMainPalette::typingGoesOnWhileTheWarningShows()
+{
+    // A new definition is in line edit mode: the second character brings the
+    // warning, which must leave the keyboard to the grid.
+    TMainFixture f;
+    TfrmMain& w = f.CreateWithWindows();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    GridOf(w)->setFocus();
+    QTest::keyClicks(nullptr, "hello"); // to whatever has the keyboard focus
+    QCOMPARE(warningLines(w), TfrmMacroLenWarning::MessageLines().mid(0, 3));
+    QCOMPARE(MacroCodes(w.KeypadDefinition), (QList<int32_t>{'h', 'e', 'l', 'l', 'o'}));
+    QVERIFY(GridOf(w)->hasFocus());
 }
 
 void TestMainPalette::macroLengthWarningByMode_data()

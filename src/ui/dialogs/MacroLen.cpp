@@ -1,5 +1,6 @@
 #include "ui/dialogs/MacroLen.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -37,6 +38,8 @@ TfrmMacroLenWarning::TfrmMacroLenWarning(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Macro Length Warning"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setModal(false);
+    // It appears while the user types into the grid: the typing goes on there.
+    setAttribute(Qt::WA_ShowWithoutActivating);
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -101,11 +104,15 @@ void TfrmMacroLenWarning::setLineCount(int lineCount)
 
 void TfrmMacroLenWarning::ShowWarning(bool wholeText)
 {
+    // The window being typed into keeps the keyboard, also on systems that
+    // activate every new window whatever it asks for.
+    QWidget* typing = QApplication::activeWindow();
     setLineCount(wholeText ? static_cast<int>(MessageLines().size()) : FirstParagraphLines);
     if (isHidden())
         show();
     raise();
-    activateWindow();
+    if (typing && typing != this)
+        typing->activateWindow();
 }
 
 void TfrmMacroLenWarning::showEvent(QShowEvent* event)
