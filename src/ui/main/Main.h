@@ -156,6 +156,8 @@ private:
     // Menus and toolbar (MainMenus.cpp)
     void BuildToolBar();
     void BuildMenuBar();
+    // The grid's pop-up menu: Erase, the view items, the insertion items.
+    void BuildGridMenu();
     void FillInsertItems(QMenu* menu);
     void ConnectCommands();
     void SetPropertiesButtonForMode(bool romMenu);

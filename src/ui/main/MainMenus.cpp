@@ -181,6 +181,18 @@ void TfrmMain::BuildMenuBar()
     help->addActions({a.UserManual1, a.About1});
 }
 
+void TfrmMain::BuildGridMenu()
+{
+    const TMainActions& a = *fActions;
+    fEditor->SetViewItems(a.menuitemViewKeysAsText, a.menuitemViewKeysAsHex);
+    QMenu* menu = fEditor->GridMenu();
+    menu->addAction(a.menuitemClearMacro);
+    menu->addSeparator();
+    menu->addActions({a.menuitemViewKeysAsText, a.menuitemViewKeysAsHex});
+    menu->addSeparator();
+    FillInsertItems(menu);
+}
+
 void TfrmMain::FillInsertItems(QMenu* menu)
 {
     const TMainActions& a = *fActions;

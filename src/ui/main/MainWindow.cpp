@@ -16,7 +16,6 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QMenu>
 #include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -86,14 +85,7 @@ void TfrmMain::BuildWindow()
     outer->addWidget(fPalette, 0, Qt::AlignHCenter);
     setCentralWidget(central);
 
-    fEditor->SetViewItems(fActions->menuitemViewKeysAsText, fActions->menuitemViewKeysAsHex);
-    QMenu* gridMenu = fEditor->GridMenu();
-    gridMenu->addAction(fActions->menuitemClearMacro);
-    gridMenu->addSeparator();
-    gridMenu->addAction(fActions->menuitemViewKeysAsText);
-    gridMenu->addAction(fActions->menuitemViewKeysAsHex);
-    gridMenu->addSeparator();
-    FillInsertItems(gridMenu);
+    BuildGridMenu();
 
     // The layout fixes the window's size once; it never changes afterwards.
     adjustSize();
