@@ -9,52 +9,70 @@
 #include "ui/dialogs/ScreenEdit.h"
 #include "ui/main/Main.h"
 
-TAppWindows::TAppWindows(TAppState& state, const QStringList& arguments, THostKeyboard* keyboard)
+namespace {
+
+// Shows a modeless window, or brings it to the front when it is shown.
+void showModeless(QWidget* window)
 {
-    fMain = std::make_unique<TfrmMain>(state, arguments, keyboard);
-    fParameters = std::make_unique<TfrmParameters>(state, fMain.get());
-    fMain->frmParameters = fParameters.get();
-    fAdvanced = std::make_unique<TfrmAdvanced>(state, fMain.get());
-    fMain->frmAdvanced = fAdvanced.get();
-    fScreenEdit = std::make_unique<TfrmScreenEdit>(state, fMain.get());
-    fMain->frmScreenEdit = fScreenEdit.get();
-
-    TfrmMain* main = fMain.get();
-    auto midiEvents = std::make_unique<TfrmMidiEvents>(state, main->MidiChannel, main);
-    midiEvents->AddByte = [main](int32_t value) { return main->AddByte(value); };
-    QObject::connect(midiEvents.get(), &TfrmMidiEvents::viewChanged, main,
-                     [main] { main->CopyDataToScreen(main->GridPosition()); });
-    main->frmMidiEvents = midiEvents.get();
-    fMidiEvents = std::move(midiEvents);
-
-    auto macroLenWarning = std::make_unique<TfrmMacroLenWarning>(main);
-    QObject::connect(macroLenWarning.get(), &TfrmMacroLenWarning::warningTurnedOff, main,
-                     [main] { main->bMacroLengthWarningOff = true; });
-    main->frmMacroLenWarning = macroLenWarning.get();
-    fMacroLenWarning = std::move(macroLenWarning);
-
-    fHostTypeInfo = std::make_unique<TfrmHostTypeInfo>(main);
-    main->frmHostTypeInfo = fHostTypeInfo.get();
-    QDialog* hostTypeInfo = fHostTypeInfo.get();
-    auto showHostTypeInfo = [hostTypeInfo] {
-        hostTypeInfo->show();
-        hostTypeInfo->raise();
-        hostTypeInfo->activateWindow();
-    };
-    QObject::connect(static_cast<TfrmParameters*>(fParameters.get()),
-                     &TfrmParameters::hostTypeInfoRequested, hostTypeInfo, showHostTypeInfo);
-    QObject::connect(static_cast<TfrmAdvanced*>(fAdvanced.get()),
-                     &TfrmAdvanced::hostTypeInfoRequested, hostTypeInfo, showHostTypeInfo);
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
-TAppWindows::~TAppWindows()
+} // namespace
+
+TAppWindows::TAppWindows(TAppState& state, const QStringList& arguments, THostKeyboard* keyboard)
+    : fMain(std::make_unique<TfrmMain>(state, arguments, keyboard))
 {
-    // The dialogs are children of the main window: they go first.
-    fHostTypeInfo.reset();
-    fMacroLenWarning.reset();
-    fMidiEvents.reset();
-    fScreenEdit.reset();
-    fAdvanced.reset();
-    fParameters.reset();
-    fMain.reset();
+    TfrmMain* main = fMain.get();
+    fParameters = new TfrmParameters(state, main);
+    fAdvanced = new TfrmAdvanced(state, main);
+    fScreenEdit = new TfrmScreenEdit(state, main);
+    fMidiEvents = new TfrmMidiEvents(state, main->MidiChannel, main);
+    fMacroLenWarning = new TfrmMacroLenWarning(main);
+    fHostTypeInfo = new TfrmHostTypeInfo(main);
+    ConnectWindows();
+}
+
+TAppWindows::~TAppWindows() = default;
+
+void TAppWindows::ConnectWindows()
+{
+    TfrmMain* main = fMain.get();
+
+    // The properties dialogs and the screen editor, shown modally.
+    QObject::connect(main, &TfrmMain::userPropertiesRequested, fParameters, &QDialog::exec);
+    QObject::connect(main, &TfrmMain::advancedPropertiesRequested, fAdvanced, &QDialog::exec);
+    QObject::connect(main, &TfrmMain::screenDataRequested, fScreenEdit, &QDialog::exec);
+    QObject::connect(fParameters, &TfrmParameters::changesApplied, main,
+                     &TfrmMain::DialogChangesApplied);
+    QObject::connect(fAdvanced, &TfrmAdvanced::changesApplied, main,
+                     &TfrmMain::DialogChangesApplied);
+    QObject::connect(fScreenEdit, &TfrmScreenEdit::changesApplied, main,
+                     &TfrmMain::DialogChangesApplied);
+    QObject::connect(main, &TfrmMain::romFileSaved, fAdvanced, &TfrmAdvanced::DisableApplyAndOK);
+
+    // The MIDI event dialog inserts into the macro being edited.
+    TfrmMidiEvents* midi = fMidiEvents;
+    QObject::connect(main, &TfrmMain::midiEventsRequested, midi, [midi] { showModeless(midi); });
+    QObject::connect(midi, &TfrmMidiEvents::insertRequested, main, &TfrmMain::AddBytes);
+    QObject::connect(midi, &TfrmMidiEvents::viewChanged, main,
+                     [main] { main->CopyDataToScreen(main->GridPosition()); });
+
+    // The macro length warning.
+    TfrmMacroLenWarning* warning = fMacroLenWarning;
+    QObject::connect(main, &TfrmMain::macroLengthWarningDue, warning,
+                     &TfrmMacroLenWarning::ShowWarning);
+    QObject::connect(warning, &TfrmMacroLenWarning::warningTurnedOff, main,
+                     [main] { main->bMacroLengthWarningOff = true; });
+
+    // The host type information, from the Notes of both properties dialogs;
+    // it closes when the dialog that showed it does.
+    TfrmHostTypeInfo* info = fHostTypeInfo;
+    QObject::connect(fParameters, &TfrmParameters::hostTypeInfoRequested, info,
+                     [info] { showModeless(info); });
+    QObject::connect(fAdvanced, &TfrmAdvanced::hostTypeInfoRequested, info,
+                     [info] { showModeless(info); });
+    QObject::connect(fParameters, &QDialog::finished, info, &QWidget::close);
+    QObject::connect(fAdvanced, &QDialog::finished, info, &QWidget::close);
 }

@@ -4,14 +4,20 @@
 
 #include <memory>
 
-class QDialog;
 class TAppState;
+class TfrmAdvanced;
+class TfrmHostTypeInfo;
+class TfrmMacroLenWarning;
 class TfrmMain;
+class TfrmMidiEvents;
+class TfrmParameters;
+class TfrmScreenEdit;
 class THostKeyboard;
 
 // The program's windows, created once at start in their fixed order (the
-// main window first) and destroyed together at the end. main() and the
-// start-up benchmark both create them through this class.
+// main window first) and wired to each other here, in one place. The main
+// window owns the others (they are its children) and takes them with it.
+// main() and the start-up benchmark both create them through this class.
 class TAppWindows
 {
 public:
@@ -23,13 +29,21 @@ public:
     TAppWindows& operator=(const TAppWindows&) = delete;
 
     TfrmMain& Main() const { return *fMain; }
+    TfrmParameters& Parameters() const { return *fParameters; }
+    TfrmAdvanced& Advanced() const { return *fAdvanced; }
+    TfrmScreenEdit& ScreenEdit() const { return *fScreenEdit; }
+    TfrmMidiEvents& MidiEvents() const { return *fMidiEvents; }
+    TfrmMacroLenWarning& MacroLenWarning() const { return *fMacroLenWarning; }
+    TfrmHostTypeInfo& HostTypeInfo() const { return *fHostTypeInfo; }
 
 private:
+    void ConnectWindows();
+
     std::unique_ptr<TfrmMain> fMain;
-    std::unique_ptr<QDialog> fParameters;
-    std::unique_ptr<QDialog> fAdvanced;
-    std::unique_ptr<QDialog> fScreenEdit;
-    std::unique_ptr<QDialog> fMidiEvents;
-    std::unique_ptr<QDialog> fMacroLenWarning;
-    std::unique_ptr<QDialog> fHostTypeInfo;
+    TfrmParameters* fParameters = nullptr;
+    TfrmAdvanced* fAdvanced = nullptr;
+    TfrmScreenEdit* fScreenEdit = nullptr;
+    TfrmMidiEvents* fMidiEvents = nullptr;
+    TfrmMacroLenWarning* fMacroLenWarning = nullptr;
+    TfrmHostTypeInfo* fHostTypeInfo = nullptr;
 };

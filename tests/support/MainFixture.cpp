@@ -81,10 +81,55 @@ QList<int32_t> MacroCodes(const TKeypadClass& definition)
 
 QString CellText(const TfrmMain& window, int position)
 {
-    return window.Grid->item(position / 8, position % 8)->text();
+    return GridOf(window)->item(position / 8, position % 8)->text();
 }
 
 QPoint CellCentre(const TfrmMain& window, int position)
 {
-    return window.Grid->visualItemRect(window.Grid->item(position / 8, position % 8)).center();
+    return GridOf(window)
+        ->visualItemRect(GridOf(window)->item(position / 8, position % 8))
+        .center();
+}
+
+void TriggerAction(const QObject& window, const QString& name)
+{
+    Find<QAction>(window, name)->trigger();
+}
+
+TMacroGrid* GridOf(const TfrmMain& window)
+{
+    return Find<TMacroGrid>(window, QStringLiteral("Grid"));
+}
+
+QAbstractButton* KeyButton(const TfrmMain& window, int keyIndex)
+{
+    return Find<QAbstractButton>(window, QStringLiteral("SpeedButton%1").arg(keyIndex + 1));
+}
+
+QList<QAbstractButton*> KeyButtons(const TfrmMain& window)
+{
+    QList<QAbstractButton*> buttons;
+    for (int key = 0; key < MaxKeys; ++key)
+        buttons << KeyButton(window, key);
+    return buttons;
+}
+
+namespace {
+
+QtMessageHandler previousHandler = nullptr;
+
+void quietPlatformMessages(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (!text.startsWith(QLatin1String("This plugin does not support")))
+        previousHandler(type, context, text);
+}
+
+} // namespace
+
+void QuietOffscreenMenus(bool on)
+{
+    if (on)
+        previousHandler = qInstallMessageHandler(quietPlatformMessages);
+    else
+        qInstallMessageHandler(previousHandler);
 }

@@ -8,6 +8,7 @@
 #include "ui/main/Main.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QButtonGroup>
 #include <QByteArray>
 #include <QCheckBox>
@@ -83,6 +84,29 @@ public:
     // The settings file's text (empty when missing).
     QByteArray SettingsText() const { return TTestFolders::ReadFile(Folders.SettingsFile()); }
 };
+
+// The child of `root` named `name`. A test that asks for a control that is
+// not there stops with the name.
+template <typename T = QWidget> T* Find(const QObject& root, const QString& name)
+{
+    T* found = root.findChild<T*>(name);
+    if (!found)
+        qFatal("no %s named %s", T::staticMetaObject.className(), qPrintable(name));
+    return found;
+}
+
+// Triggers the window's action named `name`, as choosing its menu item does.
+void TriggerAction(const QObject& window, const QString& name);
+
+// The main window's grid and key buttons (key index 0..19).
+TMacroGrid* GridOf(const TfrmMain& window);
+QAbstractButton* KeyButton(const TfrmMain& window, int keyIndex);
+QList<QAbstractButton*> KeyButtons(const TfrmMain& window);
+
+// The offscreen platform tells about every menu it cannot raise or grab the
+// keyboard for; many of those lines would bury a real warning. `on` keeps
+// them out of the test's output until called again with false.
+void QuietOffscreenMenus(bool on);
 
 // The codes of the selected macro, in order.
 QList<int32_t> MacroCodes(const TKeypadClass& definition);

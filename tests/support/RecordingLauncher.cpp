@@ -23,8 +23,7 @@ bool TRecordingLauncher::OpenDocument(const QString& path)
     return ok;
 }
 
-bool TRecordingLauncher::RunAndWait(const QString& program,
-                                    const std::function<void()>& whileWaiting)
+bool TRecordingLauncher::StartWatched(const QString& program, std::function<void()> finished)
 {
     const bool ok = QFileInfo(program).isFile();
     Calls.push_back({QStringLiteral("wait"), program, QString(), ok});
@@ -32,8 +31,7 @@ bool TRecordingLauncher::RunAndWait(const QString& program,
         return false;
     if (WhileRunning)
         WhileRunning();
-    for (int i = 0; i < ChecksWhileRunning; ++i)
-        if (whileWaiting)
-            whileWaiting();
+    if (finished)
+        finished();
     return true;
 }

@@ -27,15 +27,14 @@ public:
     TRecordingLauncher& operator=(const TRecordingLauncher&) = delete;
 
     std::vector<TCall> Calls;
-    // What a waited-for program does while it runs (for example, write the
-    // loader settings as the port-setting program would).
+    // What a watched program does while it runs (for example, write the
+    // loader settings as the port-setting program would). It ends right
+    // after, before StartWatched returns.
     std::function<void()> WhileRunning;
-    // How many checks a waited-for program lasts.
-    int ChecksWhileRunning = 2;
 
     bool StartProgram(const QString& program, const QString& parameters) override;
     bool OpenDocument(const QString& path) override;
-    bool RunAndWait(const QString& program, const std::function<void()>& whileWaiting) override;
+    bool StartWatched(const QString& program, std::function<void()> finished) override;
 
 private:
     TLauncher* fPrevious = nullptr;

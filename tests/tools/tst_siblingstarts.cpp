@@ -52,13 +52,16 @@ void TestSiblingStarts::setPortWaitsForTheProgram()
                 "exec " + ShellQuoted(toolPath(QStringLiteral("SetPortRx"))) +
                     " --port 3 --type U\n");
     TfrmMain& w = f.Create();
-    QCOMPARE(w.panelPort->text(), "Port: <not set>");
+    QCOMPARE(Find<QLabel>(w, "panelPort")->text(), "Port: <not set>");
 
-    // Returns only once SetPortRx has ended and recorded its choice.
-    QTest::mouseClick(w.ToolBtnSetPort, Qt::LeftButton);
+    // The window takes no input until SetPortRx has ended and recorded its
+    // choice; then the panel shows it.
+    QTest::mouseClick(Find<QToolButton>(w, "ToolBtnSetPort"), Qt::LeftButton);
+    QVERIFY(!w.isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(w.isEnabled(), 60000);
 
     QVERIFY(f.Prompts.Shown.empty());
-    QCOMPARE(w.panelPort->text(), "Port: COM3 (USB)");
+    QCOMPARE(Find<QLabel>(w, "panelPort")->text(), "Port: COM3 (USB)");
     QVERIFY(TTestFolders::ReadFile(f.Folders.LoaderSettingsFile()).contains("ComPort=3"));
 }
 
@@ -77,11 +80,11 @@ void TestSiblingStarts::downloadHandsTheLoaderTheImage()
     // A folder with a blank in its name: the quotes keep the path whole.
     const QString folder = f.Folders.Documents() + QStringLiteral("/My Macros");
     QVERIFY(QDir().mkpath(folder));
-    QTest::keyClicks(w.Grid, "q");
+    QTest::keyClicks(GridOf(w), "q");
     f.Prompts.QueueFileName(folder + QStringLiteral("/pad.ckd"));
-    QTest::mouseClick(w.ToolBtnSaveAs, Qt::LeftButton);
+    QTest::mouseClick(Find<QToolButton>(w, "ToolBtnSaveAs"), Qt::LeftButton);
 
-    QTest::mouseClick(w.ToolBtnDownload, Qt::LeftButton);
+    QTest::mouseClick(Find<QToolButton>(w, "ToolBtnDownload"), Qt::LeftButton);
     QVERIFY(f.Prompts.Shown.size() == 1 && f.Prompts.Shown[0].Kind == QLatin1String("save"));
 
     // The loader runs on its own; the guard only keeps a broken build from
@@ -102,23 +105,22 @@ void TestSiblingStarts::launcherReportsWhatItCannotStart()
     const QString missing = Launcher::SiblingProgram(QStringLiteral("RxLoad"));
     QCOMPARE(missing, folders.Program() + QStringLiteral("/RxLoad"));
     QVERIFY(!launcher.StartProgram(missing, QStringLiteral("\"x.hex\"")));
-    QVERIFY(!launcher.RunAndWait(missing, {}));
+    QVERIFY(!launcher.StartWatched(missing, [] { QFAIL("a program that did not start ended"); }));
     QVERIFY(!launcher.OpenDocument(Launcher::SiblingDocument(QStringLiteral("OstrellaPro.pdf"))));
 
-    // A waited-for program that ends only after the window has been given
-    // its chance to repaint.
+    // A watched program is reported once it has ended, from the event loop.
     const QString go = folders.Documents() + QStringLiteral("/go");
     const QString program = folders.Program() + QStringLiteral("/waits");
     // It gives up after a minute so that a launcher that never calls back
     // fails the test instead of stopping the suite.
     WriteScript(program, "i=0\nwhile [ ! -e " + ShellQuoted(go) +
                              " ] && [ $i -lt 600 ]; do sleep 0.1; i=$((i+1)); done\n");
-    int checks = 0;
-    QVERIFY(launcher.RunAndWait(program, [&] {
-        if (++checks == 1)
-            TTestFolders::WriteFile(go, "");
-    }));
-    QVERIFY(checks >= 1);
+    bool ended = false;
+    QVERIFY(launcher.StartWatched(program, [&] { ended = true; }));
+    QTest::qWait(200);
+    QVERIFY(!ended);
+    TTestFolders::WriteFile(go, "");
+    QTRY_VERIFY_WITH_TIMEOUT(ended, 60000);
 }
 
 QTEST_MAIN(TestSiblingStarts)

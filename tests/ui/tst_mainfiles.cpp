@@ -3,6 +3,7 @@
 // question about unsaved changes.
 
 #include "support/MainFixture.h"
+#include "ui/main/KeypadPanel.h"
 
 #include "ui/dialogs/Advanced.h"
 
@@ -34,12 +35,12 @@ QString MacroFolder(const TMainFixture& f)
     return f.Folders.DataFolder() + QStringLiteral("/Macro_Files");
 }
 
-TfrmMain& CreateIn(TMainFixture& f, bool rom)
+TfrmMain& CreateIn(TMainFixture& f, bool rom, bool withWindows = false)
 {
     if (rom)
         TTestFolders::WriteFile(f.Folders.SettingsFile(),
                                 "[CONFIGURATION]\r\nAdvanced_Enable=1\r\n");
-    return f.Create();
+    return withWindows ? f.CreateWithWindows() : f.Create();
 }
 
 QString Ext(bool rom)
@@ -90,18 +91,17 @@ void TestMainFiles::saveInBothModes()
     // The loader's settings beside the program take the download delay.
     const QString loaderIni = f.Folders.Program() + QStringLiteral("/RxLoad.ini");
     TTestFolders::WriteFile(loaderIni, "[Com Port Configuration]\r\nComPort=3\r\n");
-    TfrmMain& w = CreateIn(f, rom);
-    TfrmAdvanced advanced(f.State, &w);
-    w.frmAdvanced = &advanced;
+    TfrmMain& w = CreateIn(f, rom, true);
+    TfrmAdvanced& advanced = f.Windows->Advanced();
     advanced.MarkAdvancedChanged();
     w.KeypadDefinition.SetDownloadDelay(25);
 
     // Right after start, Save asks for a name.
-    QTest::keyClicks(w.Grid, "q");
-    QVERIFY(w.ToolBtnSave->isEnabled());
+    QTest::keyClicks(GridOf(w), "q");
+    QVERIFY(Find<QToolButton>(w, "ToolBtnSave")->isEnabled());
     const QString path = MacroFolder(f) + QLatin1Char('/') + chosen;
     f.Prompts.QueueFileName(path);
-    QTest::mouseClick(w.ToolBtnSave, Qt::LeftButton);
+    QTest::mouseClick(Find<QToolButton>(w, "ToolBtnSave"), Qt::LeftButton);
 
     QCOMPARE(f.Prompts.Dialogs.size(), size_t(1));
     const TFileDialogOptions& dialog = f.Prompts.Dialogs[0];
@@ -115,25 +115,25 @@ void TestMainFiles::saveInBothModes()
     QVERIFY(TTestFolders::ReadFile(path).contains("Level_1_Codes=71\r\n"));
     QCOMPARE(w.windowTitle(), (rom ? RomPrefix : UserPrefix) + chosen);
     QVERIFY(!w.IsChangesPending());
-    QVERIFY(!w.ToolBtnSave->isEnabled());
-    QCOMPARE(w.CurrentSaveDialog().FileName, path);
+    QVERIFY(!Find<QToolButton>(w, "ToolBtnSave")->isEnabled());
+    QCOMPARE(w.Document().FileName(rom ? TFileKind::Rom : TFileKind::User), path);
     QVERIFY(f.Prompts.TextsOf("error").isEmpty());
     const QString imagePath = MacroFolder(f) + QLatin1Char('/') + image;
     if (rom) {
-        QVERIFY(w.DownloadArgument.isEmpty());
+        QVERIFY(w.Document().DownloadArgument().isEmpty());
         QCOMPARE(QDir(MacroFolder(f)).entryList(QDir::Files), QStringList{chosen});
         QVERIFY(!TTestFolders::ReadFile(loaderIni).contains("DownloadDelay"));
         QVERIFY(!advanced.findChild<QPushButton*>(QStringLiteral("btnOK"))->isEnabled());
         QVERIFY(!advanced.findChild<QPushButton*>(QStringLiteral("btnApply"))->isEnabled());
     } else {
-        QCOMPARE(w.DownloadArgument, Quoted(imagePath));
+        QCOMPARE(w.Document().DownloadArgument(), Quoted(imagePath));
         QVERIFY(TTestFolders::ReadFile(imagePath).startsWith("\"40\"\r\n\"01\"\r\n"));
         QVERIFY(TTestFolders::ReadFile(loaderIni).contains("DownloadDelay=25\r\n"));
     }
 
     // Save of a named file writes it again without asking.
-    QTest::keyClicks(w.Grid, "w");
-    QTest::mouseClick(w.ToolBtnSave, Qt::LeftButton);
+    QTest::keyClicks(GridOf(w), "w");
+    QTest::mouseClick(Find<QToolButton>(w, "ToolBtnSave"), Qt::LeftButton);
     QCOMPARE(f.Prompts.Dialogs.size(), size_t(1));
     QVERIFY(TTestFolders::ReadFile(path).contains("Level_1_Codes=7177\r\n"));
     if (!rom)
@@ -167,15 +167,15 @@ void TestMainFiles::savesThatDoNotHappen()
     const QString folder = MacroFolder(f) + QLatin1Char('/');
     if (imageIsAFolder)
         QVERIFY(QDir().mkpath(folder + QStringLiteral("pad.hex")));
-    QTest::keyClicks(w.Grid, "q");
+    QTest::keyClicks(GridOf(w), "q");
     f.Prompts.QueueFileName(folder + QStringLiteral("old.ckd"));
-    QTest::mouseClick(w.ToolBtnSaveAs, Qt::LeftButton);
+    QTest::mouseClick(Find<QToolButton>(w, "ToolBtnSaveAs"), Qt::LeftButton);
     const QString oldArgument = Quoted(folder + QStringLiteral("old.hex"));
-    QCOMPARE(w.DownloadArgument, oldArgument);
+    QCOMPARE(w.Document().DownloadArgument(), oldArgument);
 
-    QTest::keyClicks(w.Grid, "w");
+    QTest::keyClicks(GridOf(w), "w");
     f.Prompts.QueueFileName(chosen.isEmpty() ? QString() : folder + chosen);
-    QTest::mouseClick(w.ToolBtnSaveAs, Qt::LeftButton);
+    QTest::mouseClick(Find<QToolButton>(w, "ToolBtnSaveAs"), Qt::LeftButton);
 
     const QStringList errors = f.Prompts.TextsOf("error");
     if (errorFor.isEmpty()) {
@@ -189,13 +189,13 @@ void TestMainFiles::savesThatDoNotHappen()
         // The definition is safe on disk; no image of another definition is offered.
         QVERIFY(TTestFolders::ReadFile(folder + chosen).contains("Level_1_Codes=7177\r\n"));
         QVERIFY(!w.IsChangesPending());
-        QCOMPARE(w.SaveCKDDialog.FileName, folder + chosen);
-        QVERIFY(w.DownloadArgument.isEmpty());
+        QCOMPARE(w.Document().FileName(TFileKind::User), folder + chosen);
+        QVERIFY(w.Document().DownloadArgument().isEmpty());
     } else {
         QVERIFY(w.IsChangesPending());
         QVERIFY(w.windowTitle().endsWith(QStringLiteral("old.ckd*")));
-        QCOMPARE(w.SaveCKDDialog.FileName, folder + QStringLiteral("old.ckd"));
-        QCOMPARE(w.DownloadArgument, oldArgument);
+        QCOMPARE(w.Document().FileName(TFileKind::User), folder + QStringLiteral("old.ckd"));
+        QCOMPARE(w.Document().DownloadArgument(), oldArgument);
         QVERIFY(!QFileInfo::exists(folder + QStringLiteral("missing")));
     }
 }
@@ -242,7 +242,7 @@ void TestMainFiles::newAndOpenAskFirst()
     const QString savePath = folder + QStringLiteral("pad.") + Ext(rom);
     const QString openPath = folder + QStringLiteral("other.") + Ext(rom);
     TTestFolders::WriteFile(openPath, rom ? OtherRomFile : OtherUserFile);
-    QTest::keyClicks(w.Grid, "q");
+    QTest::keyClicks(GridOf(w), "q");
     const QString editedTitle = w.windowTitle();
 
     f.Prompts.QueueAnswer(TPromptAnswer(answer));
@@ -253,7 +253,9 @@ void TestMainFiles::newAndOpenAskFirst()
     else if (saveAs == QLatin1String("cancel"))
         f.Prompts.QueueFileName(QString());
     f.Prompts.QueueFileName(openPath);
-    QTest::mouseClick(open ? w.ToolBtnOpen : w.ToolBtnNew, Qt::LeftButton);
+    QTest::mouseClick(open ? Find<QToolButton>(w, "ToolBtnOpen")
+                           : Find<QToolButton>(w, "ToolBtnNew"),
+                      Qt::LeftButton);
 
     QCOMPARE(f.Prompts.Shown.at(0).Kind, "yesnocancel");
     QCOMPARE(f.Prompts.Shown.at(0).Text, SaveQuestion);
@@ -270,7 +272,7 @@ void TestMainFiles::newAndOpenAskFirst()
         return;
     }
     QVERIFY(!w.IsChangesPending());
-    QVERIFY(!w.ToolBtnSave->isEnabled());
+    QVERIFY(!Find<QToolButton>(w, "ToolBtnSave")->isEnabled());
     if (open) {
         QCOMPARE(w.windowTitle(), (rom ? RomPrefix : UserPrefix) + QFileInfo(openPath).fileName());
         QCOMPARE(w.KeypadDefinition.Key(), rom ? 0 : 4); // the user file has 12 keys
@@ -304,37 +306,37 @@ void TestMainFiles::newResets()
                                                           QByteArray::number(layout) + "\r\n");
     TfrmMain& w = f.Create();
     if (hexView)
-        w.menuitemViewKeysAsHex->trigger();
+        Find<QAction>(w, "menuitemViewKeysAsHex")->trigger();
     // A saved definition with a level key on key 9 and a ROM property set.
-    QTest::mouseClick(w.SpeedButtons[9], Qt::LeftButton);
+    QTest::mouseClick(KeyButton(w, 9), Qt::LeftButton);
     w.KeypadDefinition.SetKeytype(ktShift);
-    w.RefreshKeyButtons();
-    w.TabControlLevel->setCurrentIndex(1);
-    QTest::keyClicks(w.Grid, "q");
+    Find<TKeypadPanel>(w, "pnlKeypadPanel")->RefreshKeyButtons();
+    Find<QTabBar>(w, "TabControlLevel")->setCurrentIndex(1);
+    QTest::keyClicks(GridOf(w), "q");
     w.AppState.AdvancedParams.HostType = 3;
     f.Prompts.QueueFileName(MacroFolder(f) + QStringLiteral("/pad.ckd"));
-    QTest::mouseClick(w.ToolBtnSave, Qt::LeftButton);
-    QVERIFY(!w.SpeedButtons[9]->icon().isNull());
-    QVERIFY(!w.DownloadArgument.isEmpty());
+    QTest::mouseClick(Find<QToolButton>(w, "ToolBtnSave"), Qt::LeftButton);
+    QVERIFY(!KeyButton(w, 9)->icon().isNull());
+    QVERIFY(!w.Document().DownloadArgument().isEmpty());
 
-    QTest::mouseClick(w.ToolBtnNew, Qt::LeftButton);
+    QTest::mouseClick(Find<QToolButton>(w, "ToolBtnNew"), Qt::LeftButton);
 
     QCOMPARE(f.Prompts.TextsOf("yesnocancel").size(), 0); // nothing was pending
     QCOMPARE(w.KeypadDefinition.Key(), firstKey);
-    QVERIFY(w.SpeedButtons[firstKey]->isChecked());
+    QVERIFY(KeyButton(w, firstKey)->isChecked());
     QCOMPARE(int(w.KeypadDefinition.Level()), 0);
-    QCOMPARE(w.TabControlLevel->currentIndex(), 0);
+    QCOMPARE(Find<QTabBar>(w, "TabControlLevel")->currentIndex(), 0);
     QCOMPARE(w.KeypadDefinition.NumOfElements(), 0);
     QVERIFY(CellText(w, 0).trimmed().isEmpty());
     w.KeypadDefinition.SetKey(9);
     QCOMPARE(w.KeypadDefinition.Keytype(), ktNormal);
-    QVERIFY(w.SpeedButtons[9]->icon().isNull());
+    QVERIFY(KeyButton(w, 9)->icon().isNull());
     QCOMPARE(w.AppState.AdvancedParams.HostType, TAppState().AdvancedParams.HostType);
     QCOMPARE(w.windowTitle(), UserPrefix + QStringLiteral("untitled"));
-    QCOMPARE(w.SaveCKDDialog.FileName, "untitled");
-    QCOMPARE(w.SaveRomDialog.FileName, "untitled");
-    QVERIFY(w.DownloadArgument.isEmpty());
-    QCOMPARE(w.GuiKeyLayout, layout);
+    QCOMPARE(w.Document().FileName(TFileKind::User), "untitled");
+    QCOMPARE(w.Document().FileName(TFileKind::Rom), "untitled");
+    QVERIFY(w.Document().DownloadArgument().isEmpty());
+    QCOMPARE(w.GuiKeyLayout(), layout);
     QCOMPARE(w.KeypadDefinition.bViewInHex, hexView);
     QVERIFY(!w.IsChangesPending());
 }
@@ -380,10 +382,10 @@ void TestMainFiles::open()
         TTestFolders::WriteFile(path, file);
     else
         QDir().mkpath(folder);
-    w.TabControlLevel->setCurrentIndex(1);
+    Find<QTabBar>(w, "TabControlLevel")->setCurrentIndex(1);
 
     f.Prompts.QueueFileName(path);
-    QTest::mouseClick(w.ToolBtnOpen, Qt::LeftButton);
+    QTest::mouseClick(Find<QToolButton>(w, "ToolBtnOpen"), Qt::LeftButton);
 
     const TFileDialogOptions& dialog = f.Prompts.Dialogs.at(0);
     QCOMPARE(dialog.Title, rom ? "Open Advanced Configuration File" : "Open CKD Redefinition File");
@@ -394,11 +396,13 @@ void TestMainFiles::open()
 
     QCOMPARE(f.Prompts.TextsOf("error"), error.isEmpty() ? QStringList() : QStringList{error});
     QCOMPARE(w.UserDirString, folder);
-    QCOMPARE(w.CurrentSaveDialog().InitialDir, folder);
-    QCOMPARE(w.CurrentSaveDialog().FileName, becomesCurrent ? path : QStringLiteral("untitled"));
+    QCOMPARE((rom ? w.FileDialogs().SaveRomDialog : w.FileDialogs().SaveCKDDialog).InitialDir,
+             folder);
+    QCOMPARE(w.Document().FileName(rom ? TFileKind::Rom : TFileKind::User),
+             becomesCurrent ? path : QStringLiteral("untitled"));
     // The image is named, not written.
     const QString image = folder + QStringLiteral("other.hex");
-    QCOMPARE(w.DownloadArgument, !rom && error.isEmpty() ? Quoted(image) : QString());
+    QCOMPARE(w.Document().DownloadArgument(), !rom && error.isEmpty() ? Quoted(image) : QString());
     QVERIFY(!QFileInfo::exists(image));
 
     const bool loaded = !file.isEmpty() && error.isEmpty();
@@ -406,19 +410,19 @@ void TestMainFiles::open()
                                      : (rom ? RomPrefix : UserPrefix) + QStringLiteral("untitled"));
     // Level 1 after a load; otherwise the level stays with its tab.
     QCOMPARE(int(w.KeypadDefinition.Level()), loaded ? 0 : 1);
-    QCOMPARE(w.TabControlLevel->currentIndex(), loaded ? 0 : 1);
+    QCOMPARE(Find<QTabBar>(w, "TabControlLevel")->currentIndex(), loaded ? 0 : 1);
     const bool twelveKeys = file.contains("Number_Of_Keys=12");
     if (loaded) {
-        QCOMPARE(w.GuiKeyLayout, twelveKeys ? 1 : 2);
+        QCOMPARE(w.GuiKeyLayout(), twelveKeys ? 1 : 2);
         QCOMPARE(int(w.KeypadDefinition.Key()), twelveKeys ? 4 : 0);
-        QVERIFY(w.SpeedButtons[w.KeypadDefinition.Key()]->isChecked());
-        QVERIFY(w.SpeedButtons[w.KeypadDefinition.Key()]->isVisible());
+        QVERIFY(KeyButton(w, w.KeypadDefinition.Key())->isChecked());
+        QVERIFY(KeyButton(w, w.KeypadDefinition.Key())->isVisible());
         QCOMPARE(w.AppState.AdvancedParams.HostType, rom ? 3 : 0);
-        QVERIFY(w.panelPort->text().endsWith(rom ? " >> HID" : "<not set>"));
+        QVERIFY(Find<QLabel>(w, "panelPort")->text().endsWith(rom ? " >> HID" : "<not set>"));
 
         // Save writes back to the opened file without asking.
-        QTest::keyClicks(w.Grid, "q");
-        QTest::mouseClick(w.ToolBtnSave, Qt::LeftButton);
+        QTest::keyClicks(GridOf(w), "q");
+        QTest::mouseClick(Find<QToolButton>(w, "ToolBtnSave"), Qt::LeftButton);
         QCOMPARE(f.Prompts.Dialogs.size(), size_t(1));
         // The 12-key files selected key 4 with its "b"; the 20-key ROM file key 0.
         QVERIFY(TTestFolders::ReadFile(path).contains(twelveKeys ? "Level_1_Codes=6271\r\n"
@@ -431,14 +435,14 @@ void TestMainFiles::openCancelledKeepsEverything()
 {
     TMainFixture f;
     TfrmMain& w = f.Create();
-    QTest::mouseClick(w.SpeedButtons[6], Qt::LeftButton);
-    w.TabControlLevel->setCurrentIndex(1);
-    QTest::keyClicks(w.Grid, "q");
+    QTest::mouseClick(KeyButton(w, 6), Qt::LeftButton);
+    Find<QTabBar>(w, "TabControlLevel")->setCurrentIndex(1);
+    QTest::keyClicks(GridOf(w), "q");
     const QString title = w.windowTitle();
 
     f.Prompts.QueueAnswer(TPromptAnswer::No);
     f.Prompts.QueueFileName(QString());
-    QTest::mouseClick(w.ToolBtnOpen, Qt::LeftButton);
+    QTest::mouseClick(Find<QToolButton>(w, "ToolBtnOpen"), Qt::LeftButton);
 
     QCOMPARE(f.Prompts.TextsOf("open").size(), 1);
     QCOMPARE(w.KeypadDefinition.Key(), 6);

@@ -90,11 +90,11 @@ void TestMainGrid::typedCharacters()
     TfrmMain& w = f.Create();
     const auto mods = Qt::KeyboardModifiers(modifiers);
     if (mods & Qt::ShiftModifier)
-        QTest::keyPress(w.Grid, Qt::Key_Shift);
-    QTest::sendKeyEvent(QTest::Press, w.Grid, Qt::Key(key), text, mods);
-    QTest::sendKeyEvent(QTest::Release, w.Grid, Qt::Key(key), text, mods);
+        QTest::keyPress(GridOf(w), Qt::Key_Shift);
+    QTest::sendKeyEvent(QTest::Press, GridOf(w), Qt::Key(key), text, mods);
+    QTest::sendKeyEvent(QTest::Release, GridOf(w), Qt::Key(key), text, mods);
     if (mods & Qt::ShiftModifier)
-        QTest::keyRelease(w.Grid, Qt::Key_Shift, Qt::ShiftModifier);
+        QTest::keyRelease(GridOf(w), Qt::Key_Shift, Qt::ShiftModifier);
 
     QCOMPARE(MacroCodes(w.KeypadDefinition), codes);
     QVERIFY(f.Prompts.Shown.empty());
@@ -112,16 +112,16 @@ void TestMainGrid::shiftInGridAppliesToNextCharacterOnly()
     TfrmMain& w = f.Create();
     // Shift held down across two letters: the mask bit applies once, the
     // host keyboard's Shift (held) gives the second its capital.
-    QTest::keyPress(w.Grid, Qt::Key_Shift);
+    QTest::keyPress(GridOf(w), Qt::Key_Shift);
     QCOMPARE(w.GetModifiers(), ModLShift);
     f.Keyboard.Shift = true;
-    QTest::keyClicks(w.Grid, "aa", Qt::ShiftModifier);
+    QTest::keyClicks(GridOf(w), "aa", Qt::ShiftModifier);
     QCOMPARE(MacroCodes(w.KeypadDefinition), (QList<int32_t>{65, 65}));
     f.Keyboard.Shift = false;
     w.SetModifiers(ModCapsLock);
-    QTest::keyRelease(w.Grid, Qt::Key_Shift);
+    QTest::keyRelease(GridOf(w), Qt::Key_Shift);
     QCOMPARE(w.GetModifiers(), 0); // releasing Shift clears Caps Lock too
-    QTest::keyClicks(w.Grid, "a");
+    QTest::keyClicks(GridOf(w), "a");
     QCOMPARE(MacroCodes(w.KeypadDefinition), (QList<int32_t>{65, 65, 97}));
 }
 
@@ -158,7 +158,7 @@ void TestMainGrid::fullMacroReportsAndKeepsState()
     QCOMPARE(w.GridPosition(), 37);
     QCOMPARE(w.GetModifiers(), ModLShift);
     QVERIFY(!w.IsChangesPending());
-    QCOMPARE(w.lblBytesUsed->text(), "0");
+    QCOMPARE(Find<QLabel>(w, "lblBytesUsed")->text(), "0");
 }
 
 void TestMainGrid::plainPrefixByteIsEscaped()
@@ -215,7 +215,7 @@ void TestMainGrid::trailingPrefixFromAFileIsEscapedWhenFollowed()
     // A code after it would turn it into a command: it is escaped first,
     // and the macro reads back as it stands.
     w.CopyDataToScreen(3);
-    QTest::keyClicks(w.Grid, QStringLiteral("b"));
+    QTest::keyClicks(GridOf(w), QStringLiteral("b"));
     QCOMPARE(MacroCodes(kd), (QList<int32_t>{97, 'c', 0x4040, 'b'}));
     QCOMPARE(CellText(w, 2), "@@");
     TKeypadClass read;
@@ -245,21 +245,21 @@ void TestMainGrid::backspaceAndDelete()
     w.CopyDataToScreen(0);
     w.ChangesPending(false);
 
-    QTest::keyClick(w.Grid, Qt::Key_Backspace);
+    QTest::keyClick(GridOf(w), Qt::Key_Backspace);
     QCOMPARE(w.KeypadDefinition.NumOfElements(), 5);
     QVERIFY(!w.IsChangesPending());
 
     w.CopyDataToScreen(2);
-    QTest::keyClick(w.Grid, Qt::Key_Backspace); // removes the code before the cursor
+    QTest::keyClick(GridOf(w), Qt::Key_Backspace); // removes the code before the cursor
     QCOMPARE(MacroCodes(w.KeypadDefinition), (QList<int32_t>{33, 35, 36, 37}));
     QCOMPARE(w.GridPosition(), 1);
     QVERIFY(title(w).endsWith('*'));
 
-    QTest::keyClick(w.Grid, Qt::Key_Delete); // removes the code under the cursor
+    QTest::keyClick(GridOf(w), Qt::Key_Delete); // removes the code under the cursor
     QCOMPARE(MacroCodes(w.KeypadDefinition), (QList<int32_t>{33, 36, 37}));
     QCOMPARE(w.GridPosition(), 1);
     QCOMPARE(CellText(w, 3), " ");
-    QCOMPARE(w.lblBytesUsed->text(), "97");
+    QCOMPARE(Find<QLabel>(w, "lblBytesUsed")->text(), "97");
 }
 
 void TestMainGrid::doubleClickPastEndMarksChange()
@@ -268,12 +268,12 @@ void TestMainGrid::doubleClickPastEndMarksChange()
     TfrmMain& w = f.Create();
     fill(w.KeypadDefinition, 3);
     w.CopyDataToScreen(3);
-    QTest::mouseDClick(w.Grid->viewport(), Qt::LeftButton, {}, CellCentre(w, 20));
+    QTest::mouseDClick(GridOf(w)->viewport(), Qt::LeftButton, {}, CellCentre(w, 20));
     QCOMPARE(w.KeypadDefinition.NumOfElements(), 3);
     QVERIFY(w.IsChangesPending());
     QVERIFY(title(w).endsWith('*'));
 
-    QTest::mouseDClick(w.Grid->viewport(), Qt::LeftButton, {}, CellCentre(w, 1));
+    QTest::mouseDClick(GridOf(w)->viewport(), Qt::LeftButton, {}, CellCentre(w, 1));
     QCOMPARE(MacroCodes(w.KeypadDefinition), (QList<int32_t>{33, 35}));
 }
 
@@ -283,9 +283,9 @@ void TestMainGrid::typingBeyondEndAppends()
     TfrmMain& w = f.Create();
     fill(w.KeypadDefinition, 10);
     w.CopyDataToScreen(10);
-    QTest::mouseClick(w.Grid->viewport(), Qt::LeftButton, {}, CellCentre(w, 40));
+    QTest::mouseClick(GridOf(w)->viewport(), Qt::LeftButton, {}, CellCentre(w, 40));
     QCOMPARE(w.GridPosition(), 40);
-    QTest::keyClicks(w.Grid, "x");
+    QTest::keyClicks(GridOf(w), "x");
     QCOMPARE(w.KeypadDefinition.NumOfElements(), 11);
     QCOMPARE(w.KeypadDefinition.SelectedMacro().Values[10], 120);
     QCOMPARE(w.GridPosition(), 11);
@@ -296,14 +296,14 @@ void TestMainGrid::firstInsertionNamesTheMacro()
 {
     TMainFixture f;
     TfrmMain& w = f.Create();
-    QTest::keyClicks(w.Grid, "ab");
+    QTest::keyClicks(GridOf(w), "ab");
     QCOMPARE(w.KeypadDefinition.GetMacroName(), "a");
-    QCOMPARE(w.EditName->text(), "a");
+    QCOMPARE(Find<QLineEdit>(w, "EditName")->text(), "a");
 
     // In the hex view the name is the hex text of the first code.
-    w.SpeedButtons[1]->click();
+    KeyButton(w, 1)->click();
     w.SetViewInHex(true);
-    QTest::keyClicks(w.Grid, "a");
+    QTest::keyClicks(GridOf(w), "a");
     QCOMPARE(w.KeypadDefinition.GetMacroName(), "0x61");
     QCOMPARE(CellText(w, 0), "0x61");
 }
@@ -316,8 +316,8 @@ void TestMainGrid::overfullMacroShowsNegativeSpace()
     int32_t position = 99;
     QVERIFY(w.KeypadDefinition.InsertByte(position, 0x1005)); // as a file may hold it
     w.CopyDataToScreen(0);
-    QCOMPARE(w.lblBytesUsed->text(), "-2");
-    QCOMPARE(w.ProgressBar1->value(), 100);
+    QCOMPARE(Find<QLabel>(w, "lblBytesUsed")->text(), "-2");
+    QCOMPARE(Find<QProgressBar>(w, "ProgressBar1")->value(), 100);
     QCOMPARE(CellText(w, 99), "Dly 20");
 }
 
@@ -336,7 +336,7 @@ void TestMainGrid::rangeDeleteRemovesTheSelection()
     TfrmMain& w = f.Create();
     fill(w.KeypadDefinition, 24); // positions 0..23 hold 33..56
     w.CopyDataToScreen(0);
-    QWidget* viewport = w.Grid->viewport();
+    QWidget* viewport = GridOf(w)->viewport();
 
     // A rectangle of two rows by three columns at positions 1..3 and 9..11.
     if (how == "drag") {
@@ -349,15 +349,15 @@ void TestMainGrid::rangeDeleteRemovesTheSelection()
         QTest::mouseRelease(viewport, Qt::LeftButton, {}, CellCentre(w, 1));
     } else {
         QTest::mouseClick(viewport, Qt::LeftButton, {}, CellCentre(w, 1));
-        QTest::keyClick(w.Grid, Qt::Key_Right, Qt::ShiftModifier);
-        QTest::keyClick(w.Grid, Qt::Key_Right, Qt::ShiftModifier);
-        QTest::keyClick(w.Grid, Qt::Key_Down, Qt::ShiftModifier);
+        QTest::keyClick(GridOf(w), Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(GridOf(w), Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(GridOf(w), Qt::Key_Down, Qt::ShiftModifier);
     }
-    QCOMPARE(w.Grid->selectedRanges().size(), 1);
-    QCOMPARE(w.Grid->selectedRanges().first().rowCount(), 2);
-    QCOMPARE(w.Grid->selectedRanges().first().columnCount(), 3);
+    QCOMPARE(GridOf(w)->selectedRanges().size(), 1);
+    QCOMPARE(GridOf(w)->selectedRanges().first().rowCount(), 2);
+    QCOMPARE(GridOf(w)->selectedRanges().first().columnCount(), 3);
 
-    QTest::keyClick(w.Grid, Qt::Key_Delete);
+    QTest::keyClick(GridOf(w), Qt::Key_Delete);
     QList<int32_t> expected;
     for (int code = 33; code <= 56; ++code)
         expected << code;
@@ -366,9 +366,9 @@ void TestMainGrid::rangeDeleteRemovesTheSelection()
         expected.removeAt(position);
     QCOMPARE(MacroCodes(w.KeypadDefinition), expected);
     QCOMPARE(w.GridPosition(), 1);
-    QCOMPARE(w.Grid->selectedRanges().size(), 1);
-    QCOMPARE(w.Grid->selectedRanges().first().rowCount(), 1);
-    QCOMPARE(w.Grid->selectedRanges().first().columnCount(), 1);
+    QCOMPARE(GridOf(w)->selectedRanges().size(), 1);
+    QCOMPARE(GridOf(w)->selectedRanges().first().rowCount(), 1);
+    QCOMPARE(GridOf(w)->selectedRanges().first().columnCount(), 1);
 }
 
 void TestMainGrid::bottomRightCellIsRefused()
@@ -377,16 +377,16 @@ void TestMainGrid::bottomRightCellIsRefused()
     TfrmMain& w = f.Create();
     w.CopyDataToScreen(110);
     QCOMPARE(w.GridPosition(), 110);
-    QTest::mouseClick(w.Grid->viewport(), Qt::LeftButton, {}, CellCentre(w, 111));
+    QTest::mouseClick(GridOf(w)->viewport(), Qt::LeftButton, {}, CellCentre(w, 111));
     QCOMPARE(w.GridPosition(), 110);
-    QTest::keyClick(w.Grid, Qt::Key_Right);
+    QTest::keyClick(GridOf(w), Qt::Key_Right);
     QCOMPARE(w.GridPosition(), 110);
     w.CopyDataToScreen(103);
-    QTest::keyClick(w.Grid, Qt::Key_Down);
+    QTest::keyClick(GridOf(w), Qt::Key_Down);
     QCOMPARE(w.GridPosition(), 103);
     w.CopyDataToScreen(111);
     QCOMPARE(w.GridPosition(), 103);
-    QTest::keyClick(w.Grid, Qt::Key_Left);
+    QTest::keyClick(GridOf(w), Qt::Key_Left);
     QCOMPARE(w.GridPosition(), 102);
 }
 
@@ -398,31 +398,31 @@ void TestMainGrid::eraseAndViewMenu()
     w.CopyDataToScreen(12);
 
     // The right button opens the menu where it is, without moving the cursor.
-    QTest::mouseClick(w.Grid->viewport(), Qt::RightButton, {}, CellCentre(w, 40));
-    QVERIFY(w.popmenuClearMacro->isVisible());
+    QTest::mouseClick(GridOf(w)->viewport(), Qt::RightButton, {}, CellCentre(w, 40));
+    QVERIFY(Find<QMenu>(w, "popmenuClearMacro")->isVisible());
     QCOMPARE(w.GridPosition(), 12);
-    QVERIFY(w.menuitemViewKeysAsText->isChecked());
-    QVERIFY(!w.menuitemViewKeysAsHex->isChecked());
-    w.menuitemViewKeysAsHex->trigger();
-    w.popmenuClearMacro->hide();
+    QVERIFY(Find<QAction>(w, "menuitemViewKeysAsText")->isChecked());
+    QVERIFY(!Find<QAction>(w, "menuitemViewKeysAsHex")->isChecked());
+    Find<QAction>(w, "menuitemViewKeysAsHex")->trigger();
+    Find<QMenu>(w, "popmenuClearMacro")->hide();
     QCOMPARE(CellText(w, 0), "0x21");
     QCOMPARE(w.GridPosition(), 30);
-    QTest::mouseClick(w.Grid->viewport(), Qt::RightButton, {}, CellCentre(w, 40));
-    QVERIFY(w.menuitemViewKeysAsHex->isChecked());
-    QVERIFY(!w.menuitemViewKeysAsText->isChecked());
-    w.menuitemViewKeysAsText->trigger();
-    w.popmenuClearMacro->hide();
+    QTest::mouseClick(GridOf(w)->viewport(), Qt::RightButton, {}, CellCentre(w, 40));
+    QVERIFY(Find<QAction>(w, "menuitemViewKeysAsHex")->isChecked());
+    QVERIFY(!Find<QAction>(w, "menuitemViewKeysAsText")->isChecked());
+    Find<QAction>(w, "menuitemViewKeysAsText")->trigger();
+    Find<QMenu>(w, "popmenuClearMacro")->hide();
     QCOMPARE(CellText(w, 0), "!");
     QVERIFY(!w.IsChangesPending());
 
-    w.menuitemClearMacro->trigger();
+    Find<QAction>(w, "menuitemClearMacro")->trigger();
     QCOMPARE(w.KeypadDefinition.NumOfElements(), 0);
     QCOMPARE(w.GridPosition(), 0);
     QCOMPARE(CellText(w, 0), " ");
     QVERIFY(w.IsChangesPending());
 
     w.ChangesPending(false);
-    w.menuitemClearMacro->trigger(); // an empty macro is left alone
+    Find<QAction>(w, "menuitemClearMacro")->trigger(); // an empty macro is left alone
     QVERIFY(!w.IsChangesPending());
 }
 
@@ -436,29 +436,31 @@ void TestMainGrid::keyButtonsAndLevelTabs()
     w.KeypadDefinition.SetKey(0);
     w.KeypadDefinition.SetLevel(0);
 
-    QTest::mouseClick(w.SpeedButtons[5], Qt::LeftButton);
+    QTest::mouseClick(KeyButton(w, 5), Qt::LeftButton);
     QCOMPARE(w.KeypadDefinition.Key(), 5);
-    QCOMPARE(w.lblMacroHeader->text(), "Macro for Key 6, Level 1");
-    QCOMPARE(w.KeyButtonGroup->checkedId(), 5);
-    QVERIFY(w.Grid->hasFocus() || !QApplication::focusWidget());
+    QCOMPARE(Find<QLabel>(w, "lblMacroHeader")->text(), "Macro for Key 6, Level 1");
+    QCOMPARE(Find<QButtonGroup>(w, "KeyButtonGroup")->checkedId(), 5);
+    QVERIFY(GridOf(w)->hasFocus() || !QApplication::focusWidget());
     int down = 0;
-    for (QAbstractButton* button : w.SpeedButtons)
+    for (QAbstractButton* button : KeyButtons(w))
         down += button->isChecked() ? 1 : 0;
     QCOMPARE(down, 1);
 
-    QTest::mouseClick(w.TabControlLevel, Qt::LeftButton, {},
-                      w.TabControlLevel->tabRect(1).center());
+    QTest::mouseClick(Find<QTabBar>(w, "TabControlLevel"), Qt::LeftButton, {},
+                      Find<QTabBar>(w, "TabControlLevel")->tabRect(1).center());
     QCOMPARE(w.KeypadDefinition.Level(), 1);
     QCOMPARE(w.KeypadDefinition.Key(), 5);
-    QCOMPARE(w.lblMacroHeader->text(), "Macro for Key 6, Level 2");
+    QCOMPARE(Find<QLabel>(w, "lblMacroHeader")->text(), "Macro for Key 6, Level 2");
     QCOMPARE(w.GridPosition(), 4);
-    QCOMPARE(w.lblBytesUsed->text(), "96");
-    QCOMPARE(w.ProgressBar1->value(), 4);
-    QCOMPARE(w.pnlKeypad->palette().color(QPalette::Window), QColor(128, 128, 128));
+    QCOMPARE(Find<QLabel>(w, "lblBytesUsed")->text(), "96");
+    QCOMPARE(Find<QProgressBar>(w, "ProgressBar1")->value(), 4);
+    QCOMPARE(Find<QWidget>(w, "pnlKeypad")->palette().color(QPalette::Window),
+             QColor(128, 128, 128));
 
-    w.TabControlLevel->setCurrentIndex(0);
+    Find<QTabBar>(w, "TabControlLevel")->setCurrentIndex(0);
     QCOMPARE(w.KeypadDefinition.Level(), 0);
-    QCOMPARE(w.pnlKeypad->palette().color(QPalette::Window), QColor(166, 202, 240));
+    QCOMPARE(Find<QWidget>(w, "pnlKeypad")->palette().color(QPalette::Window),
+             QColor(166, 202, 240));
     QVERIFY(!w.IsChangesPending());
     QCOMPARE(title(w), " [USER Mode]   PadwrightRx - untitled");
 }
@@ -467,47 +469,47 @@ void TestMainGrid::keyTypeMenu()
 {
     TMainFixture f;
     TfrmMain& w = f.Create();
-    QAbstractButton* button = w.SpeedButtons[2];
+    QAbstractButton* button = KeyButton(w, 2);
 
     // The right button selects the key and opens the menu for it.
     QTest::mouseClick(button, Qt::RightButton);
-    QVERIFY(w.popmenKeyType->isVisible());
+    QVERIFY(Find<QMenu>(w, "popmenKeyType")->isVisible());
     QCOMPARE(w.KeypadDefinition.Key(), 2);
     QVERIFY(button->isChecked());
-    QVERIFY(!w.ShiftKeyMenuItem->isChecked());
-    w.ShiftKeyMenuItem->trigger();
-    w.popmenKeyType->hide();
+    QVERIFY(!Find<QAction>(w, "ShiftKeyMenuItem")->isChecked());
+    Find<QAction>(w, "ShiftKeyMenuItem")->trigger();
+    Find<QMenu>(w, "popmenKeyType")->hide();
     QCOMPARE(w.KeypadDefinition.Keytype(), ktShift);
     QCOMPARE(w.KeypadDefinition.GetMacroName(), "Level Shift");
-    QCOMPARE(w.EditName->text(), "Level Shift");
+    QCOMPARE(Find<QLineEdit>(w, "EditName")->text(), "Level Shift");
     QVERIFY(!button->icon().isNull());
-    QVERIFY(w.SpeedButtons[3]->icon().isNull());
+    QVERIFY(KeyButton(w, 3)->icon().isNull());
     QVERIFY(title(w).endsWith('*'));
 
     // The type belongs to the key: level 2 shows it ticked as well.
-    w.TabControlLevel->setCurrentIndex(1);
+    Find<QTabBar>(w, "TabControlLevel")->setCurrentIndex(1);
     QTest::mouseClick(button, Qt::RightButton);
-    QVERIFY(w.ShiftKeyMenuItem->isChecked());
-    QVERIFY(!w.ToggleKeyMenuItem->isChecked());
-    w.ToggleKeyMenuItem->trigger();
-    w.popmenKeyType->hide();
+    QVERIFY(Find<QAction>(w, "ShiftKeyMenuItem")->isChecked());
+    QVERIFY(!Find<QAction>(w, "ToggleKeyMenuItem")->isChecked());
+    Find<QAction>(w, "ToggleKeyMenuItem")->trigger();
+    Find<QMenu>(w, "popmenKeyType")->hide();
     QCOMPARE(w.KeypadDefinition.Keytype(), ktToggle);
     QCOMPARE(w.KeypadDefinition.GetMacroName(), "Level Toggle");
 
     // Choosing the current type again makes the key normal and keeps the name.
     QTest::mouseClick(button, Qt::RightButton);
-    QVERIFY(w.ToggleKeyMenuItem->isChecked());
-    w.ToggleKeyMenuItem->trigger();
-    w.popmenKeyType->hide();
+    QVERIFY(Find<QAction>(w, "ToggleKeyMenuItem")->isChecked());
+    Find<QAction>(w, "ToggleKeyMenuItem")->trigger();
+    Find<QMenu>(w, "popmenKeyType")->hide();
     QCOMPARE(w.KeypadDefinition.Keytype(), ktNormal);
     QCOMPARE(w.KeypadDefinition.GetMacroName(), "Level Toggle");
     QVERIFY(button->icon().isNull());
 
     // A named macro keeps its name.
-    w.TabControlLevel->setCurrentIndex(0);
+    Find<QTabBar>(w, "TabControlLevel")->setCurrentIndex(0);
     QTest::mouseClick(button, Qt::RightButton);
-    w.AlphaKeyMenuItem->trigger();
-    w.popmenKeyType->hide();
+    Find<QAction>(w, "AlphaKeyMenuItem")->trigger();
+    Find<QMenu>(w, "popmenKeyType")->hide();
     QCOMPARE(w.KeypadDefinition.Keytype(), ktAlpha);
     QCOMPARE(w.KeypadDefinition.GetMacroName(), "Level Shift");
 }
@@ -516,45 +518,46 @@ void TestMainGrid::headerCheckBoxesAndName()
 {
     TMainFixture f;
     TfrmMain& w = f.Create();
-    QTest::mouseClick(w.chkboxAutoRepeat, Qt::LeftButton);
+    QTest::mouseClick(Find<QCheckBox>(w, "chkboxAutoRepeat"), Qt::LeftButton);
     QVERIFY(w.KeypadDefinition.CanAutoRepeat());
     QVERIFY(w.IsChangesPending());
 
     // Transmit-now is offered only in line edit mode.
     w.KeypadDefinition.SetOpMode(0x00);
     w.CopyDataToScreen(0);
-    QVERIFY(!w.cboxKeyAsTrueTerminal->isEnabled());
+    QVERIFY(!Find<QCheckBox>(w, "cboxKeyAsTrueTerminal")->isEnabled());
     w.KeypadDefinition.SetOpMode(0x01);
     w.CopyDataToScreen(0);
-    QVERIFY(w.cboxKeyAsTrueTerminal->isEnabled());
-    QTest::mouseClick(w.cboxKeyAsTrueTerminal, Qt::LeftButton);
+    QVERIFY(Find<QCheckBox>(w, "cboxKeyAsTrueTerminal")->isEnabled());
+    QTest::mouseClick(Find<QCheckBox>(w, "cboxKeyAsTrueTerminal"), Qt::LeftButton);
     QVERIFY(w.KeypadDefinition.SendKeyNow());
 
     // The flags belong to the macro: level 2 shows its own.
-    w.TabControlLevel->setCurrentIndex(1);
-    QVERIFY(!w.chkboxAutoRepeat->isChecked());
-    QVERIFY(!w.cboxKeyAsTrueTerminal->isChecked());
-    w.TabControlLevel->setCurrentIndex(0);
-    QVERIFY(w.chkboxAutoRepeat->isChecked());
+    Find<QTabBar>(w, "TabControlLevel")->setCurrentIndex(1);
+    QVERIFY(!Find<QCheckBox>(w, "chkboxAutoRepeat")->isChecked());
+    QVERIFY(!Find<QCheckBox>(w, "cboxKeyAsTrueTerminal")->isChecked());
+    Find<QTabBar>(w, "TabControlLevel")->setCurrentIndex(0);
+    QVERIFY(Find<QCheckBox>(w, "chkboxAutoRepeat")->isChecked());
 
     w.ChangesPending(false);
-    w.EditName->setFocus();
-    QTest::keyClicks(w.EditName, "Login");
+    Find<QLineEdit>(w, "EditName")->setFocus();
+    QTest::keyClicks(Find<QLineEdit>(w, "EditName"), "Login");
     QCOMPARE(w.KeypadDefinition.GetMacroName(), "Login");
     QVERIFY(w.IsChangesPending());
     w.ChangesPending(false);
-    QTest::keyClick(w.EditName, Qt::Key_Left); // a key that changes nothing still counts
+    QTest::keyClick(Find<QLineEdit>(w, "EditName"),
+                    Qt::Key_Left); // a key that changes nothing still counts
     QVERIFY(w.IsChangesPending());
-    QTest::keyClick(w.EditName, Qt::Key_Return);
-    QVERIFY(w.Grid->hasFocus() || !QApplication::focusWidget());
-    QCOMPARE(w.EditName->maxLength(), 40);
+    QTest::keyClick(Find<QLineEdit>(w, "EditName"), Qt::Key_Return);
+    QVERIFY(GridOf(w)->hasFocus() || !QApplication::focusWidget());
+    QCOMPARE(Find<QLineEdit>(w, "EditName")->maxLength(), 40);
 
     // A longer name from a file is shown and kept whole.
     const QString longName(55, QChar('n'));
     w.KeypadDefinition.SetMacroName(longName);
     w.CopyDataToScreen(0);
-    QCOMPARE(w.EditName->text(), longName);
-    QTest::keyClick(w.EditName, Qt::Key_End);
+    QCOMPARE(Find<QLineEdit>(w, "EditName")->text(), longName);
+    QTest::keyClick(Find<QLineEdit>(w, "EditName"), Qt::Key_End);
     QCOMPARE(w.KeypadDefinition.GetMacroName(), longName);
 }
 

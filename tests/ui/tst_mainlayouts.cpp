@@ -21,33 +21,33 @@ void TestMainLayouts::switchingLayouts()
 {
     TMainFixture f;
     TfrmMain& w = f.Create();
-    QVERIFY(w.rbModelR20->isChecked());
-    QCOMPARE(w.rbModelR20->text(), "20 keys");
-    QCOMPARE(w.rbModelR12->text(), "12 keys");
-    QCOMPARE(w.rbModelR20->toolTip(), "Model R20, R21, R22 or R23");
-    QCOMPARE(w.rbModelR12->toolTip(), "Model R12 or R13");
-    QVERIFY(w.ToolButtonKeyLabels->isEnabled());
+    QVERIFY(Find<QRadioButton>(w, "rbModelR20")->isChecked());
+    QCOMPARE(Find<QRadioButton>(w, "rbModelR20")->text(), "20 keys");
+    QCOMPARE(Find<QRadioButton>(w, "rbModelR12")->text(), "12 keys");
+    QCOMPARE(Find<QRadioButton>(w, "rbModelR20")->toolTip(), "Model R20, R21, R22 or R23");
+    QCOMPARE(Find<QRadioButton>(w, "rbModelR12")->toolTip(), "Model R12 or R13");
+    QVERIFY(Find<QToolButton>(w, "ToolButtonKeyLabels")->isEnabled());
 
     // A macro on key 20, level 2, and the view on level 2.
-    w.SpeedButtons[19]->click();
-    w.TabControlLevel->setCurrentIndex(1);
-    QTest::keyClicks(w.Grid, "zz");
+    KeyButton(w, 19)->click();
+    Find<QTabBar>(w, "TabControlLevel")->setCurrentIndex(1);
+    QTest::keyClicks(GridOf(w), "zz");
     w.ChangesPending(false);
-    w.SpeedButtons[4]->click();
-    QTest::keyClicks(w.Grid, "7");
+    KeyButton(w, 4)->click();
+    QTest::keyClicks(GridOf(w), "7");
     w.ChangesPending(false);
 
-    QTest::mouseClick(w.rbModelR12, Qt::LeftButton);
-    QCOMPARE(w.GuiKeyLayout, 1);
+    QTest::mouseClick(Find<QRadioButton>(w, "rbModelR12"), Qt::LeftButton);
+    QCOMPARE(w.GuiKeyLayout(), 1);
     QCOMPARE(w.KeypadDefinition.Key(), 4);
     QCOMPARE(w.KeypadDefinition.Level(), 1); // the level is kept
-    QCOMPARE(w.lblMacroHeader->text(), "Macro for Key 5, Level 2");
+    QCOMPARE(Find<QLabel>(w, "lblMacroHeader")->text(), "Macro for Key 5, Level 2");
     QCOMPARE(w.GridPosition(), 1);
-    QCOMPARE(w.SpeedButtons[4]->text(), "7");
-    QVERIFY(w.SpeedButtons[4]->isChecked());
-    QVERIFY(!w.ToolButtonKeyLabels->isEnabled());
+    QCOMPARE(KeyButton(w, 4)->text(), "7");
+    QVERIFY(KeyButton(w, 4)->isChecked());
+    QVERIFY(!Find<QToolButton>(w, "ToolButtonKeyLabels")->isEnabled());
     for (int key : {0, 1, 2, 3, 7, 11, 15, 19})
-        QVERIFY2(w.SpeedButtons[key]->isHidden(), qPrintable(QString::number(key)));
+        QVERIFY2(KeyButton(w, key)->isHidden(), qPrintable(QString::number(key)));
     QCOMPARE(TAppSettings(f.Folders.SettingsFile()).Read().KeypadLayout, 1);
     QVERIFY(!w.IsChangesPending());
     // The hidden keys keep their macros.
@@ -55,12 +55,12 @@ void TestMainLayouts::switchingLayouts()
     QCOMPARE(w.KeypadDefinition.NumOfElements(), 2);
     w.KeypadDefinition.SetKey(4);
 
-    QTest::mouseClick(w.rbModelR20, Qt::LeftButton);
-    QCOMPARE(w.GuiKeyLayout, 2);
+    QTest::mouseClick(Find<QRadioButton>(w, "rbModelR20"), Qt::LeftButton);
+    QCOMPARE(w.GuiKeyLayout(), 2);
     QCOMPARE(w.KeypadDefinition.Key(), 0);
-    QVERIFY(w.SpeedButtons[0]->isChecked());
-    QVERIFY(w.ToolButtonKeyLabels->isEnabled());
-    for (QAbstractButton* button : w.SpeedButtons) {
+    QVERIFY(KeyButton(w, 0)->isChecked());
+    QVERIFY(Find<QToolButton>(w, "ToolButtonKeyLabels")->isEnabled());
+    for (QAbstractButton* button : KeyButtons(w)) {
         QVERIFY(!button->isHidden());
         QVERIFY(button->text().trimmed().isEmpty());
     }
@@ -73,7 +73,7 @@ void TestMainLayouts::twelveKeyArrangement()
     TMainFixture f;
     TTestFolders::WriteFile(f.Folders.SettingsFile(), "[CONFIGURATION]\r\nKeypad_Layout=1\r\n");
     TfrmMain& w = f.Create();
-    QVERIFY(w.rbModelR12->isChecked());
+    QVERIFY(Find<QRadioButton>(w, "rbModelR12")->isChecked());
     QCOMPARE(w.KeypadDefinition.Key(), 4);
 
     const int rows[4][3] = {{4, 5, 6}, {8, 9, 10}, {12, 13, 14}, {16, 17, 18}};
@@ -81,34 +81,34 @@ void TestMainLayouts::twelveKeyArrangement()
         {"7", "8", "9"}, {"4", "5", "6"}, {"1", "2", "3"}, {"CLR", "0", "ENT"}};
     for (int row = 0; row < 4; ++row) {
         for (int col = 0; col < 3; ++col) {
-            QAbstractButton* button = w.SpeedButtons[rows[row][col]];
+            QAbstractButton* button = KeyButton(w, rows[row][col]);
             QCOMPARE(button->text(), QString::fromLatin1(captions[row][col]));
             QVERIFY(button->isVisible());
             // Rows go down, columns go right, inside the panel.
-            QVERIFY(w.pnlKeypad->rect().contains(button->geometry()));
+            QVERIFY(Find<QWidget>(w, "pnlKeypad")->rect().contains(button->geometry()));
             if (col > 0) {
-                QCOMPARE(button->y(), w.SpeedButtons[rows[row][0]]->y());
-                QVERIFY(button->x() > w.SpeedButtons[rows[row][col - 1]]->x());
+                QCOMPARE(button->y(), KeyButton(w, rows[row][0])->y());
+                QVERIFY(button->x() > KeyButton(w, rows[row][col - 1])->x());
             }
             if (row > 0) {
-                QCOMPARE(button->x(), w.SpeedButtons[rows[0][col]]->x());
-                QCOMPARE(button->y() - w.SpeedButtons[rows[row - 1][col]]->y(), 35);
+                QCOMPARE(button->x(), KeyButton(w, rows[0][col])->x());
+                QCOMPARE(button->y() - KeyButton(w, rows[row - 1][col])->y(), 35);
             }
         }
     }
     // Clicking a captioned key selects the key it stands for.
-    QTest::mouseClick(w.SpeedButtons[17], Qt::LeftButton);
-    QCOMPARE(w.lblMacroHeader->text(), "Macro for Key 18, Level 1");
+    QTest::mouseClick(KeyButton(w, 17), Qt::LeftButton);
+    QCOMPARE(Find<QLabel>(w, "lblMacroHeader")->text(), "Macro for Key 18, Level 1");
 }
 
 void TestMainLayouts::reselectingTheShownLayoutDoesNothing()
 {
     TMainFixture f;
     TfrmMain& w = f.Create();
-    w.SpeedButtons[9]->click();
+    KeyButton(w, 9)->click();
     QFile::remove(f.Folders.SettingsFile());
-    QTest::mouseClick(w.rbModelR20, Qt::LeftButton);
-    QVERIFY(w.rbModelR20->isChecked());
+    QTest::mouseClick(Find<QRadioButton>(w, "rbModelR20"), Qt::LeftButton);
+    QVERIFY(Find<QRadioButton>(w, "rbModelR20")->isChecked());
     QCOMPARE(w.KeypadDefinition.Key(), 9);
     QVERIFY(!QFile::exists(f.Folders.SettingsFile()));
 }

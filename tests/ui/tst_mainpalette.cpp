@@ -4,6 +4,7 @@
 
 #include "support/MainFixture.h"
 #include "ui/dialogs/MacroLen.h"
+#include "ui/main/CodePalette.h"
 #include "ui/main/KeyCap.h"
 
 #include <QAction>
@@ -63,16 +64,19 @@ void fill(TKeypadClass& definition, int count)
 
 bool shiftOrCtrlDown(TfrmMain& w)
 {
-    return w.sbtnLShift->isChecked() || w.sbtnRShift->isChecked() || w.sbtnLCtrl->isChecked() ||
-           w.sbtnRCtrl->isChecked();
+    return Find<QAbstractButton>(w, "sbtnLShift")->isChecked() ||
+           Find<QAbstractButton>(w, "sbtnRShift")->isChecked() ||
+           Find<QAbstractButton>(w, "sbtnLCtrl")->isChecked() ||
+           Find<QAbstractButton>(w, "sbtnRCtrl")->isChecked();
 }
 
 // The lines the macro length warning shows, or an empty list when it is hidden.
 QStringList warningLines(TfrmMain& w)
 {
-    if (!w.frmMacroLenWarning || !w.frmMacroLenWarning->isVisible())
+    auto* warning = w.findChild<QDialog*>(QStringLiteral("frmMacroLenWarning"));
+    if (!warning || !warning->isVisible())
         return {};
-    return w.frmMacroLenWarning->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))
+    return warning->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))
         ->toPlainText()
         .split(QLatin1Char('\n'));
 }
@@ -106,6 +110,7 @@ private Q_SLOTS:
     void ledItems();
     void midiMessages();
     void macroLengthWarningInUserMode();
+    void typingGoesOnWhileTheWarningShows();
     void macroLengthWarningByMode_data();
     void macroLengthWarningByMode();
 };
@@ -139,9 +144,9 @@ void TestMainPalette::keyboardRowsAreLaidOutInOrder()
 
     TMainFixture f;
     TfrmMain& w = f.Create();
-    QCOMPARE(w.lblKeyboard->text(),
+    QCOMPARE(Find<QLabel>(w, "lblKeyboard")->text(),
              QStringLiteral("Click on any key below or type on PC keyboard (green keys only)"));
-    QCOMPARE(w.pnlKeyboard->findChildren<TKeyCap*>().size(), 86);
+    QCOMPARE(Find<QWidget>(w, "pnlKeyboard")->findChildren<TKeyCap*>().size(), 86);
 
     // Every key stands in its row, left to right, inside the keyboard and the
     // window, and no two keys overlap.
@@ -155,7 +160,7 @@ void TestMainPalette::keyboardRowsAreLaidOutInOrder()
             QAbstractButton* key = button(w, name);
             QVERIFY2(key->isVisible(), qPrintable(name));
             const QRect r = key->geometry();
-            QVERIFY2(w.pnlKeyboard->rect().contains(r), qPrintable(name));
+            QVERIFY2(Find<QWidget>(w, "pnlKeyboard")->rect().contains(r), qPrintable(name));
             QVERIFY2(window.contains(QRect(key->mapTo(&w, QPoint(0, 0)), r.size())),
                      qPrintable(name));
             if (rowTop < 0)
@@ -271,7 +276,7 @@ void TestMainPalette::onScreenKeys()
     // Shift and Ctrl were for this key only; Caps Lock stays on.
     const bool caps = clicks.contains("spdbtnCapsLock");
     QVERIFY(!shiftOrCtrlDown(w));
-    QCOMPARE(w.spdbtnCapsLock->isChecked(), caps);
+    QCOMPARE(Find<QAbstractButton>(w, "spdbtnCapsLock")->isChecked(), caps);
     QCOMPARE(w.GetModifiers(), caps ? ModCapsLock : 0);
 }
 
@@ -284,10 +289,12 @@ void TestMainPalette::modifierKeys()
     // Each button latches its own bit, independently of the others.
     click(w, "sbtnLShift");
     click(w, "sbtnRCtrl");
-    QVERIFY(w.sbtnLShift->isChecked() && w.sbtnRCtrl->isChecked());
+    QVERIFY(Find<QAbstractButton>(w, "sbtnLShift")->isChecked() &&
+            Find<QAbstractButton>(w, "sbtnRCtrl")->isChecked());
     QCOMPARE(w.GetModifiers(), ModLShift | ModRCtrl);
     click(w, "sbtnLShift");
-    QVERIFY(!w.sbtnLShift->isChecked() && w.sbtnRCtrl->isChecked());
+    QVERIFY(!Find<QAbstractButton>(w, "sbtnLShift")->isChecked() &&
+            Find<QAbstractButton>(w, "sbtnRCtrl")->isChecked());
     QCOMPARE(w.GetModifiers(), ModRCtrl);
     click(w, "sbtnRCtrl");
     QCOMPARE(w.GetModifiers(), 0);
@@ -298,7 +305,7 @@ void TestMainPalette::modifierKeys()
     click(w, "spdbtnCapsLock");
     click(w, "SpeedButton79");
     click(w, "SpeedButton101");
-    QVERIFY(w.spdbtnCapsLock->isChecked());
+    QVERIFY(Find<QAbstractButton>(w, "spdbtnCapsLock")->isChecked());
     click(w, "spdbtnCapsLock");
     click(w, "SpeedButton103");
     QCOMPARE(codes(), (QList<int32_t>{65, 66, 99}));
@@ -306,26 +313,28 @@ void TestMainPalette::modifierKeys()
     // Moving the cursor releases the Shift button on the screen, but the
     // next key is still shifted.
     click(w, "sbtnLShift");
-    QTest::mouseClick(w.Grid->viewport(), Qt::LeftButton, {}, CellCentre(w, 1));
-    QVERIFY(!w.sbtnLShift->isChecked());
+    QTest::mouseClick(GridOf(w)->viewport(), Qt::LeftButton, {}, CellCentre(w, 1));
+    QVERIFY(!Find<QAbstractButton>(w, "sbtnLShift")->isChecked());
     click(w, "SpeedButton84");
     QCOMPARE(codes(), (QList<int32_t>{65, 70, 66, 99}));
 
     // UpdateKeyboard sets only the Shift and Ctrl buttons, never the mask or Caps Lock.
     click(w, "spdbtnCapsLock");
-    w.UpdateKeyboard((1 << mkRCtrl) | (1 << mkLAlt));
-    QVERIFY(w.sbtnRCtrl->isChecked() && !w.sbtnLShift->isChecked() && !w.sbtnRShift->isChecked() &&
-            !w.sbtnLCtrl->isChecked());
-    QVERIFY(w.spdbtnCapsLock->isChecked());
+    Find<TCodePalette>(w, "pnlPalette")->UpdateKeyboard((1 << mkRCtrl) | (1 << mkLAlt));
+    QVERIFY(Find<QAbstractButton>(w, "sbtnRCtrl")->isChecked() &&
+            !Find<QAbstractButton>(w, "sbtnLShift")->isChecked() &&
+            !Find<QAbstractButton>(w, "sbtnRShift")->isChecked() &&
+            !Find<QAbstractButton>(w, "sbtnLCtrl")->isChecked());
+    QVERIFY(Find<QAbstractButton>(w, "spdbtnCapsLock")->isChecked());
     QCOMPARE(w.GetModifiers(), ModCapsLock);
 
     // Releasing the PC Shift key in the grid clears the whole mask: the
     // buttons come up with it rather than showing a state that is gone.
     click(w, "sbtnLShift");
-    QTest::keyPress(w.Grid, Qt::Key_Shift);
-    QTest::keyRelease(w.Grid, Qt::Key_Shift);
+    QTest::keyPress(GridOf(w), Qt::Key_Shift);
+    QTest::keyRelease(GridOf(w), Qt::Key_Shift);
     QCOMPARE(w.GetModifiers(), 0);
-    QVERIFY(!shiftOrCtrlDown(w) && !w.spdbtnCapsLock->isChecked());
+    QVERIFY(!shiftOrCtrlDown(w) && !Find<QAbstractButton>(w, "spdbtnCapsLock")->isChecked());
 
     // A refused key leaves the modifiers pending and their buttons down.
     fill(w.KeypadDefinition, 100 - w.KeypadDefinition.CodeCount());
@@ -333,7 +342,7 @@ void TestMainPalette::modifierKeys()
     click(w, "sbtnRShift");
     click(w, "SpeedButton79");
     QCOMPARE(f.Prompts.TextsOf("error"), QStringList{FullAddData});
-    QVERIFY(w.sbtnRShift->isChecked());
+    QVERIFY(Find<QAbstractButton>(w, "sbtnRShift")->isChecked());
     QCOMPARE(w.GetModifiers(), ModRShift);
 }
 
@@ -346,14 +355,14 @@ void TestMainPalette::focusAfterKeys()
 
     // Keys with a key number (Delay and Beep too) send the focus to the grid.
     for (const char* name : {"SpeedButton79", "SpeedButton105", "SpeedButton78"}) {
-        w.EditName->setFocus();
+        Find<QLineEdit>(w, "EditName")->setFocus();
         click(w, QLatin1String(name));
-        QVERIFY2(w.Grid->hasFocus(), name);
+        QVERIFY2(GridOf(w)->hasFocus(), name);
     }
     // Function keys leave it where it was.
-    w.EditName->setFocus();
+    Find<QLineEdit>(w, "EditName")->setFocus();
     click(w, "SpeedButton25");
-    QVERIFY(w.EditName->hasFocus());
+    QVERIFY(Find<QLineEdit>(w, "EditName")->hasFocus());
     QCOMPARE(MacroCodes(w.KeypadDefinition).size(), 4);
 }
 
@@ -361,7 +370,7 @@ void TestMainPalette::delayAndBeep()
 {
     TMainFixture f;
     TfrmMain& w = f.Create();
-    for (QSlider* bar : {w.tbDelayValue, w.tbBeepValue}) {
+    for (QSlider* bar : {Find<QSlider>(w, "tbDelayValue"), Find<QSlider>(w, "tbBeepValue")}) {
         QCOMPARE(bar->minimum(), 1);
         QCOMPARE(bar->maximum(), 125);
         QCOMPARE(bar->value(), 50);
@@ -370,21 +379,23 @@ void TestMainPalette::delayAndBeep()
         QCOMPARE(w.findChild<QLabel*>(bar->objectName() + "Min")->text(), QStringLiteral("4ms"));
         QCOMPARE(w.findChild<QLabel*>(bar->objectName() + "Max")->text(), QStringLiteral("500ms"));
     }
-    QCOMPARE(w.SpeedButton105->toolTip(), QStringLiteral("3 byte Delay command"));
-    QCOMPARE(w.SpeedButton78->toolTip(), QStringLiteral("3 byte Beep command"));
+    QCOMPARE(Find<QAbstractButton>(w, "SpeedButton105")->toolTip(),
+             QStringLiteral("3 byte Delay command"));
+    QCOMPARE(Find<QAbstractButton>(w, "SpeedButton78")->toolTip(),
+             QStringLiteral("3 byte Beep command"));
 
     click(w, "SpeedButton105");
     QCOMPARE(CellText(w, 0), QStringLiteral("Dly 200"));
-    w.tbBeepValue->setValue(125);
-    QCOMPARE(w.tbBeepValue->toolTip(), QStringLiteral("500ms"));
+    Find<QSlider>(w, "tbBeepValue")->setValue(125);
+    QCOMPARE(Find<QSlider>(w, "tbBeepValue")->toolTip(), QStringLiteral("500ms"));
     click(w, "SpeedButton78");
     QCOMPARE(CellText(w, 1), QStringLiteral("Beep500"));
-    w.tbDelayValue->setValue(1);
-    QCOMPARE(w.tbDelayValue->toolTip(), QStringLiteral("4ms"));
+    Find<QSlider>(w, "tbDelayValue")->setValue(1);
+    QCOMPARE(Find<QSlider>(w, "tbDelayValue")->toolTip(), QStringLiteral("4ms"));
     click(w, "SpeedButton105");
     QCOMPARE(CellText(w, 2), QStringLiteral("Dly 4"));
     QCOMPARE(MacroCodes(w.KeypadDefinition), (QList<int32_t>{0x1032, 0x207D, 0x1001}));
-    QCOMPARE(w.lblBytesUsed->text(), QStringLiteral("91")); // 3 bytes each
+    QCOMPARE(Find<QLabel>(w, "lblBytesUsed")->text(), QStringLiteral("91")); // 3 bytes each
 
     // Shift does not turn a delay into anything else, and is used up by it.
     click(w, "sbtnLShift");
@@ -465,21 +476,21 @@ void TestMainPalette::manualEntry()
     TMainFixture f;
     TfrmMain& w = f.Create();
     if (hex)
-        QTest::mouseClick(w.rbHexadecimal, Qt::LeftButton, {},
-                          QPoint(8, w.rbHexadecimal->height() / 2));
-    QCOMPARE(w.rbHexadecimal->isChecked(), hex);
-    QCOMPARE(w.rbDecimal->isChecked(), !hex);
-    w.edManualInput->setFocus();
-    QTest::keyClicks(w.edManualInput, typed);
-    QCOMPARE(w.edManualInput->text(), shown);
+        QTest::mouseClick(Find<QRadioButton>(w, "rbHexadecimal"), Qt::LeftButton, {},
+                          QPoint(8, Find<QRadioButton>(w, "rbHexadecimal")->height() / 2));
+    QCOMPARE(Find<QRadioButton>(w, "rbHexadecimal")->isChecked(), hex);
+    QCOMPARE(Find<QRadioButton>(w, "rbDecimal")->isChecked(), !hex);
+    Find<QLineEdit>(w, "edManualInput")->setFocus();
+    QTest::keyClicks(Find<QLineEdit>(w, "edManualInput"), typed);
+    QCOMPARE(Find<QLineEdit>(w, "edManualInput")->text(), shown);
 
     if (useButton)
-        QTest::mouseClick(w.spdbtnInsert, Qt::LeftButton);
+        QTest::mouseClick(Find<QAbstractButton>(w, "spdbtnInsert"), Qt::LeftButton);
     else
-        QTest::keyClick(w.edManualInput, Qt::Key_Return);
+        QTest::keyClick(Find<QLineEdit>(w, "edManualInput"), Qt::Key_Return);
 
     QCOMPARE(MacroCodes(w.KeypadDefinition), codes);
-    QCOMPARE(w.edManualInput->text(), left);
+    QCOMPARE(Find<QLineEdit>(w, "edManualInput")->text(), left);
     QCOMPARE(f.Prompts.TextsOf("error"), errors);
     QCOMPARE(w.IsChangesPending(), !codes.isEmpty());
     if (!codes.isEmpty())
@@ -493,45 +504,45 @@ void TestMainPalette::manualEntryRadix()
     auto choose = [](QRadioButton* radio) {
         QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(8, radio->height() / 2));
     };
-    QCOMPARE(w.rbDecimal->text(), QStringLiteral("Decimal"));
-    QCOMPARE(w.rbHexadecimal->text(), QStringLiteral("Hexadecimal"));
-    QCOMPARE(w.edManualInput->maxLength(), 3);
+    QCOMPARE(Find<QRadioButton>(w, "rbDecimal")->text(), QStringLiteral("Decimal"));
+    QCOMPARE(Find<QRadioButton>(w, "rbHexadecimal")->text(), QStringLiteral("Hexadecimal"));
+    QCOMPARE(Find<QLineEdit>(w, "edManualInput")->maxLength(), 3);
 
     // Choosing the other radix starts a new entry.
-    QTest::keyClicks(w.edManualInput, "12");
-    choose(w.rbHexadecimal);
-    QVERIFY(!w.rbDecimal->isChecked());
-    QCOMPARE(w.edManualInput->text(), QString());
-    QCOMPARE(w.edManualInput->maxLength(), 2);
-    QTest::keyClicks(w.edManualInput, "c");
-    choose(w.rbDecimal);
-    QVERIFY(!w.rbHexadecimal->isChecked());
-    QCOMPARE(w.edManualInput->text(), QString());
-    QCOMPARE(w.edManualInput->maxLength(), 3);
+    QTest::keyClicks(Find<QLineEdit>(w, "edManualInput"), "12");
+    choose(Find<QRadioButton>(w, "rbHexadecimal"));
+    QVERIFY(!Find<QRadioButton>(w, "rbDecimal")->isChecked());
+    QCOMPARE(Find<QLineEdit>(w, "edManualInput")->text(), QString());
+    QCOMPARE(Find<QLineEdit>(w, "edManualInput")->maxLength(), 2);
+    QTest::keyClicks(Find<QLineEdit>(w, "edManualInput"), "c");
+    choose(Find<QRadioButton>(w, "rbDecimal"));
+    QVERIFY(!Find<QRadioButton>(w, "rbHexadecimal")->isChecked());
+    QCOMPARE(Find<QLineEdit>(w, "edManualInput")->text(), QString());
+    QCOMPARE(Find<QLineEdit>(w, "edManualInput")->maxLength(), 3);
     // Clicking the radix already chosen keeps what was typed.
-    QTest::keyClicks(w.edManualInput, "12");
-    choose(w.rbDecimal);
-    QCOMPARE(w.edManualInput->text(), QStringLiteral("12"));
+    QTest::keyClicks(Find<QLineEdit>(w, "edManualInput"), "12");
+    choose(Find<QRadioButton>(w, "rbDecimal"));
+    QCOMPARE(Find<QLineEdit>(w, "edManualInput")->text(), QStringLiteral("12"));
 
     // The Insert button inserts the same value again and again.
-    QTest::mouseClick(w.spdbtnInsert, Qt::LeftButton);
-    QTest::mouseClick(w.spdbtnInsert, Qt::LeftButton);
+    QTest::mouseClick(Find<QAbstractButton>(w, "spdbtnInsert"), Qt::LeftButton);
+    QTest::mouseClick(Find<QAbstractButton>(w, "spdbtnInsert"), Qt::LeftButton);
     QCOMPARE(MacroCodes(w.KeypadDefinition), (QList<int32_t>{12, 12}));
 
     // Text that arrives without typing (pasted, dropped) must be a number too.
-    w.edManualInput->clear();
-    w.edManualInput->insert(QStringLiteral("7x"));
-    QCOMPARE(w.edManualInput->text(), QString());
-    choose(w.rbHexadecimal);
-    w.edManualInput->insert(QStringLiteral("be"));
-    QCOMPARE(w.edManualInput->text(), QStringLiteral("BE"));
-    w.edManualInput->clear();
-    w.edManualInput->insert(QStringLiteral("12345"));
-    QCOMPARE(w.edManualInput->text(), QStringLiteral("12"));
+    Find<QLineEdit>(w, "edManualInput")->clear();
+    Find<QLineEdit>(w, "edManualInput")->insert(QStringLiteral("7x"));
+    QCOMPARE(Find<QLineEdit>(w, "edManualInput")->text(), QString());
+    choose(Find<QRadioButton>(w, "rbHexadecimal"));
+    Find<QLineEdit>(w, "edManualInput")->insert(QStringLiteral("be"));
+    QCOMPARE(Find<QLineEdit>(w, "edManualInput")->text(), QStringLiteral("BE"));
+    Find<QLineEdit>(w, "edManualInput")->clear();
+    Find<QLineEdit>(w, "edManualInput")->insert(QStringLiteral("12345"));
+    QCOMPARE(Find<QLineEdit>(w, "edManualInput")->text(), QStringLiteral("12"));
 
     // A full macro: the byte is refused with the message of plain codes.
     fill(w.KeypadDefinition, 100 - w.KeypadDefinition.CodeCount());
-    QTest::keyClick(w.edManualInput, Qt::Key_Return);
+    QTest::keyClick(Find<QLineEdit>(w, "edManualInput"), Qt::Key_Return);
     QCOMPARE(f.Prompts.TextsOf("error"), QStringList{FullAddByte});
     QCOMPARE(w.KeypadDefinition.CodeCount(), 100);
 }
@@ -543,7 +554,7 @@ void TestMainPalette::insertMenus()
     TMainFixture f;
     TfrmMain& w = f.Create();
     QStringList entries;
-    for (QAction* item : w.popmenuClearMacro->actions())
+    for (QAction* item : Find<QMenu>(w, "popmenuClearMacro")->actions())
         entries << (item->isSeparator() ? QStringLiteral("-") : item->text());
     const QStringList expected{
         "Erase all key codes for this macro",
@@ -567,8 +578,10 @@ void TestMainPalette::insertMenus()
         "Flash Red LED",
     };
     QCOMPARE(entries, expected);
-    QCOMPARE(w.InsertF13throughF24key1->menuAction(), w.popmenuClearMacro->actions().at(5));
-    QCOMPARE(w.InsertMIDIMessage1->objectName(), QStringLiteral("InsertMIDIMessage1"));
+    QCOMPARE(Find<QMenu>(w, "InsertF13throughF24key1")->menuAction(),
+             Find<QMenu>(w, "popmenuClearMacro")->actions().at(5));
+    QCOMPARE(Find<QAction>(w, "InsertMIDIMessage1")->objectName(),
+             QStringLiteral("InsertMIDIMessage1"));
 }
 
 void TestMainPalette::codeMenus_data()
@@ -724,8 +737,8 @@ void TestMainPalette::ledItems()
     w.KeypadDefinition.SetLEDBehavior(static_cast<uint8_t>(ledBehavior));
     w.CopyDataToScreen(0);
     if (transmit)
-        w.cboxKeyAsTrueTerminal->setChecked(true);
-    QTest::keyClicks(w.Grid, "x");
+        Find<QCheckBox>(w, "cboxKeyAsTrueTerminal")->setChecked(true);
+    QTest::keyClicks(GridOf(w), "x");
     f.Prompts.Clear();
 
     action(w, item)->trigger();
@@ -742,12 +755,12 @@ void TestMainPalette::midiMessages()
 {
     TMainFixture f;
     TfrmMain& w = f.CreateWithWindows();
-    QDialog* midi = w.frmMidiEvents;
+    QDialog* midi = Find<QDialog>(w, "frmMidiEvents");
     QVERIFY(midi);
     click(w, "SpeedButton79");
     QCOMPARE(CellText(w, 0), QStringLiteral("a"));
 
-    w.InsertMIDIMessage1->trigger();
+    Find<QAction>(w, "InsertMIDIMessage1")->trigger();
     QVERIFY(midi->isVisible());
     QVERIFY(!midi->isModal());
     QVERIFY(w.KeypadDefinition.bViewInHex);
@@ -764,7 +777,7 @@ void TestMainPalette::midiMessages()
     // The main window goes on working beside the dialog; the next message
     // goes in at the cursor, a data byte equal to the prefix escaped.
     click(w, "SpeedButton80");
-    QTest::mouseClick(w.Grid->viewport(), Qt::LeftButton, {}, CellCentre(w, 0));
+    QTest::mouseClick(GridOf(w)->viewport(), Qt::LeftButton, {}, CellCentre(w, 0));
     auto* program = midi->findChild<QRadioButton*>(QStringLiteral("rbProgramChange"));
     QTest::mouseClick(program, Qt::LeftButton, {}, QPoint(8, program->height() / 2));
     midi->findChild<QSlider*>(QStringLiteral("tbMidiParam1"))->setValue(64);
@@ -778,9 +791,9 @@ void TestMainPalette::midiMessages()
 
     // Back to text with the view menu; the MIDI item switches to hex again,
     // also while the dialog is already open.
-    w.menuitemViewKeysAsText->trigger();
+    Find<QAction>(w, "menuitemViewKeysAsText")->trigger();
     QCOMPARE(CellText(w, 2), QStringLiteral("a"));
-    w.InsertMIDIMessage1->trigger();
+    Find<QAction>(w, "InsertMIDIMessage1")->trigger();
     QVERIFY(midi->isVisible());
     QCOMPARE(CellText(w, 2), QStringLiteral("0x61"));
 }
@@ -798,48 +811,66 @@ void TestMainPalette::macroLengthWarningInUserMode()
     QVERIFY(warningLines(w).isEmpty());
     click(w, "SpeedButton80");
     QCOMPARE(warningLines(w), firstParagraph);
-    QVERIFY(!w.frmMacroLenWarning->isModal());
+    QVERIFY(!Find<QDialog>(w, "frmMacroLenWarning")->isModal());
     // Already shown, it stays so.
     click(w, "SpeedButton83");
     QCOMPARE(warningLines(w), firstParagraph);
 
     // Neither the modifier buttons, the manual entry, the LED items nor the
     // MIDI dialog check the length.
-    w.frmMacroLenWarning->hide();
+    Find<QDialog>(w, "frmMacroLenWarning")->hide();
     click(w, "sbtnLShift");
-    QTest::keyClicks(w.edManualInput, "65");
-    QTest::keyClick(w.edManualInput, Qt::Key_Return);
-    w.mnuRedLedOn->trigger();
-    w.InsertMIDIMessage1->trigger();
-    QTest::mouseClick(w.frmMidiEvents->findChild<QPushButton*>(QStringLiteral("btnInsert")),
-                      Qt::LeftButton);
+    QTest::keyClicks(Find<QLineEdit>(w, "edManualInput"), "65");
+    QTest::keyClick(Find<QLineEdit>(w, "edManualInput"), Qt::Key_Return);
+    Find<QAction>(w, "mnuRedLedOn")->trigger();
+    Find<QAction>(w, "InsertMIDIMessage1")->trigger();
+    QTest::mouseClick(
+        Find<QDialog>(w, "frmMidiEvents")->findChild<QPushButton*>(QStringLiteral("btnInsert")),
+        Qt::LeftButton);
     QVERIFY(warningLines(w).isEmpty());
     // The function keys and the HID items do, and so does typing into the grid.
     click(w, "SpeedButton25");
     QCOMPARE(warningLines(w), firstParagraph);
-    w.frmMacroLenWarning->hide();
+    Find<QDialog>(w, "frmMacroLenWarning")->hide();
     action(w, "Mute1")->trigger();
     QCOMPARE(warningLines(w), firstParagraph);
-    w.frmMacroLenWarning->hide();
-    QTest::keyClicks(w.Grid, "q");
+    Find<QDialog>(w, "frmMacroLenWarning")->hide();
+    QTest::keyClicks(GridOf(w), "q");
     QCOMPARE(warningLines(w), firstParagraph);
 
     // A key refused by a full macro still checks.
-    w.frmMacroLenWarning->hide();
+    Find<QDialog>(w, "frmMacroLenWarning")->hide();
     fill(w.KeypadDefinition, 100 - w.KeypadDefinition.CodeCount());
     click(w, "SpeedButton84");
     QCOMPARE(f.Prompts.TextsOf("error").last(), FullAddData);
     QCOMPARE(warningLines(w), firstParagraph);
 
     // "Don't show this message again" and OK: no warning until the next start.
-    w.frmMacroLenWarning->findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->setChecked(true);
-    QTest::mouseClick(w.frmMacroLenWarning->findChild<QPushButton*>(QStringLiteral("BitBtn1")),
-                      Qt::LeftButton);
+    Find<QDialog>(w, "frmMacroLenWarning")
+        ->findChild<QCheckBox*>(QStringLiteral("CheckBox1"))
+        ->setChecked(true);
+    QTest::mouseClick(
+        Find<QDialog>(w, "frmMacroLenWarning")->findChild<QPushButton*>(QStringLiteral("BitBtn1")),
+        Qt::LeftButton);
     QVERIFY(w.bMacroLengthWarningOff);
     w.KeypadDefinition.SetKey(1);
     click(w, "SpeedButton105");
     click(w, "SpeedButton79");
     QVERIFY(warningLines(w).isEmpty());
+}
+
+void TestMainPalette::typingGoesOnWhileTheWarningShows()
+{
+    // A new definition is in line edit mode: the second character brings the
+    // warning, which must leave the keyboard to the grid.
+    TMainFixture f;
+    TfrmMain& w = f.CreateWithWindows();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    GridOf(w)->setFocus();
+    QTest::keyClicks(nullptr, "hello"); // to whatever has the keyboard focus
+    QCOMPARE(warningLines(w), TfrmMacroLenWarning::MessageLines().mid(0, 3));
+    QCOMPARE(MacroCodes(w.KeypadDefinition), (QList<int32_t>{'h', 'e', 'l', 'l', 'o'}));
+    QVERIFY(GridOf(w)->hasFocus());
 }
 
 void TestMainPalette::macroLengthWarningByMode_data()

@@ -5,18 +5,25 @@
 
 #include "app/AppSettings.h"
 #include "ui/AppWindows.h"
+#include "ui/dialogs/Advanced.h"
+#include "ui/dialogs/HostTypeInfo.h"
 #include "ui/dialogs/MacroLen.h"
 #include "ui/dialogs/MidiEvents.h"
+#include "ui/dialogs/Params.h"
+#include "ui/dialogs/ScreenEdit.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QDir>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -39,6 +46,12 @@ class TApplyingDialog : public QDialog
     Q_OBJECT
 public:
     int Shown = 0;
+    // Opens on the main window's `request` and reports its changes to it.
+    void Attach(TfrmMain& main, void (TfrmMain::*request)())
+    {
+        connect(&main, request, this, &QDialog::exec);
+        connect(this, &TApplyingDialog::changesApplied, &main, &TfrmMain::DialogChangesApplied);
+    }
 Q_SIGNALS:
     void changesApplied();
 
@@ -72,7 +85,11 @@ private Q_SLOTS:
     void portPanel_data();
     void portPanel();
     void propertiesButton();
+    void refusedPrefixChangeIsNoChange_data();
+    void refusedPrefixChangeIsNoChange();
     void windowsCreatedTogether();
+    void hostTypeInfoClosesWithItsDialog_data();
+    void hostTypeInfoClosesWithItsDialog();
     void prefixChangeShowsWhileThePropertiesAreOpen();
     void closing_data();
     void closing();
@@ -120,9 +137,9 @@ void TestMainShell::startsWithSettings()
 
     // Showing applies the layout and writes it back, corrected.
     w.show();
-    QCOMPARE(w.GuiKeyLayout, layout);
-    QCOMPARE(w.rbModelR12->isChecked(), layout == 1);
-    QCOMPARE(w.rbModelR20->isChecked(), layout == 2);
+    QCOMPARE(w.GuiKeyLayout(), layout);
+    QCOMPARE(Find<QRadioButton>(w, "rbModelR12")->isChecked(), layout == 1);
+    QCOMPARE(Find<QRadioButton>(w, "rbModelR20")->isChecked(), layout == 2);
     QCOMPARE(w.KeypadDefinition.Key(), layout == 1 ? 4 : 0);
     QCOMPARE(TAppSettings(f.Folders.SettingsFile()).Read().KeypadLayout, layout);
     QVERIFY(f.SettingsText().toLower().contains(QByteArray("keypad_layout=") +
@@ -188,12 +205,12 @@ void TestMainShell::makesDataFolders()
     QVERIFY(QDir(data + "/Macro_Files").exists());
     QVERIFY(QDir(data + "/Keycap_Labels").exists());
     QCOMPARE(QDir(w.DirString).canonicalPath(), QDir(data).canonicalPath());
-    QCOMPARE(QDir(w.OpenCKDDialog.InitialDir).canonicalPath(),
+    QCOMPARE(QDir(w.FileDialogs().OpenCKDDialog.InitialDir).canonicalPath(),
              QDir(data + "/Macro_Files").canonicalPath());
-    QCOMPARE(w.SaveRomDialog.InitialDir, w.OpenCKDDialog.InitialDir);
-    QCOMPARE(QDir(w.OpenKeyCapsDialog.InitialDir).canonicalPath(),
+    QCOMPARE(w.FileDialogs().SaveRomDialog.InitialDir, w.FileDialogs().OpenCKDDialog.InitialDir);
+    QCOMPARE(QDir(w.FileDialogs().OpenKeyCapsDialog.InitialDir).canonicalPath(),
              QDir(data + "/Keycap_Labels").canonicalPath());
-    QCOMPARE(w.SaveCKDDialog.FileName, "untitled");
+    QCOMPARE(w.Document().FileName(TFileKind::User), "untitled");
     QVERIFY(f.Prompts.Shown.empty());
 
     // A folder that cannot be made is reported; start-up goes on.
@@ -209,12 +226,12 @@ void TestMainShell::fileDialogFilters()
 {
     TMainFixture f;
     TfrmMain& w = f.Create({}, false);
-    QCOMPARE(w.OpenKeyCapsDialog.QtFilter(),
+    QCOMPARE(w.FileDialogs().OpenKeyCapsDialog.QtFilter(),
              "All Files (*.*);;Keycap Bitmaps (*.bmp);;Keycap Documents (*.doc)");
-    QCOMPARE(w.SaveCKDDialog.QtFilter(), "Custom Keyboard Definition  Files (*.ckd)");
-    QVERIFY(w.SaveCKDDialog.OverwritePrompt);
-    QVERIFY(!w.OpenCKDDialog.OverwritePrompt);
-    QCOMPARE(w.SaveRomDialog.DefaultExt, "rom");
+    QCOMPARE(w.FileDialogs().SaveCKDDialog.QtFilter(), "Custom Keyboard Definition  Files (*.ckd)");
+    QVERIFY(w.FileDialogs().SaveCKDDialog.OverwritePrompt);
+    QVERIFY(!w.FileDialogs().OpenCKDDialog.OverwritePrompt);
+    QCOMPARE(w.FileDialogs().SaveRomDialog.DefaultExt, "rom");
     // A description that does not name its pattern gets it, so Qt applies it.
     TFileDialogOptions options;
     options.Filters = {{"Pictures", "*.bmp"}};
@@ -229,22 +246,24 @@ void TestMainShell::windowFrameAndToolbar()
     QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(w.windowFlags() & Qt::WindowMinimizeButtonHint);
 
+    // Hints name the button's shortcut, if it has one.
     struct TButton
     {
         const char* name;
         const char* caption;
         const char* hint;
+        bool hasShortcut = false;
     };
     const TButton buttons[] = {
-        {"ToolBtnNew", " New ", ""},
-        {"ToolBtnOpen", " Open ", ""},
-        {"ToolBtnSave", " Save ", ""},
-        {"ToolBtnSaveAs", "Save As", ""},
+        {"ToolBtnNew", " New ", "New", true},
+        {"ToolBtnOpen", " Open ", "Open", true},
+        {"ToolBtnSave", " Save ", "Save", true},
+        {"ToolBtnSaveAs", "Save As", "Save As", true},
         {"ToolBtnParameters", "Properties", "Edit User/NV Ostrella properties"},
         {"ToolBtnSetPort", "Set Port", "Set COM Port # for the Download and Test operations"},
         {"ToolBtnDownload", "Download", "Download the current file to the Ostrella"},
         {"ToolButtonTest", "  Test  ", "Test the Ostrella (Serial or HID)"},
-        {"ToolButtonKeyLabels", "Key Labels", ""},
+        {"ToolButtonKeyLabels", "Key Labels", "Key Labels"},
         {"ToolBtnHelp", " Help ", ""},
     };
     int lastX = -1;
@@ -252,21 +271,27 @@ void TestMainShell::windowFrameAndToolbar()
         auto* button = w.findChild<QToolButton*>(b.name);
         QVERIFY2(button, b.name);
         QCOMPARE(button->text(), QString::fromLatin1(b.caption));
-        QCOMPARE(button->toolTip(), QString::fromLatin1(b.hint));
+        const QString shortcut =
+            button->defaultAction()
+                ? button->defaultAction()->shortcut().toString(QKeySequence::NativeText)
+                : QString();
+        QCOMPARE(!shortcut.isEmpty(), b.hasShortcut);
+        QCOMPARE(button->toolTip(),
+                 QString::fromLatin1(b.hint) + (b.hasShortcut ? " (" + shortcut + ")" : QString()));
         QVERIFY2(button->isVisible(), b.name);
         QVERIFY2(button->mapTo(&w, QPoint()).x() > lastX, b.name); // left to right
         lastX = button->mapTo(&w, QPoint()).x();
         // Nothing clipped at the window's right edge.
         QVERIFY2(button->mapTo(&w, QPoint(button->width(), 0)).x() <= w.width(), b.name);
     }
-    QCOMPARE(w.HelpMenu->actions().size(), 2);
-    QCOMPARE(w.UserManual1->text(), "&User Manual");
-    QCOMPARE(w.About1->text(), "&About Padwright");
-    QCOMPARE(w.ToolBtnHelp->menu(), w.HelpMenu);
-    QVERIFY(!w.ToolBtnSave->isEnabled());
-    QCOMPARE(w.panelPort->text(), "Port: <not set>");
-    QCOMPARE(w.findChild<QWidget*>("pnlPalette"), w.pnlPalette);
-    QVERIFY(w.pnlPalette->width() >= 900);
+    QCOMPARE(Find<QMenu>(w, "HelpMenu")->actions().size(), 2);
+    QCOMPARE(Find<QAction>(w, "UserManual1")->text(), "&User Manual");
+    QCOMPARE(Find<QAction>(w, "About1")->text(), "&About Padwright");
+    QCOMPARE(Find<QToolButton>(w, "ToolBtnHelp")->menu(), Find<QMenu>(w, "HelpMenu"));
+    QVERIFY(!Find<QToolButton>(w, "ToolBtnSave")->isEnabled());
+    QCOMPARE(Find<QLabel>(w, "panelPort")->text(), "Port: <not set>");
+    QCOMPARE(w.findChild<QWidget*>("pnlPalette"), Find<QWidget>(w, "pnlPalette"));
+    QVERIFY(Find<QWidget>(w, "pnlPalette")->width() >= 900);
 }
 
 void TestMainShell::titleAndChangeMark()
@@ -277,10 +302,10 @@ void TestMainShell::titleAndChangeMark()
     w.ChangesPending(true);
     w.ChangesPending(true);
     QCOMPARE(w.windowTitle(), UserUntitled + "*");
-    QVERIFY(w.ToolBtnSave->isEnabled());
+    QVERIFY(Find<QToolButton>(w, "ToolBtnSave")->isEnabled());
     // Clearing the flag leaves the title to the next title change.
     w.ChangesPending(false);
-    QVERIFY(!w.ToolBtnSave->isEnabled());
+    QVERIFY(!Find<QToolButton>(w, "ToolBtnSave")->isEnabled());
     QCOMPARE(w.windowTitle(), UserUntitled + "*");
     w.SetFileTitle(TFileKind::User, f.Folders.Documents() + "/keys.ckd");
     QCOMPARE(w.windowTitle(), " [USER Mode]   PadwrightRx - keys.ckd");
@@ -312,21 +337,21 @@ void TestMainShell::commandLineFile()
         QVERIFY(w.IsRomEditMode());
         QCOMPARE(w.windowTitle(), " [USER Mode]   PadwrightRx - pad12.ckd");
         QVERIFY(!w.IsChangesPending());
-        QCOMPARE(w.GuiKeyLayout, 1);
-        QVERIFY(w.rbModelR12->isChecked());
+        QCOMPARE(w.GuiKeyLayout(), 1);
+        QVERIFY(Find<QRadioButton>(w, "rbModelR12")->isChecked());
         QCOMPARE(w.KeypadDefinition.Key(), 4);
         QCOMPARE(w.KeypadDefinition.Level(), 0);
-        QCOMPARE(w.SaveCKDDialog.FileName, path);
+        QCOMPARE(w.Document().FileName(TFileKind::User), path);
         // The first key's macro in the grid, the key type icons on the buttons.
         QCOMPARE(CellText(w, 0), "a");
         QCOMPARE(CellText(w, 1), "b");
         QCOMPARE(w.GridPosition(), 2);
-        QCOMPARE(w.EditName->text(), "ab");
-        QVERIFY(!w.SpeedButtons[4]->icon().isNull());
-        QVERIFY(!w.SpeedButtons[9]->icon().isNull());
-        QVERIFY(w.SpeedButtons[5]->icon().isNull());
-        QCOMPARE(w.ToolBtnParameters->text(), "Properties");
-        QCOMPARE(w.ToolBtnParameters->menu(), w.EditMenu);
+        QCOMPARE(Find<QLineEdit>(w, "EditName")->text(), "ab");
+        QVERIFY(!KeyButton(w, 4)->icon().isNull());
+        QVERIFY(!KeyButton(w, 9)->icon().isNull());
+        QVERIFY(KeyButton(w, 5)->icon().isNull());
+        QCOMPARE(Find<QToolButton>(w, "ToolBtnParameters")->text(), "Properties");
+        QCOMPARE(Find<QToolButton>(w, "ToolBtnParameters")->menu(), Find<QMenu>(w, "EditMenu"));
         QCOMPARE(TAppSettings(f.Folders.SettingsFile()).Read().KeypadLayout, 1);
     }
     {
@@ -393,9 +418,9 @@ void TestMainShell::portPanel()
     w.AppState.AdvancedParams.HostType = hostType;
     w.UpdatePortPanel();
     w.UpdatePortPanel(); // a rebuild adds no suffix twice
-    QCOMPARE(w.panelPort->text(), text);
-    QCOMPARE(w.panelPort->palette().color(QPalette::WindowText), colour);
-    QCOMPARE(w.panelPort->toolTip(), hint);
+    QCOMPARE(Find<QLabel>(w, "panelPort")->text(), text);
+    QCOMPARE(Find<QLabel>(w, "panelPort")->palette().color(QPalette::WindowText), colour);
+    QCOMPARE(Find<QLabel>(w, "panelPort")->toolTip(), hint);
 }
 
 void TestMainShell::propertiesButton()
@@ -403,52 +428,55 @@ void TestMainShell::propertiesButton()
     {
         TMainFixture f;
         TfrmMain& w = f.Create();
-        QCOMPARE(w.ToolBtnParameters->text(), "Properties");
-        QVERIFY(!w.ToolBtnParameters->menu());
-        const int wide = w.ToolSepSaveAs->width();
+        QCOMPARE(Find<QToolButton>(w, "ToolBtnParameters")->text(), "Properties");
+        QVERIFY(!Find<QToolButton>(w, "ToolBtnParameters")->menu());
+        const int wide = Find<QWidget>(w, "ToolSepSaveAs")->width();
 
         // The properties dialog applies a change: the window marks it, then
         // rebuilds the port panel and the transmit-now box.
         TApplyingDialog dialog;
-        w.frmParameters = &dialog;
+        dialog.Attach(w, &TfrmMain::userPropertiesRequested);
         TTestFolders::WriteFile(f.Folders.LoaderSettingsFile(),
                                 "[Com Port Configuration]\r\nComPort=4\r\n");
         w.KeypadDefinition.SetOpMode(0x00);
-        QTest::mouseClick(w.ToolBtnParameters, Qt::LeftButton);
+        QTest::mouseClick(Find<QToolButton>(w, "ToolBtnParameters"), Qt::LeftButton);
         QCOMPARE(dialog.Shown, 1);
         QVERIFY(w.windowTitle().endsWith('*'));
-        QCOMPARE(w.panelPort->text(), "Port: COM4");
-        QVERIFY(!w.cboxKeyAsTrueTerminal->isEnabled());
+        QCOMPARE(Find<QLabel>(w, "panelPort")->text(), "Port: COM4");
+        QVERIFY(!Find<QCheckBox>(w, "cboxKeyAsTrueTerminal")->isEnabled());
 
         TMainFixture g;
         TTestFolders::WriteFile(g.Folders.SettingsFile(), settings("Advanced_Enable=1\r\n"));
         TfrmMain& r = g.Create();
-        QCOMPARE(r.ToolBtnParameters->text(), "ROM Properties");
-        QCOMPARE(r.ToolBtnParameters->menu(), r.EditMenu);
-        QVERIFY(r.ToolSepSaveAs->width() < wide);
-        QCOMPARE(r.EditMenu->actions().size(), 2);
-        QCOMPARE(r.EditAdvancedProperties1->text(), "Edit &Advanced ROM Properties");
-        QCOMPARE(r.EditScreenData1->text(), "Edit &Screen Data");
+        QCOMPARE(Find<QToolButton>(r, "ToolBtnParameters")->text(), "ROM Properties");
+        QCOMPARE(Find<QToolButton>(r, "ToolBtnParameters")->menu(), Find<QMenu>(r, "EditMenu"));
+        QVERIFY(Find<QWidget>(r, "ToolSepSaveAs")->width() < wide);
+        QCOMPARE(Find<QMenu>(r, "EditMenu")->actions().size(), 2);
+        QCOMPARE(Find<QAction>(r, "EditAdvancedProperties1")->text(),
+                 "Edit &Advanced ROM Properties");
+        QCOMPARE(Find<QAction>(r, "EditScreenData1")->text(), "Edit &Screen Data");
         // The longer caption still fits the window.
-        QVERIFY(r.ToolBtnHelp->mapTo(&r, QPoint(r.ToolBtnHelp->width(), 0)).x() <= r.width());
+        QVERIFY(Find<QToolButton>(r, "ToolBtnHelp")
+                    ->mapTo(&r, QPoint(Find<QToolButton>(r, "ToolBtnHelp")->width(), 0))
+                    .x() <= r.width());
 
         TApplyingDialog advanced;
-        r.frmAdvanced = &advanced;
-        r.EditAdvancedProperties1->trigger();
+        advanced.Attach(r, &TfrmMain::advancedPropertiesRequested);
+        Find<QAction>(r, "EditAdvancedProperties1")->trigger();
         QCOMPARE(advanced.Shown, 1);
         QVERIFY(r.IsChangesPending());
 
         // The screen editor warns first when automated screens are off.
         TApplyingDialog screens;
-        r.frmScreenEdit = &screens;
-        r.EditScreenData1->trigger();
+        screens.Attach(r, &TfrmMain::screenDataRequested);
+        Find<QAction>(r, "EditScreenData1")->trigger();
         QCOMPARE(g.Prompts.TextsOf("information"),
                  QStringList{"Warning: You have not enabled \"Automated Screen Mode\" (on the "
                              "Advanced ROM Properties form)."});
         QCOMPARE(screens.Shown, 1);
         g.Prompts.Clear();
         r.AppState.AdvancedParams.ScreenEnable = true;
-        r.EditScreenData1->trigger();
+        Find<QAction>(r, "EditScreenData1")->trigger();
         QVERIFY(g.Prompts.Shown.empty());
         QCOMPARE(screens.Shown, 2);
     }
@@ -460,7 +488,7 @@ void TestMainShell::prefixChangeShowsWhileThePropertiesAreOpen()
     TfrmMain& w = f.CreateWithWindows();
     QVERIFY(w.AddByte('~'));
     QCOMPARE(CellText(w, 0), "~");
-    QCOMPARE(w.lblBytesUsed->text(), "99");
+    QCOMPARE(Find<QLabel>(w, "lblBytesUsed")->text(), "99");
 
     // Apply with ~ as the prefix: the ~ is escaped in the macro, and the grid
     // shows it before the dialog is closed.
@@ -473,16 +501,51 @@ void TestMainShell::prefixChangeShowsWhileThePropertiesAreOpen()
         QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("btnApply")),
                           Qt::LeftButton);
         whileOpen = CellText(w, 0);
-        bytesWhileOpen = w.lblBytesUsed->text();
+        bytesWhileOpen = Find<QLabel>(w, "lblBytesUsed")->text();
         dialog->reject();
     });
-    QTest::mouseClick(w.ToolBtnParameters, Qt::LeftButton);
+    QTest::mouseClick(Find<QToolButton>(w, "ToolBtnParameters"), Qt::LeftButton);
     QCOMPARE(whileOpen, "@@");
     QCOMPARE(bytesWhileOpen, "98");
-    QCOMPARE(w.ProgressBar1->value(), 2);
+    QCOMPARE(Find<QProgressBar>(w, "ProgressBar1")->value(), 2);
     QCOMPARE(MacroCodes(w.KeypadDefinition), QList<int32_t>{0x4040});
     QCOMPARE(w.KeypadDefinition.MakeCodes(), "7e40");
     QVERIFY(w.IsChangesPending());
+}
+
+void TestMainShell::refusedPrefixChangeIsNoChange_data()
+{
+    QTest::addColumn<bool>("alsoKeyBeep");
+    QTest::newRow("the prefix alone") << false;
+    QTest::newRow("with a key beep change") << true;
+}
+
+void TestMainShell::refusedPrefixChangeIsNoChange()
+{
+    QFETCH(bool, alsoKeyBeep);
+    TMainFixture f;
+    TfrmMain& w = f.CreateWithWindows();
+    // A full macro ending in ~: with ~ as the prefix it would need 101 bytes.
+    int32_t position = 0;
+    for (int i = 0; i < 99; ++i)
+        QVERIFY(w.KeypadDefinition.InsertByte(position, 'x'));
+    QVERIFY(w.KeypadDefinition.InsertByte(position, '~'));
+
+    QTimer::singleShot(0, [&] {
+        QDialog& dialog = f.Windows->Parameters();
+        Find<QSpinBox>(dialog, "spinCmdPrefix")->setValue('~');
+        if (alsoKeyBeep)
+            Find<QSpinBox>(dialog, "spinKeyClick")->setValue(60);
+        QTest::mouseClick(Find<QPushButton>(dialog, "btnOK"), Qt::LeftButton);
+        if (dialog.isVisible())
+            dialog.reject();
+    });
+    TriggerAction(w, "PropertiesMenuItem");
+    QCOMPARE(f.Prompts.TextsOf("error").size(), 1); // "The command prefix stays 64: ..."
+    QCOMPARE(int(w.KeypadDefinition.CmdPrefix()), 64);
+    QCOMPARE(w.IsChangesPending(), alsoKeyBeep);
+    QCOMPARE(w.windowTitle().endsWith('*'), alsoKeyBeep);
+    QCOMPARE(Find<QToolButton>(w, "ToolBtnSave")->isEnabled(), alsoKeyBeep);
 }
 
 void TestMainShell::windowsCreatedTogether()
@@ -492,21 +555,60 @@ void TestMainShell::windowsCreatedTogether()
     TAppState state;
     TAppWindows windows(state, {});
     TfrmMain& w = windows.Main();
-    QVERIFY(w.frmParameters && w.frmAdvanced && w.frmScreenEdit);
-    QVERIFY(w.frmMacroLenWarning && w.frmHostTypeInfo);
+    // The main window owns the others.
+    for (const QWidget* dialog : std::initializer_list<const QWidget*>{
+             &windows.Parameters(), &windows.Advanced(), &windows.ScreenEdit(),
+             &windows.MidiEvents(), &windows.MacroLenWarning(), &windows.HostTypeInfo()})
+        QCOMPARE(dialog->parentWidget(), &w);
     // The MIDI dialog inserts through the main window, escaping included.
-    auto* midi = qobject_cast<TfrmMidiEvents*>(w.frmMidiEvents);
-    QVERIFY(midi);
-    QVERIFY(midi->AddByte(0x90));
-    QVERIFY(midi->AddByte(64));
+    Q_EMIT windows.MidiEvents().insertRequested({0x90, 64});
     QCOMPARE(MacroCodes(state.KeypadDefinition), (QList<int32_t>{0x90, 0x4040}));
     QVERIFY(w.IsChangesPending());
     // "Don't show this message again" reaches the main window.
-    auto* warning = qobject_cast<TfrmMacroLenWarning*>(w.frmMacroLenWarning);
-    QVERIFY(warning);
+    TfrmMacroLenWarning* warning = &windows.MacroLenWarning();
     QVERIFY(!w.bMacroLengthWarningOff);
     Q_EMIT warning->warningTurnedOff();
     QVERIFY(w.bMacroLengthWarningOff);
+}
+
+void TestMainShell::hostTypeInfoClosesWithItsDialog_data()
+{
+    QTest::addColumn<bool>("rom");
+    QTest::addColumn<QString>("button");
+    for (bool rom : {false, true})
+        for (const char* button : {"btnOK", "btnCancel"})
+            QTest::addRow("%s, %s", rom ? "advanced" : "user properties", button)
+                << rom << QString::fromLatin1(button);
+}
+
+void TestMainShell::hostTypeInfoClosesWithItsDialog()
+{
+    QFETCH(bool, rom);
+    QFETCH(QString, button);
+    TMainFixture f;
+    if (rom)
+        TTestFolders::WriteFile(f.Folders.SettingsFile(), settings("Advanced_Enable=1\r\n"));
+    TfrmMain& w = f.CreateWithWindows();
+    QDialog* dialog = rom ? static_cast<QDialog*>(&f.Windows->Advanced())
+                          : static_cast<QDialog*>(&f.Windows->Parameters());
+    bool shownBeside = false;
+    QTimer::singleShot(0, dialog, [&] {
+        if (rom)
+            dialog->findChild<QTabWidget*>()->setCurrentIndex(3); // Host
+        auto* notes = Find<QWidget>(*dialog, "lblHostNotes");
+        QTest::mouseClick(notes, Qt::LeftButton, {}, notes->rect().center());
+        shownBeside = f.Windows->HostTypeInfo().isVisible();
+        // A change, so that OK can be pressed.
+        QTest::mouseClick(Find<QRadioButton>(*dialog, rom ? "rbHostHIDK2" : "rbLineEdit"),
+                          Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(*dialog, button), Qt::LeftButton);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    TriggerAction(w, rom ? "EditAdvancedProperties1" : "PropertiesMenuItem");
+    QVERIFY(shownBeside);
+    QVERIFY(!dialog->isVisible());
+    QVERIFY(!f.Windows->HostTypeInfo().isVisible());
 }
 
 void TestMainShell::closing_data()
@@ -538,7 +640,7 @@ void TestMainShell::closing()
     TfrmMain& w = f.Create();
     w.MidiChannel = 7;
     if (pending)
-        QTest::keyClicks(w.Grid, "q");
+        QTest::keyClicks(GridOf(w), "q");
     f.Prompts.QueueAnswer(TPromptAnswer(answer));
 
     QCOMPARE(w.close(), closes);

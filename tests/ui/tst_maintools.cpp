@@ -105,22 +105,22 @@ void TestMainTools::download()
     const QString folder = MacroFolder(f) + QLatin1Char('/');
     const QString ext = rom ? QStringLiteral(".rom") : QStringLiteral(".ckd");
     if (before != QLatin1String("untitled"))
-        QTest::keyClicks(w.Grid, "q");
+        QTest::keyClicks(GridOf(w), "q");
     if (before == QLatin1String("saved") || before == QLatin1String("new")) {
         f.Prompts.QueueFileName(folder + QStringLiteral("pad") + ext);
-        QTest::mouseClick(w.ToolBtnSave, Qt::LeftButton);
+        QTest::mouseClick(Find<QToolButton>(w, "ToolBtnSave"), Qt::LeftButton);
     }
     if (before == QLatin1String("new"))
-        QTest::mouseClick(w.ToolBtnNew, Qt::LeftButton);
+        QTest::mouseClick(Find<QToolButton>(w, "ToolBtnNew"), Qt::LeftButton);
     if (before == QLatin1String("opened")) {
         TTestFolders::WriteFile(folder + QStringLiteral("other") + ext, "[KEY0]\r\n");
         f.Prompts.QueueAnswer(TPromptAnswer::No);
         f.Prompts.QueueFileName(folder + QStringLiteral("other") + ext);
-        QTest::mouseClick(w.ToolBtnOpen, Qt::LeftButton);
+        QTest::mouseClick(Find<QToolButton>(w, "ToolBtnOpen"), Qt::LeftButton);
     }
     f.Prompts.Clear();
 
-    QTest::mouseClick(w.ToolBtnDownload, Qt::LeftButton);
+    QTest::mouseClick(Find<QToolButton>(w, "ToolBtnDownload"), Qt::LeftButton);
 
     QCOMPARE(f.Prompts.TextsOf("error"), error.isEmpty() ? QStringList() : QStringList{error});
     if (passed.isEmpty()) {
@@ -193,7 +193,7 @@ void TestMainTools::test()
     w.KeypadDefinition.SetOpMode(uint8_t(opMode));
     w.AppState.AdvancedParams.HostType = hostType;
 
-    QTest::mouseClick(w.ToolButtonTest, Qt::LeftButton);
+    QTest::mouseClick(Find<QToolButton>(w, "ToolButtonTest"), Qt::LeftButton);
 
     QCOMPARE(f.Prompts.TextsOf("error"), error.isEmpty() ? QStringList() : QStringList{error});
     if (started.isEmpty()) {
@@ -222,12 +222,16 @@ void TestMainTools::setPort()
     if (present)
         AddPrograms(f, {QStringLiteral("SetPortRx")});
     TfrmMain& w = f.Create();
-    QCOMPARE(w.panelPort->text(), "Port: <not set>");
+    QCOMPARE(Find<QLabel>(w, "panelPort")->text(), "Port: <not set>");
     const QByteArray choice = LoaderSettings("ComPort=3\r\nComType=U\r\n");
     if (present) {
         // The program leaves its choice in the loader settings while the window waits.
         launcher.WhileRunning = [&] {
-            QCOMPARE(w.panelPort->text(), "Port: <not set>");
+            QCOMPARE(Find<QLabel>(w, "panelPort")->text(), "Port: <not set>");
+            // The window takes no input meanwhile, shortcuts included.
+            QVERIFY(!w.isEnabled());
+            QTest::keySequence(&w, QKeySequence::Open);
+            QVERIFY(f.Prompts.Shown.empty());
             TTestFolders::WriteFile(f.Folders.LoaderSettingsFile(), choice);
         };
     } else {
@@ -235,7 +239,7 @@ void TestMainTools::setPort()
         TTestFolders::WriteFile(f.Folders.LoaderSettingsFile(), choice);
     }
 
-    QTest::mouseClick(w.ToolBtnSetPort, Qt::LeftButton);
+    QTest::mouseClick(Find<QToolButton>(w, "ToolBtnSetPort"), Qt::LeftButton);
 
     QCOMPARE(launcher.Calls.size(), size_t(1));
     QCOMPARE(launcher.Calls[0].Kind, "wait");
@@ -245,7 +249,8 @@ void TestMainTools::setPort()
                        "this application.")
             .arg(Launcher::ProgramFileName(QStringLiteral("SetPortRx")))};
     QCOMPARE(f.Prompts.TextsOf("error"), present ? QStringList() : expected);
-    QCOMPARE(w.panelPort->text(), "Port: COM3 (USB)");
+    QCOMPARE(Find<QLabel>(w, "panelPort")->text(), "Port: COM3 (USB)");
+    QVERIFY(w.isEnabled());
 }
 
 void TestMainTools::userManual_data()
@@ -266,7 +271,7 @@ void TestMainTools::userManual()
         TTestFolders::WriteFile(manual, "%PDF-1.4\n");
     TfrmMain& w = f.Create();
 
-    w.UserManual1->trigger();
+    Find<QAction>(w, "UserManual1")->trigger();
 
     QCOMPARE(launcher.Calls.size(), size_t(1));
     QCOMPARE(launcher.Calls[0].Kind, "open");
@@ -287,7 +292,7 @@ void TestMainTools::keyLabels()
     TTestFolders::WriteFile(label, "labels");
 
     // Cancelled: nothing is opened.
-    QTest::mouseClick(w.ToolButtonKeyLabels, Qt::LeftButton);
+    QTest::mouseClick(Find<QToolButton>(w, "ToolButtonKeyLabels"), Qt::LeftButton);
     QVERIFY(launcher.Calls.empty());
     const TFileDialogOptions& dialog = f.Prompts.Dialogs.at(0);
     QCOMPARE(dialog.Title, "Open Key Labels (DOC and BMP)");
@@ -297,9 +302,9 @@ void TestMainTools::keyLabels()
     QCOMPARE(dialog.InitialDir, folder);
 
     f.Prompts.QueueFileName(label);
-    QTest::mouseClick(w.ToolButtonKeyLabels, Qt::LeftButton);
+    QTest::mouseClick(Find<QToolButton>(w, "ToolButtonKeyLabels"), Qt::LeftButton);
     f.Prompts.QueueFileName(folder + QStringLiteral("/gone.bmp"));
-    QTest::mouseClick(w.ToolButtonKeyLabels, Qt::LeftButton);
+    QTest::mouseClick(Find<QToolButton>(w, "ToolButtonKeyLabels"), Qt::LeftButton);
 
     QCOMPARE(launcher.Calls.size(), size_t(2));
     QCOMPARE(launcher.Calls[0].Kind, "open");

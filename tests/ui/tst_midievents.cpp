@@ -1,3 +1,5 @@
+#include "support/MainFixture.h"
+
 #include "model/AppState.h"
 #include "ui/dialogs/MidiEvents.h"
 
@@ -13,8 +15,7 @@
 
 namespace {
 
-// One dialog on a fresh state, with an AddByte that records every byte and
-// accepts all of them unless told otherwise.
+// One dialog on a fresh state, recording the bytes it asks to insert.
 struct MidiFixture
 {
     TAppState state;
@@ -24,10 +25,8 @@ struct MidiFixture
 
     MidiFixture()
     {
-        dialog.AddByte = [this](int32_t value) {
-            bytes << value;
-            return true;
-        };
+        QObject::connect(&dialog, &TfrmMidiEvents::insertRequested,
+                         [this](const QList<int32_t>& message) { bytes << message; });
     }
 
     template <typename T> T* get(const char* name)
@@ -64,7 +63,8 @@ private Q_SLOTS:
     void channelIsSharedWithMainWindow();
     void choicesPersistAcrossShowings();
     void openingSwitchesToHexView();
-    void fullMacroStopsTheMessage();
+    void fullMacroTakesAllOrNothing_data();
+    void fullMacroTakesAllOrNothing();
 };
 
 void TestMidiEvents::startsAsNoteOn()
@@ -301,36 +301,46 @@ void TestMidiEvents::openingSwitchesToHexView()
     QCOMPARE(viewChanged.count(), 2);
 }
 
-void TestMidiEvents::fullMacroStopsTheMessage()
+void TestMidiEvents::fullMacroTakesAllOrNothing_data()
 {
-    MidiFixture f;
-    TKeypadClass& keypad = f.state.KeypadDefinition;
+    QTest::addColumn<int>("used"); // bytes of the macro before Insert
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("fits");
+    // A Note On is three bytes; a data byte equal to the command prefix (64)
+    // goes in escaped, one byte more.
+    QTest::newRow("room for all three") << 97 << 60 << true;
+    QTest::newRow("room for the status byte only") << 99 << 60 << false;
+    QTest::newRow("room for two") << 98 << 60 << false;
+    QTest::newRow("no room for the escaped prefix") << 97 << 64 << false;
+    QTest::newRow("room for the escaped prefix") << 96 << 64 << true;
+}
+
+void TestMidiEvents::fullMacroTakesAllOrNothing()
+{
+    QFETCH(int, used);
+    QFETCH(int, key);
+    QFETCH(bool, fits);
+
+    // Half a message would corrupt what the keypad sends: the whole message
+    // goes in, or nothing and one "Macro Full!".
+    TMainFixture f;
+    TfrmMain& w = f.CreateWithWindows();
+    TKeypadClass& keypad = w.KeypadDefinition;
     int32_t cursor = 0;
-    for (int i = 0; i < 99; ++i)
+    for (int i = 0; i < used; ++i)
         QVERIFY(keypad.InsertByte(cursor, 'x'));
-    int refusals = 0;
-    f.dialog.AddByte = [&](int32_t value) {
-        f.bytes << value;
-        if (!keypad.InsertByte(cursor, value)) {
-            ++refusals;
-            return false;
-        }
-        return true;
-    };
+    w.CopyDataToScreen(used);
+    TfrmMidiEvents& midi = f.Windows->MidiEvents();
+    TriggerAction(w, "InsertMIDIMessage1");
+    midi.findChild<QSlider*>(QStringLiteral("tbMidiParam1"))->setValue(key);
+    QTest::mouseClick(midi.findChild<QPushButton*>(QStringLiteral("btnInsert")), Qt::LeftButton);
 
-    // Room for the status byte only: the data bytes are not offered once
-    // one of them has been refused.
-    f.dialog.show();
-    f.insert();
-    QCOMPARE(keypad.CodeCount(), 100);
-    QCOMPARE(keypad.SelectedMacro().Values[99], 0x90);
-    QCOMPARE(f.bytes, (QList<int32_t>{0x90, 60}));
-    QCOMPARE(refusals, 1);
-
-    // Without an AddByte wired up, Insert does nothing.
-    f.dialog.AddByte = nullptr;
-    f.insert();
-    QCOMPARE(keypad.CodeCount(), 100);
+    QList<int32_t> codes(used, 'x');
+    if (fits)
+        codes << 0x90 << (key == 64 ? 0x4040 : key) << 127;
+    QCOMPARE(MacroCodes(keypad), codes);
+    QCOMPARE(f.Prompts.TextsOf("error"), fits ? QStringList() : QStringList{"Macro Full!"});
+    QCOMPARE(w.IsChangesPending(), fits);
 }
 
 QTEST_MAIN(TestMidiEvents)

@@ -40,9 +40,13 @@ constexpr int DefaultSequence = 1;
 constexpr int DefaultActions = 600;
 constexpr int SaveEvery = 25;
 
-// Nothing is excluded by name: the tool buttons start other programs through
-// a recording launcher, and Exit is left out of the menus below.
-const QSet<QString> ExcludedNames;
+// Only Exit is excluded: the tool buttons start other programs through a
+// recording launcher.
+const QSet<QString> ExcludedNames{QStringLiteral("ExitMenuItem")};
+
+// The file commands, driven by FileCommand() with the prompts' answers queued.
+const QSet<QString> FileCommands{QStringLiteral("NewMenuItem"), QStringLiteral("OpenMenuItem"),
+                                 QStringLiteral("SaveMenuItem"), QStringLiteral("SaveAsMenuItem")};
 
 // Characters typed into the grid and the edits: plain text and the file
 // formats' own punctuation (QTest types ASCII only).
@@ -154,12 +158,11 @@ private:
     {
         QList<QAction*> found;
         for (QMenu* menu : window->findChildren<QMenu*>()) {
-            if (menu == fMain.popmenKeyType)
+            if (menu == Find<QMenu>(fMain, "popmenKeyType"))
                 continue; // chosen after a right-click on a key, see below
             for (QAction* a : menu->actions())
                 if (a->isEnabled() && a->isVisible() && !a->isSeparator() && !a->menu()
-                    && !ExcludedNames.contains(a->objectName())
-                    && !a->text().contains(QStringLiteral("Exit")))
+                    && !ExcludedNames.contains(a->objectName()))
                     found << a;
         }
         return found;
@@ -217,7 +220,7 @@ private:
     void Act(QWidget* window)
     {
         const bool isMain = window == &fMain;
-        const int kind = Random(isMain ? 12 : 8);
+        const int kind = Random(isMain ? 13 : 8);
         switch (kind) {
         case 0:
         case 1:
@@ -230,6 +233,7 @@ private:
         case 8:
         case 9: TypeIntoGrid(); return;
         case 10: KeyTypeMenu(); return;
+        case 11: PressCommandKey(); return;
         default: FileCommand(); return;
         }
     }
@@ -254,10 +258,11 @@ private:
         Armed([b] { QTest::mouseClick(b, Qt::LeftButton); });
     }
 
-    bool isFileButton(const QObject* o) const
+    static bool isFileButton(const QObject* o)
     {
-        return o == fMain.ToolBtnNew || o == fMain.ToolBtnOpen || o == fMain.ToolBtnSave
-            || o == fMain.ToolBtnSaveAs;
+        if (const auto* tool = qobject_cast<const QToolButton*>(o); tool && tool->defaultAction())
+            o = tool->defaultAction();
+        return FileCommands.contains(o->objectName());
     }
 
     void PickFromList(QWidget* window)
@@ -267,7 +272,7 @@ private:
             if (c->count() > 0)
                 lists << c;
         for (QAbstractItemView* v : Usable<QAbstractItemView>(window))
-            if (v != fMain.Grid && v->model() && v->model()->rowCount() > 0
+            if (v != GridOf(fMain) && v->model() && v->model()->rowCount() > 0
                 && !v->parentWidget()->inherits("QComboBox") && !v->inherits("QTableView"))
                 lists << v;
         for (QSlider* s : Usable<QSlider>(window))
@@ -378,7 +383,7 @@ private:
 
     void TypeIntoGrid()
     {
-        TMacroGrid* grid = fMain.Grid;
+        TMacroGrid* grid = GridOf(fMain);
         const int position = Random(MacroCapacity);
         Note(QStringLiteral("grid cell %1").arg(position));
         Armed([this, grid, position] {
@@ -405,7 +410,7 @@ private:
     void KeyTypeMenu()
     {
         QList<QAbstractButton*> keys;
-        for (QAbstractButton* b : fMain.SpeedButtons)
+        for (QAbstractButton* b : KeyButtons(fMain))
             if (b && b->isVisible() && b->isEnabled())
                 keys << b;
         if (keys.isEmpty())
@@ -414,7 +419,7 @@ private:
         Note(QStringLiteral("right-click %1").arg(describe(key)));
         Armed([key] { QTest::mouseClick(key, Qt::RightButton); });
         AfterAction();
-        QMenu* menu = fMain.popmenKeyType;
+        QMenu* menu = Find<QMenu>(fMain, "popmenKeyType");
         QList<QAction*> items;
         for (QAction* a : menu->actions())
             if (a->isEnabled() && !a->isSeparator())
@@ -435,27 +440,73 @@ private:
                                  .arg(Random(3))
                                  .arg(fMain.IsRomEditMode() ? QStringLiteral("rom")
                                                             : QStringLiteral("ckd"));
-        QToolButton* button = nullptr;
+        QString command;
         switch (Random(4)) {
         case 0:
-            button = fMain.ToolBtnNew;
+            command = QStringLiteral("NewMenuItem");
             fPrompts.QueueAnswer(Chance(50) ? TPromptAnswer::No : TPromptAnswer::Cancel);
             break;
         case 1:
-            button = fMain.ToolBtnOpen;
+            command = QStringLiteral("OpenMenuItem");
             fPrompts.QueueAnswer(Chance(50) ? TPromptAnswer::No : TPromptAnswer::Cancel);
             fPrompts.QueueFileName(Chance(80) ? name : QString());
             break;
-        case 2: button = fMain.ToolBtnSave; fPrompts.QueueFileName(name); break;
-        default: button = fMain.ToolBtnSaveAs; fPrompts.QueueFileName(name); break;
+        case 2: command = QStringLiteral("SaveMenuItem"); fPrompts.QueueFileName(name); break;
+        default: command = QStringLiteral("SaveAsMenuItem"); fPrompts.QueueFileName(name); break;
         }
-        if (!button || !button->isVisible() || !button->isEnabled()) {
-            ClearQueues();
+        // The toolbar button, the menu item or the shortcut.
+        QAction* action = Find<QAction>(fMain, command);
+        QToolButton* button = nullptr;
+        for (QToolButton* b : fMain.findChildren<QToolButton*>())
+            if (b->defaultAction() == action)
+                button = b;
+        const int way = Random(3);
+        Note(QStringLiteral("file command %1 by %2 (%3)")
+                 .arg(command)
+                 .arg(way == 0 ? "button" : way == 1 ? "menu" : "shortcut", name));
+        if (way == 0 && button && button->isEnabled())
+            Armed([button] { QTest::mouseClick(button, Qt::LeftButton); });
+        else if (way == 1 && action->isEnabled())
+            Armed([action] { action->trigger(); });
+        else if (way == 2 && !action->shortcut().isEmpty())
+            Armed([this, action] { QTest::keySequence(GridOf(fMain), action->shortcut()); });
+        ClearQueues();
+    }
+
+    // A shortcut of some other command, or a letter with Ctrl or Alt, typed
+    // at the grid: what it does is checked by the invariants.
+    void PressCommandKey()
+    {
+        QList<QKeySequence> keys;
+        for (QAction* a : fMain.actions())
+            if (!a->shortcut().isEmpty() && !ExcludedNames.contains(a->objectName())
+                && !FileCommands.contains(a->objectName()))
+                keys << a->shortcut();
+        const QChar letter = QChar('A' + Random(26));
+        if (Chance(50) || keys.isEmpty()) {
+            const Qt::KeyboardModifier modifier = Chance(50) ? Qt::ControlModifier : Qt::AltModifier;
+            if (QKeySequence(QKeyCombination(modifier, Qt::Key(letter.unicode())))
+                == Find<QAction>(fMain, "ExitMenuItem")->shortcut())
+                return;
+            // Keys are sent as a window system sends them: Ctrl gives the
+            // control character, Alt the letter.
+            const QString text = modifier == Qt::ControlModifier
+                                     ? QString(QChar(letter.unicode() - 64))
+                                     : QString(letter.toLower());
+            Note(QStringLiteral("grid key %1+%2")
+                     .arg(modifier == Qt::ControlModifier ? "Ctrl" : "Alt")
+                     .arg(letter));
+            TMacroGrid* grid = GridOf(fMain);
+            Armed([grid, letter, modifier, text] {
+                QTest::sendKeyEvent(QTest::Click, grid, Qt::Key(letter.unicode()), text, modifier);
+            });
+            if (QWidget* popup = QApplication::activePopupWidget())
+                popup->close(); // a menu the mnemonic opened
             return;
         }
-        Note(QStringLiteral("file command %1 (%2)").arg(describe(button), name));
-        Armed([button] { QTest::mouseClick(button, Qt::LeftButton); });
-        ClearQueues();
+        const QKeySequence key = keys.at(Random(int(keys.size())));
+        Note(QStringLiteral("shortcut %1").arg(key.toString()));
+        Armed([this, key] { QTest::keySequence(GridOf(fMain), key); });
     }
 
     void ClearQueues()
@@ -496,29 +547,29 @@ private:
             }
         // The header shows the selected macro.
         const int count = k.CodeCount();
-        if (fMain.lblBytesUsed->text() != QString::number(MacroCapacity - count))
+        if (Find<QLabel>(fMain, "lblBytesUsed")->text() != QString::number(MacroCapacity - count))
             return QStringLiteral("bytes available shows %1, the macro uses %2")
-                .arg(fMain.lblBytesUsed->text())
+                .arg(Find<QLabel>(fMain, "lblBytesUsed")->text())
                 .arg(count);
-        if (fMain.ProgressBar1->value() != qBound(0, count, 100))
+        if (Find<QProgressBar>(fMain, "ProgressBar1")->value() != qBound(0, count, 100))
             return QStringLiteral("progress bar at %1, the macro uses %2")
-                .arg(fMain.ProgressBar1->value())
+                .arg(Find<QProgressBar>(fMain, "ProgressBar1")->value())
                 .arg(count);
         const QString header =
             QStringLiteral("Macro for Key %1, Level %2").arg(k.Key() + 1).arg(k.Level() + 1);
-        if (fMain.lblMacroHeader->text() != header)
+        if (Find<QLabel>(fMain, "lblMacroHeader")->text() != header)
             return QStringLiteral("header \"%1\", selection \"%2\"")
-                .arg(fMain.lblMacroHeader->text(), header);
-        if (fMain.TabControlLevel->currentIndex() != k.Level())
+                .arg(Find<QLabel>(fMain, "lblMacroHeader")->text(), header);
+        if (Find<QTabBar>(fMain, "TabControlLevel")->currentIndex() != k.Level())
             return QStringLiteral("level tab %1, selected level %2")
-                .arg(fMain.TabControlLevel->currentIndex())
+                .arg(Find<QTabBar>(fMain, "TabControlLevel")->currentIndex())
                 .arg(k.Level());
         for (int p = 0; p < MacroCapacity; ++p)
             if (CellText(fMain, p) != k.GetDisplayValue(p))
                 return QStringLiteral("cell %1 shows \"%2\", the macro holds \"%3\"")
                     .arg(p)
                     .arg(CellText(fMain, p), k.GetDisplayValue(p));
-        if (fMain.chkboxAutoRepeat->isChecked() != k.CanAutoRepeat())
+        if (Find<QCheckBox>(fMain, "chkboxAutoRepeat")->isChecked() != k.CanAutoRepeat())
             return QStringLiteral("auto-repeat box disagrees with the macro");
         // The title's "*" follows the changes flag.
         if (fMain.windowTitle().endsWith(QLatin1Char('*')) != fMain.IsChangesPending())
@@ -545,7 +596,7 @@ private:
     QString CheckSavedFileReadsBack()
     {
         TAppState saved = fState;
-        const int numberOfKeys = fMain.GuiKeyLayout == 1 ? 12 : 20;
+        const int numberOfKeys = fMain.GuiKeyLayout() == 1 ? 12 : 20;
         const QString path =
             fFolder + (fMain.IsRomEditMode() ? QStringLiteral("/check.rom") : QStringLiteral("/check.ckd"));
         TAppState read;
@@ -623,23 +674,12 @@ private:
     QSet<QWidget*> fDriving;
 };
 
-// The offscreen platform tells about every menu it cannot raise or grab the
-// keyboard for; thousands of those lines would bury a real warning.
-QtMessageHandler PreviousHandler = nullptr;
-
-void QuietPlatformMessages(QtMsgType type, const QMessageLogContext& context, const QString& text)
-{
-    if (text.startsWith(QLatin1String("This plugin does not support")))
-        return;
-    PreviousHandler(type, context, text);
-}
-
 class TstRobustness : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { PreviousHandler = qInstallMessageHandler(QuietPlatformMessages); }
-    void cleanupTestCase() { qInstallMessageHandler(PreviousHandler); }
+    void initTestCase() { QuietOffscreenMenus(true); }
+    void cleanupTestCase() { QuietOffscreenMenus(false); }
     void randomUse_data();
     void randomUse();
 };

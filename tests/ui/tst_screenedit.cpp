@@ -425,7 +425,7 @@ void TestScreenEdit::editsFromTheMainWindowReachTheSavedRomFile()
     TTestFolders::WriteFile(f.Folders.SettingsFile(), "[CONFIGURATION]\r\nAdvanced_Enable=1\r\n");
     TfrmMain& w = f.CreateWithWindows();
     QVERIFY(w.IsRomEditMode());
-    TDriver d{qobject_cast<TfrmScreenEdit*>(w.frmScreenEdit)};
+    TDriver d{&f.Windows->ScreenEdit()};
     QVERIFY(d.dlg);
 
     // Opens the editor from the menu and runs `edit` while it is modal.
@@ -437,7 +437,7 @@ void TestScreenEdit::editsFromTheMainWindowReachTheSavedRomFile()
             if (d.dlg->isVisible()) // never leave a test hanging on the modal loop
                 d.dlg->done(QDialog::Rejected);
         });
-        w.EditScreenData1->trigger();
+        Find<QAction>(w, "EditScreenData1")->trigger();
         return ran;
     };
 
@@ -486,7 +486,7 @@ void TestScreenEdit::editsFromTheMainWindowReachTheSavedRomFile()
 
     const QString path = f.Folders.DataFolder() + QStringLiteral("/Macro_Files/screens.rom");
     f.Prompts.QueueFileName(path);
-    QTest::mouseClick(w.ToolBtnSave, Qt::LeftButton);
+    QTest::mouseClick(Find<QToolButton>(w, "ToolBtnSave"), Qt::LeftButton);
     QVERIFY2(f.Prompts.TextsOf("error").isEmpty(),
              qPrintable(f.Prompts.TextsOf("error").join('\n')));
     QVERIFY(!w.IsChangesPending());

@@ -17,9 +17,14 @@
 #include "model/AppState.h"
 #include "ui/AppWindows.h"
 #include "ui/dialogs/About.h"
+#include "ui/dialogs/Advanced.h"
+#include "ui/dialogs/MidiEvents.h"
+#include "ui/dialogs/Params.h"
+#include "ui/dialogs/ScreenEdit.h"
 #include "ui/main/Main.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -29,7 +34,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QRegularExpression>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QThread>
 
@@ -142,16 +146,19 @@ int main(int argc, char* argv[])
     main.show();
     settle();
     if (key >= 1 && key <= MaxKeys) {
-        if (QAbstractButton* button = main.KeyButton(key - 1))
+        if (auto* button =
+                main.findChild<QAbstractButton*>(QStringLiteral("SpeedButton%1").arg(key)))
             button->click();
     }
     if (level == 1 || level == 2)
-        main.TabControlLevel->setCurrentIndex(level - 1);
+        main.findChild<QAction*>(level == 1 ? QStringLiteral("Level1MenuItem")
+                                            : QStringLiteral("Level2MenuItem"))
+            ->trigger();
     save(&main, QStringLiteral("main"));
 
     if (dialogs) {
         if (main.IsRomEditMode()) {
-            QDialog* advanced = main.frmAdvanced;
+            QDialog* advanced = &windows.Advanced();
             QTabWidget* pages = advanced ? advanced->findChild<QTabWidget*>() : nullptr;
             if (pages) {
                 advanced->show();
@@ -169,10 +176,10 @@ int main(int argc, char* argv[])
             } else {
                 saveDialog(advanced, QStringLiteral("advanced"));
             }
-            saveDialog(main.frmScreenEdit, QStringLiteral("screens"));
+            saveDialog(&windows.ScreenEdit(), QStringLiteral("screens"));
         } else {
-            saveDialog(main.frmParameters, QStringLiteral("properties"));
-            saveDialog(main.frmMidiEvents, QStringLiteral("midi"));
+            saveDialog(&windows.Parameters(), QStringLiteral("properties"));
+            saveDialog(&windows.MidiEvents(), QStringLiteral("midi"));
             TfrmAbout about(&main);
             about.CentreOn(&main);
             saveDialog(&about, QStringLiteral("about"));

@@ -57,34 +57,24 @@ bool TQtLauncher::HasViewerFor(const QString& path)
     return DesktopHandler::HasHandlerFor(path);
 }
 
-bool TQtLauncher::RunAndWait(const QString& program, const std::function<void()>& whileWaiting)
+bool TQtLauncher::StartWatched(const QString& program, std::function<void()> finished)
 {
-    auto* process = new QProcess;
+    // Owned by the application: it outlives a window that closes meanwhile,
+    // and a program still running when the editor ends is ended with it.
+    auto* process = new QProcess(QCoreApplication::instance());
     process->setProgram(program);
     process->setProcessChannelMode(QProcess::ForwardedChannels);
     ownProcessGroup(*process);
+    QObject::connect(process, &QProcess::finished, process,
+                     [process, finished = std::move(finished)] {
+                         process->deleteLater();
+                         if (finished)
+                             finished();
+                     });
     process->start();
     if (!process->waitForStarted()) {
         delete process;
         return false;
-    }
-    for (;;) {
-        if (process->waitForFinished(Launcher::WaitCheckIntervalMs))
-            break;
-        // Not finished: either the interval passed (go on waiting) or the
-        // process can no longer be watched (stop waiting).
-        if (process->state() == QProcess::NotRunning || process->error() != QProcess::Timedout)
-            break;
-        if (whileWaiting)
-            whileWaiting();
-    }
-    if (process->state() == QProcess::NotRunning) {
-        delete process;
-    } else {
-        // Deleting a QProcess ends its program; one we stopped waiting for
-        // runs on and is cleaned up when it ends.
-        QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
-        process->setParent(QCoreApplication::instance());
     }
     return true;
 }

@@ -31,11 +31,11 @@ public:
         return true;
     }
 
-    // Starts `program` without arguments and waits for its end, calling
-    // `whileWaiting` after every check (about every half second) so that the
-    // caller can repaint. Stops waiting when a check cannot be made. False
-    // when the program could not be started.
-    virtual bool RunAndWait(const QString& program, const std::function<void()>& whileWaiting) = 0;
+    // Starts `program` without arguments and returns at once; `finished`
+    // runs from the event loop when the program has ended (or can no longer
+    // be watched). False when it could not be started; `finished` then
+    // never runs.
+    virtual bool StartWatched(const QString& program, std::function<void()> finished) = 0;
 };
 
 // The real one: QProcess for programs, QDesktopServices for documents.
@@ -45,13 +45,10 @@ public:
     bool StartProgram(const QString& program, const QString& parameters) override;
     bool OpenDocument(const QString& path) override;
     bool HasViewerFor(const QString& path) override;
-    bool RunAndWait(const QString& program, const std::function<void()>& whileWaiting) override;
+    bool StartWatched(const QString& program, std::function<void()> finished) override;
 };
 
 namespace Launcher {
-
-// Time between two checks of a waited-for program.
-inline constexpr int WaitCheckIntervalMs = 500;
 
 // The launcher in use. Until something is installed, a TQtLauncher.
 TLauncher& Get();

@@ -55,12 +55,14 @@ QString TFileDialogOptions::QtFilter() const
 
 void TQtPrompts::Error(QWidget* parent, const QString& text)
 {
-    QMessageBox::critical(parent, QStringLiteral("Error"), text, QMessageBox::Ok);
+    QMessageBox::critical(parent, QCoreApplication::translate("TPrompts", "Error"), text,
+                          QMessageBox::Ok);
 }
 
 void TQtPrompts::Information(QWidget* parent, const QString& text)
 {
-    QMessageBox::information(parent, QStringLiteral("Information"), text, QMessageBox::Ok);
+    QMessageBox::information(parent, QCoreApplication::translate("TPrompts", "Information"), text,
+                             QMessageBox::Ok);
 }
 
 TPromptAnswer TQtPrompts::YesNo(QWidget* parent, const QString& caption, const QString& text)

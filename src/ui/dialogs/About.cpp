@@ -107,7 +107,7 @@ TfrmAbout::TfrmAbout(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
 
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -124,8 +124,7 @@ TfrmAbout::TfrmAbout(QWidget* parent)
     Image1->setPixmap(makeKeypad());
     Image1->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
-    lblDescription =
-        new QLabel(QStringLiteral("PadwrightRx redefinition software for Ostrella Rx"), this);
+    lblDescription = new QLabel(tr("PadwrightRx redefinition software for Ostrella Rx"), this);
     lblDescription->setObjectName(QStringLiteral("lblDescription"));
     lblDescription->setWordWrap(true);
     QFont bold = lblDescription->font();
@@ -133,10 +132,10 @@ TfrmAbout::TfrmAbout(QWidget* parent)
     bold.setPointSizeF(bold.pointSizeF() * 1.15);
     lblDescription->setFont(bold);
 
-    lblVersion = new QLabel(QStringLiteral("Version x.xx"), this);
+    lblVersion = new QLabel(tr("Version x.xx"), this);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
 
-    btnOk = new QPushButton(QStringLiteral("OK"), this);
+    btnOk = new QPushButton(tr("OK"), this);
     btnOk->setObjectName(QStringLiteral("btnOk"));
     btnOk->setDefault(true);
     btnOk->setMinimumWidth(88);
@@ -161,7 +160,7 @@ TfrmAbout::TfrmAbout(QWidget* parent)
 
 void TfrmAbout::FormCreate()
 {
-    lblVersion->setText(QStringLiteral("Version ") + GetOurVersion());
+    lblVersion->setText(tr("Version ") + GetOurVersion());
 }
 
 int TfrmAbout::Execute(QWidget* mainWindow)

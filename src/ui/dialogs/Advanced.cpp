@@ -21,8 +21,10 @@ using namespace AdvancedParts;
 
 namespace {
 
-const char* const CleanCaption = "Ostrella Advanced ROM Properties";
-const char* const ChangedCaption = "Ostrella Advanced ROM Properties*";
+const char* const CleanCaption =
+    QT_TRANSLATE_NOOP("TfrmAdvanced", "Ostrella Advanced ROM Properties");
+const char* const ChangedCaption =
+    QT_TRANSLATE_NOOP("TfrmAdvanced", "Ostrella Advanced ROM Properties*");
 
 // LED radios by code: off 0, level 1, host 2, power 3.
 const char* const LedRadioSuffixes[] = {"off", "level", "host", "power"};
@@ -33,7 +35,7 @@ TfrmAdvanced::TfrmAdvanced(TAppState& state, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), fState(state)
 {
     setObjectName(QStringLiteral("frmAdvanced"));
-    setWindowTitle(QString::fromLatin1(CleanCaption));
+    setWindowTitle(tr(CleanCaption));
     setModal(true);
 
     pcAdvanced = new QTabWidget(this);
@@ -47,26 +49,26 @@ TfrmAdvanced::TfrmAdvanced(TAppState& state, QWidget* parent)
     tsBarcodeRFID = BuildBarcodePage();
     tsMagCard = BuildMagCardPage();
     tsEcrProcess = BuildEcrPage();
-    pcAdvanced->addTab(tsMode, QStringLiteral("Mode"));
-    pcAdvanced->addTab(tsKeysLEDs, QStringLiteral("Keys/LEDs"));
-    pcAdvanced->addTab(tsLCD, QStringLiteral("LCD"));
-    pcAdvanced->addTab(tsHost, QStringLiteral("Host"));
-    pcAdvanced->addTab(tsBeeper, QStringLiteral("Beeper"));
-    pcAdvanced->addTab(tsCardType, QStringLiteral("Card Type"));
+    pcAdvanced->addTab(tsMode, tr("Mode"));
+    pcAdvanced->addTab(tsKeysLEDs, tr("Keys/LEDs"));
+    pcAdvanced->addTab(tsLCD, tr("LCD"));
+    pcAdvanced->addTab(tsHost, tr("Host"));
+    pcAdvanced->addTab(tsBeeper, tr("Beeper"));
+    pcAdvanced->addTab(tsCardType, tr("Card Type"));
     pcAdvanced->addTab(tsBarcodeRFID, Encodings::CardPageTitle(Encodings::CardTypeBarcode));
-    pcAdvanced->addTab(tsMagCard, QStringLiteral("Mag Card"));
-    pcAdvanced->addTab(tsEcrProcess, QStringLiteral("ECR Process"));
+    pcAdvanced->addTab(tsMagCard, tr("Mag Card"));
+    pcAdvanced->addTab(tsEcrProcess, tr("ECR Process"));
     pcAdvanced->setTabVisible(pcAdvanced->indexOf(tsBarcodeRFID), false);
     pcAdvanced->setTabVisible(pcAdvanced->indexOf(tsMagCard), false);
 
-    auto* lblUserNote = MakeLabel(
-        this, QStringLiteral("lblUserNote"),
-        QStringLiteral("* Indicates a value that the user can modify in USER Properties panel. "));
-    btnApply = new QPushButton(QStringLiteral("&Apply"), this);
+    auto* lblUserNote =
+        MakeLabel(this, QStringLiteral("lblUserNote"),
+                  tr("* Indicates a value that the user can modify in USER Properties panel. "));
+    btnApply = new QPushButton(tr("&Apply"), this);
     btnApply->setObjectName(QStringLiteral("btnApply"));
-    btnOK = new QPushButton(QStringLiteral("&OK"), this);
+    btnOK = new QPushButton(tr("&OK"), this);
     btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    btnCancel = new QPushButton(tr("&Cancel"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
     // Enter in a box must not close the dialog.
     for (QPushButton* button : {btnApply, btnOK, btnCancel}) {
@@ -95,11 +97,6 @@ TfrmAdvanced::TfrmAdvanced(TAppState& state, QWidget* parent)
 TAdvancedParams& TfrmAdvanced::Working()
 {
     return fState.WorkingAdvancedParams;
-}
-
-void TfrmAdvanced::setHostTypeInfoWindow(QWidget* window)
-{
-    fHostTypeInfo = window;
 }
 
 void TfrmAdvanced::SetEnabled(std::initializer_list<QWidget*> widgets, bool enabled)
@@ -153,7 +150,7 @@ void TfrmAdvanced::Edit(const std::function<void(TAdvancedParams&)>& store, bool
 void TfrmAdvanced::MarkAdvancedChanged()
 {
     bChangesMade = true;
-    setWindowTitle(QString::fromLatin1(ChangedCaption));
+    setWindowTitle(tr(ChangedCaption));
     btnApply->setEnabled(true);
     btnOK->setEnabled(true);
 }
@@ -163,7 +160,7 @@ void TfrmAdvanced::MarkAdvancedChanged()
 void TfrmAdvanced::btnApplyClick()
 {
     fState.CommitAdvancedParams();
-    setWindowTitle(QString::fromLatin1(CleanCaption));
+    setWindowTitle(tr(CleanCaption));
     bChangesMade = false;
     Q_EMIT changesApplied();
     btnApply->setEnabled(false);
@@ -171,15 +168,13 @@ void TfrmAdvanced::btnApplyClick()
 
 void TfrmAdvanced::btnOKClick()
 {
-    CloseHostTypeInfo();
     btnApplyClick();
     done(QDialog::Accepted);
 }
 
 void TfrmAdvanced::btnCancelClick()
 {
-    CloseHostTypeInfo();
-    setWindowTitle(QString::fromLatin1(CleanCaption));
+    setWindowTitle(tr(CleanCaption));
     bChangesMade = false;
     fState.RevertAdvancedParams();
     done(QDialog::Rejected);
@@ -196,20 +191,13 @@ void TfrmAdvanced::DisableApplyAndOK()
     btnOK->setEnabled(false);
 }
 
-void TfrmAdvanced::CloseHostTypeInfo()
-{
-    if (fHostTypeInfo && fHostTypeInfo->isVisible())
-        fHostTypeInfo->close();
-}
-
 // ------------------------------------------------------------ page "Mode"
 
 QWidget* TfrmAdvanced::BuildModePage()
 {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("tsMode"));
-    auto* group =
-        MakeGroup(page, QStringLiteral("gboxOperatingMode"), QStringLiteral(" Operating Mode "));
+    auto* group = MakeGroup(page, QStringLiteral("gboxOperatingMode"), tr(" Operating Mode "));
 
     rbTrueTerminalMode = MakeRadio(group, QStringLiteral("rbTrueTerminalMode"),
                                    QString::fromUtf8(Encodings::TrueTerminalModeCaption));
@@ -219,8 +207,7 @@ QWidget* TfrmAdvanced::BuildModePage()
                                QString::fromUtf8(Encodings::LineEditModeCaption));
     cboxMaskUserInput = MakeCheck(group, QStringLiteral("cboxMaskUserInput"),
                                   QString::fromUtf8(Encodings::MaskInputCaption));
-    lblMaskChar =
-        MakeLabel(group, QStringLiteral("lblMaskChar"), QStringLiteral("Mask character:"));
+    lblMaskChar = MakeLabel(group, QStringLiteral("lblMaskChar"), tr("Mask character:"));
     edMaskChar = new QLineEdit(group);
     edMaskChar->setObjectName(QStringLiteral("edMaskChar"));
     edMaskChar->setMaxLength(1);
@@ -229,8 +216,7 @@ QWidget* TfrmAdvanced::BuildModePage()
     lblMaskChar->setBuddy(edMaskChar);
     rbScreenMode = MakeRadio(group, QStringLiteral("rbScreenMode"),
                              QString::fromUtf8(Encodings::AutomatedScreenModeCaption));
-    lblStartScreen =
-        MakeLabel(group, QStringLiteral("lblStartScreen"), QStringLiteral("Starting Screen: "));
+    lblStartScreen = MakeLabel(group, QStringLiteral("lblStartScreen"), tr("Starting Screen: "));
     cboxStartScreen =
         MakeList(group, QStringLiteral("cboxStartScreen"), Encodings::StartScreenCaptions());
     MakeRadioSet(this, {{rbTrueTerminalMode, 0}, {rbLineEditMode, 1}, {rbScreenMode, 2}});
@@ -244,19 +230,25 @@ QWidget* TfrmAdvanced::BuildModePage()
         const char* Hint;
     };
     const TFraming framing[] = {
-        {&spinCalcPrefix, "CalcPrefix", "Keypad Prefix character: ", "0 disables prefix"},
-        {&spinCalcStart, "CalcStart", "Keypad Start character: ", "0 disables prefix"},
-        {&spinCalcTail, "CalcTail", "Keypad Tail character*:", "0 disables tail"},
-        {&spinCalcSuffix, "CalcSuffix", "Keypad Suffix character: ", "0 disables suffix"},
+        {&spinCalcPrefix, "CalcPrefix",
+         QT_TRANSLATE_NOOP("TfrmAdvanced", "Keypad Prefix character: "),
+         QT_TRANSLATE_NOOP("TfrmAdvanced", "0 disables prefix")},
+        {&spinCalcStart, "CalcStart", QT_TRANSLATE_NOOP("TfrmAdvanced", "Keypad Start character: "),
+         QT_TRANSLATE_NOOP("TfrmAdvanced", "0 disables prefix")},
+        {&spinCalcTail, "CalcTail", QT_TRANSLATE_NOOP("TfrmAdvanced", "Keypad Tail character*:"),
+         QT_TRANSLATE_NOOP("TfrmAdvanced", "0 disables tail")},
+        {&spinCalcSuffix, "CalcSuffix",
+         QT_TRANSLATE_NOOP("TfrmAdvanced", "Keypad Suffix character: "),
+         QT_TRANSLATE_NOOP("TfrmAdvanced", "0 disables suffix")},
     };
     auto* framingGrid = new QGridLayout;
     framingGrid->setColumnStretch(3, 1);
     int row = 0;
     for (const TFraming& f : framing) {
         const QString name = QString::fromLatin1(f.Name);
-        auto* label = MakeLabel(group, QStringLiteral("lbl") + name, QString::fromLatin1(f.Label));
-        *f.Box = MakeSpin(group, QStringLiteral("spin") + name, Encodings::CharCodeRange,
-                          QString::fromLatin1(f.Hint));
+        auto* label = MakeLabel(group, QStringLiteral("lbl") + name, tr(f.Label));
+        *f.Box =
+            MakeSpin(group, QStringLiteral("spin") + name, Encodings::CharCodeRange, tr(f.Hint));
         label->setBuddy(*f.Box);
         auto* decimal =
             MakeDecimal(group, QStringLiteral("lbl") + name + QStringLiteral("Decimal"));
@@ -403,10 +395,9 @@ void TfrmAdvanced::ApplyModeRules()
 QWidget* TfrmAdvanced::BuildLedGroup(bool green)
 {
     const Encodings::TLed led = green ? Encodings::TLed::Green : Encodings::TLed::Red;
-    auto* group = green ? MakeGroup(nullptr, QStringLiteral("gboxGreenLED"),
-                                    QStringLiteral(" Green LED Control * "))
-                        : MakeGroup(nullptr, QStringLiteral("gboxRedLED"),
-                                    QStringLiteral(" Red LED Control * "));
+    auto* group =
+        green ? MakeGroup(nullptr, QStringLiteral("gboxGreenLED"), tr(" Green LED Control * "))
+              : MakeGroup(nullptr, QStringLiteral("gboxRedLED"), tr(" Red LED Control * "));
     auto* picture = new TAdvancedArt(
         green ? TAdvancedArt::TKind::GreenLed : TAdvancedArt::TKind::RedLed, group);
     picture->setObjectName(green ? QStringLiteral("imgGreenLED") : QStringLiteral("imgRedLED"));
@@ -415,9 +406,8 @@ QWidget* TfrmAdvanced::BuildLedGroup(bool green)
     auto* radios = new QVBoxLayout;
     const QStringList captions = Encodings::AdvancedLedCaptions(led, false);
     for (int code = 0; code < Encodings::LedCodeCount; ++code) {
-        const QString name = QStringLiteral("rbLED%1%2")
-                                 .arg(green ? 1 : 2)
-                                 .arg(QString::fromLatin1(LedRadioSuffixes[code]));
+        const QString name =
+            tr("rbLED%1%2").arg(green ? 1 : 2).arg(QString::fromLatin1(LedRadioSuffixes[code]));
         auto* radio = MakeRadio(group, name, captions.value(code));
         set->addButton(radio, code);
         radios->addWidget(radio);
@@ -441,15 +431,15 @@ QWidget* TfrmAdvanced::BuildKeysLedsPage()
     page->setObjectName(QStringLiteral("tsKeysLEDs"));
 
     auto* gboxPacing =
-        MakeGroup(page, QStringLiteral("gboxCharPacing"), QStringLiteral(" Character Pacing * "));
-    auto* lblCharPacing = MakeLabel(gboxPacing, QStringLiteral("lblCharPacing"),
-                                    QStringLiteral("Inter-character delay:"));
+        MakeGroup(page, QStringLiteral("gboxCharPacing"), tr(" Character Pacing * "));
+    auto* lblCharPacing =
+        MakeLabel(gboxPacing, QStringLiteral("lblCharPacing"), tr("Inter-character delay:"));
     spinCharPacing =
         MakeSpin(gboxPacing, QStringLiteral("spinCharPacing"), Encodings::CharacterPacingRange,
-                 QStringLiteral("Pacing is the time between bytes during macro playback."));
+                 tr("Pacing is the time between bytes during macro playback."));
     lblCharPacing->setBuddy(spinCharPacing);
-    auto* lblCharPacingUnit = MakeLabel(gboxPacing, QStringLiteral("lblCharPacingUnit"),
-                                        QStringLiteral("(pacing in ms)"));
+    auto* lblCharPacingUnit =
+        MakeLabel(gboxPacing, QStringLiteral("lblCharPacingUnit"), tr("(pacing in ms)"));
     auto* pacing = new QHBoxLayout(gboxPacing);
     pacing->addWidget(lblCharPacing);
     pacing->addWidget(spinCharPacing);
@@ -458,25 +448,23 @@ QWidget* TfrmAdvanced::BuildKeysLedsPage()
 
     // Shown for reference only: the delay is set where downloads are made.
     auto* gboxDownload =
-        MakeGroup(page, QStringLiteral("gboxDownloadDelay"), QStringLiteral(" Download Delay * "));
+        MakeGroup(page, QStringLiteral("gboxDownloadDelay"), tr(" Download Delay * "));
     auto* lblDownloadDelay =
-        MakeLabel(gboxDownload, QStringLiteral("lblDownloadDelay"), QStringLiteral("Delay (ms):"));
-    spinDownloadDelay =
-        MakeSpin(gboxDownload, QStringLiteral("spinDownloadDelay"), Encodings::DownloadDelayRange,
-                 QStringLiteral("Slows download on fast PC's."));
+        MakeLabel(gboxDownload, QStringLiteral("lblDownloadDelay"), tr("Delay (ms):"));
+    spinDownloadDelay = MakeSpin(gboxDownload, QStringLiteral("spinDownloadDelay"),
+                                 Encodings::DownloadDelayRange, tr("Slows download on fast PC's."));
     auto* download = new QHBoxLayout(gboxDownload);
     download->addWidget(lblDownloadDelay);
     download->addWidget(spinDownloadDelay);
     download->addStretch(1);
     SetEnabled({gboxDownload, lblDownloadDelay, spinDownloadDelay}, false);
 
-    auto* gboxRollover =
-        MakeGroup(page, QStringLiteral("gboxRollover"), QStringLiteral(" Rollover * "));
+    auto* gboxRollover = MakeGroup(page, QStringLiteral("gboxRollover"), tr(" Rollover * "));
     rbKeyRollover1 = MakeRadio(gboxRollover, QStringLiteral("rbKeyRollover1"), QStringLiteral("1"));
     rbKeyRollover2 = MakeRadio(gboxRollover, QStringLiteral("rbKeyRollover2"), QStringLiteral("2"));
-    auto* lblRolloverNote = MakeNote(
-        gboxRollover, QStringLiteral("lblRolloverNote"),
-        {QStringLiteral("How many keys can be pressed"), QStringLiteral("down simultaneously?")});
+    auto* lblRolloverNote =
+        MakeNote(gboxRollover, QStringLiteral("lblRolloverNote"),
+                 {tr("How many keys can be pressed"), tr("down simultaneously?")});
     MakeRadioSet(this, {{rbKeyRollover1, 1}, {rbKeyRollover2, 2}});
     auto* rollover = new QHBoxLayout(gboxRollover);
     rollover->addWidget(rbKeyRollover1);
@@ -557,7 +545,7 @@ QWidget* TfrmAdvanced::BuildLcdPage()
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("tsLCD"));
 
-    auto* gboxSize = MakeGroup(page, QStringLiteral("gboxLcdSize"), QStringLiteral(" Size "));
+    auto* gboxSize = MakeGroup(page, QStringLiteral("gboxLcdSize"), tr(" Size "));
     rbLcdIs1x16 = MakeRadio(gboxSize, QStringLiteral("rbLcdIs1x16"),
                             QString::fromUtf8(Encodings::LcdOneLineCaption));
     rbLcdIs2x16 = MakeRadio(gboxSize, QStringLiteral("rbLcdIs2x16"),
@@ -568,23 +556,21 @@ QWidget* TfrmAdvanced::BuildLcdPage()
     size->addWidget(rbLcdIs1x16);
     size->addWidget(rbLcdIs2x16);
 
-    auto* gboxSignOn =
-        MakeGroup(page, QStringLiteral("gboxSignOn"), QStringLiteral(" Sign-On Message "));
+    auto* gboxSignOn = MakeGroup(page, QStringLiteral("gboxSignOn"), tr(" Sign-On Message "));
     auto* lcd =
         new TLcdLinesPanel(QStringLiteral("edLcdLine1"), QStringLiteral("edLcdLine2"), gboxSignOn);
     lcd->setObjectName(QStringLiteral("imgSignOnLcd"));
     edLcdLine1 = lcd->Line1();
     edLcdLine2 = lcd->Line2();
-    auto* lblLcdNote = MakeNote(
-        gboxSignOn, QStringLiteral("lblLcdNote"),
-        {QStringLiteral("Select a portion of the"), QStringLiteral("LCD text to change it.")});
+    auto* lblLcdNote = MakeNote(gboxSignOn, QStringLiteral("lblLcdNote"),
+                                {tr("Select a portion of the"), tr("LCD text to change it.")});
     auto* lblSignOnHold = MakeLabel(gboxSignOn, QStringLiteral("lblTSignOnHold"),
-                                    QStringLiteral("Sign-on message display time:"));
+                                    tr("Sign-on message display time:"));
     spinTSignOnHold =
         MakeSpin(gboxSignOn, QStringLiteral("spinTSignOnHold"), Encodings::MessageHoldRange);
     lblSignOnHold->setBuddy(spinTSignOnHold);
     auto* lblSignOnHoldUnit =
-        MakeLabel(gboxSignOn, QStringLiteral("lblTSignOnHoldUnit"), QStringLiteral(" ms "));
+        MakeLabel(gboxSignOn, QStringLiteral("lblTSignOnHoldUnit"), tr(" ms "));
     auto* signOn = new QGridLayout(gboxSignOn);
     signOn->addWidget(lcd, 0, 0, 1, 3);
     signOn->addWidget(lblLcdNote, 0, 3, Qt::AlignVCenter);
@@ -593,8 +579,7 @@ QWidget* TfrmAdvanced::BuildLcdPage()
     signOn->addWidget(lblSignOnHoldUnit, 1, 2);
     signOn->setColumnStretch(4, 1);
 
-    auto* gboxCursor =
-        MakeGroup(page, QStringLiteral("gboxCursorStyle"), QStringLiteral(" Cursor Style "));
+    auto* gboxCursor = MakeGroup(page, QStringLiteral("gboxCursorStyle"), tr(" Cursor Style "));
     cbLcdCursorUnderline = MakeCheck(gboxCursor, QStringLiteral("cbLcdCursorUnderline"),
                                      QString::fromUtf8(Encodings::CursorUnderlineCaption));
     cbLcdCursorBlock = MakeCheck(gboxCursor, QStringLiteral("cbLcdCursorBlock"),
@@ -604,7 +589,7 @@ QWidget* TfrmAdvanced::BuildLcdPage()
     auto* lblUnderlineGlyph =
         MakeLabel(gboxCursor, QStringLiteral("lblCursorUnderlineGlyph"), QStringLiteral("_"));
     auto* lblBlockGlyph =
-        MakeLabel(gboxCursor, QStringLiteral("lblCursorBlockGlyph"), QStringLiteral("\u2588"));
+        MakeLabel(gboxCursor, QStringLiteral("lblCursorBlockGlyph"), tr("\u2588"));
     lblUnderlineGlyph->setFont(glyphFont);
     lblBlockGlyph->setFont(glyphFont);
     auto* cursor = new QGridLayout(gboxCursor);
@@ -614,8 +599,7 @@ QWidget* TfrmAdvanced::BuildLcdPage()
     cursor->addWidget(lblBlockGlyph, 1, 1);
     cursor->setColumnStretch(2, 1);
 
-    auto* gboxScroll =
-        MakeGroup(page, QStringLiteral("gboxScrollWrap"), QStringLiteral(" Scroll / Wrap "));
+    auto* gboxScroll = MakeGroup(page, QStringLiteral("gboxScrollWrap"), tr(" Scroll / Wrap "));
     cbEnableScroll = MakeCheck(gboxScroll, QStringLiteral("cbEnableScroll"),
                                QString::fromUtf8(Encodings::ScrollCaption));
     cbEnableWrap = MakeCheck(gboxScroll, QStringLiteral("cbEnableWrap"),
@@ -624,24 +608,21 @@ QWidget* TfrmAdvanced::BuildLcdPage()
     scroll->addWidget(cbEnableScroll);
     scroll->addWidget(cbEnableWrap);
 
-    auto* gboxXlate =
-        MakeGroup(page, QStringLiteral("gboxLcdXlate"), QStringLiteral(" LCD Char Translation "));
+    auto* gboxXlate = MakeGroup(page, QStringLiteral("gboxLcdXlate"), tr(" LCD Char Translation "));
     cbLcdXlate = MakeCheck(gboxXlate, QStringLiteral("cbLcdXlate"),
                            QString::fromUtf8(Encodings::LcdXlateCaption));
     auto* lblXlateNote = MakeNote(
         gboxXlate, QStringLiteral("lblLcdXlateNote"),
-        {QStringLiteral("When the Ostrella is in Line Edit mode, characters displayed on the LCD "),
-         QStringLiteral(
-             "may differ from the ones buffered and transmitted. The first macro char is "),
-         QStringLiteral(
-             "transmitted and the second one (normally ignored if this box is not selected) "),
-         QStringLiteral("is shown on the LCD.")});
+        {tr("When the Ostrella is in Line Edit mode, characters displayed on the LCD "),
+         tr("may differ from the ones buffered and transmitted. The first macro char is "),
+         tr("transmitted and the second one (normally ignored if this box is not selected) "),
+         tr("is shown on the LCD.")});
     auto* xlate = new QVBoxLayout(gboxXlate);
     xlate->addWidget(cbLcdXlate);
     xlate->addWidget(lblXlateNote);
 
     auto* gboxBrightness =
-        MakeGroup(page, QStringLiteral("gboxBrightness"), QStringLiteral(" Backlight Brightness "));
+        MakeGroup(page, QStringLiteral("gboxBrightness"), tr(" Backlight Brightness "));
     auto* lblOff = MakeLabel(gboxBrightness, QStringLiteral("lblBrightnessOff"),
                              QString::fromUtf8(Encodings::LcdBrightnessMinCaption));
     auto* lblMax = MakeLabel(gboxBrightness, QStringLiteral("lblBrightnessMax"),
@@ -653,7 +634,7 @@ QWidget* TfrmAdvanced::BuildLcdPage()
     tbarLcdBrightness->setPageStep(1);
     tbarLcdBrightness->setTickPosition(QSlider::TicksBelow);
     tbarLcdBrightness->setTickInterval(1);
-    tbarLcdBrightness->setToolTip(QStringLiteral("LCD Backlight Brightness. Requires v6+"));
+    tbarLcdBrightness->setToolTip(tr("LCD Backlight Brightness. Requires v6+"));
     auto* brightness = new QHBoxLayout(gboxBrightness);
     brightness->addWidget(lblOff);
     brightness->addWidget(tbarLcdBrightness, 1);
@@ -756,10 +737,9 @@ QWidget* TfrmAdvanced::BuildBeeperPage()
 {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("tsBeeper"));
-    auto* lblBeepNote = MakeLabel(
-        page, QStringLiteral("lblBeepNote"),
-        QStringLiteral(
-            "NOTE: To disable any beeper value on this page, set the beep time to 0 ms."));
+    auto* lblBeepNote =
+        MakeLabel(page, QStringLiteral("lblBeepNote"),
+                  tr("NOTE: To disable any beeper value on this page, set the beep time to 0 ms."));
 
     struct TBeep
     {
@@ -770,26 +750,28 @@ QWidget* TfrmAdvanced::BuildBeeperPage()
         Encodings::TRange Range;
     };
     const TBeep beeps[] = {
-        {&spinKeyClick, "KeyClick", " Key Beep * ",
-         "Length of key beep (ms):", Encodings::KeyClickRange},
-        {&spinPowerOnBeep, "PowerOnBeep", " Power On ",
-         "Length of power-on beep/chirp (ms): ", Encodings::BeepRange},
-        {&spinErrorBeep, "ErrorBeep", " Error Beep ",
-         "Length of error beep (ms): ", Encodings::BeepRange},
-        {&spinCardOkBeep, "CardOkBeep", " Card Read Ok ",
-         "Length of \"card read OK\" beep (ms): ", Encodings::BeepRange},
+        {&spinKeyClick, "KeyClick", QT_TRANSLATE_NOOP("TfrmAdvanced", " Key Beep * "),
+         QT_TRANSLATE_NOOP("TfrmAdvanced", "Length of key beep (ms):"), Encodings::KeyClickRange},
+        {&spinPowerOnBeep, "PowerOnBeep", QT_TRANSLATE_NOOP("TfrmAdvanced", " Power On "),
+         QT_TRANSLATE_NOOP("TfrmAdvanced", "Length of power-on beep/chirp (ms): "),
+         Encodings::BeepRange},
+        {&spinErrorBeep, "ErrorBeep", QT_TRANSLATE_NOOP("TfrmAdvanced", " Error Beep "),
+         QT_TRANSLATE_NOOP("TfrmAdvanced", "Length of error beep (ms): "), Encodings::BeepRange},
+        {&spinCardOkBeep, "CardOkBeep", QT_TRANSLATE_NOOP("TfrmAdvanced", " Card Read Ok "),
+         QT_TRANSLATE_NOOP("TfrmAdvanced", "Length of \"card read OK\" beep (ms): "),
+         Encodings::BeepRange},
     };
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(lblBeepNote);
     for (const TBeep& b : beeps) {
         const QString name = QString::fromLatin1(b.Name);
-        auto* group = MakeGroup(page, QStringLiteral("gbox") + name, QString::fromLatin1(b.Group));
-        auto* label = MakeLabel(group, QStringLiteral("lbl") + name, QString::fromLatin1(b.Label));
+        auto* group = MakeGroup(page, QStringLiteral("gbox") + name, tr(b.Group));
+        auto* label = MakeLabel(group, QStringLiteral("lbl") + name, tr(b.Label));
         *b.Box = MakeSpin(group, QStringLiteral("spin") + name, b.Range);
         label->setBuddy(*b.Box);
-        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(
-                                   QStringLiteral("Length of \"card read OK\" beep (ms): ")) +
-                               8);
+        label->setMinimumWidth(
+            label->fontMetrics().horizontalAdvance(tr("Length of \"card read OK\" beep (ms): ")) +
+            8);
         auto* row = new QHBoxLayout(group);
         row->addWidget(label);
         row->addWidget(*b.Box);
@@ -840,9 +822,5 @@ bool TfrmAdvanced::eventFilter(QObject* watched, QEvent* event)
 
 void TfrmAdvanced::imgHostNotesClick()
 {
-    if (fHostTypeInfo) {
-        fHostTypeInfo->show();
-        fHostTypeInfo->raise();
-    }
     Q_EMIT hostTypeInfoRequested();
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QPointer>
 
 #include <functional>
 
@@ -45,10 +44,6 @@ public:
     // disable OK and Apply afterwards.
     void DisableApplyAndOK();
 
-    // The host type information window, shown by the Notes picture and label
-    // and closed by OK and Cancel. Not owned.
-    void setHostTypeInfoWindow(QWidget* window);
-
     bool ChangesMade() const { return bChangesMade; }
 
     // Apply, OK and Cancel, as the buttons do them.
@@ -63,7 +58,8 @@ Q_SIGNALS:
     // Apply (or OK) committed the working copy: the definition has unsaved
     // changes.
     void changesApplied();
-    // The Notes picture or label was clicked.
+    // The Notes picture or label was clicked: the host type information is
+    // to be shown beside the dialog (and closed with it, on finished()).
     void hostTypeInfoRequested();
 
 protected:
@@ -122,11 +118,9 @@ private:
     void spinMCRDelimiterChange();
     void cboxMCRTrackClick();
 
-    void CloseHostTypeInfo();
     void SetEnabled(std::initializer_list<QWidget*> widgets, bool enabled);
 
     TAppState& fState;
-    QPointer<QWidget> fHostTypeInfo;
     bool bInAdvancedShowForm = false;
     bool bChangesMade = false;
 

@@ -25,8 +25,7 @@ QWidget* TfrmAdvanced::BuildCardTypePage()
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("tsCardType"));
 
-    auto* gboxType =
-        MakeGroup(page, QStringLiteral("gboxCardType"), QStringLiteral(" Card Reader Type * "));
+    auto* gboxType = MakeGroup(page, QStringLiteral("gboxCardType"), tr(" Card Reader Type * "));
     const QStringList types = Encodings::CardTypeCaptions();
     auto* rbCardNone =
         MakeRadio(gboxType, QStringLiteral("rbCardNone"), types.value(Encodings::CardTypeNone));
@@ -57,8 +56,8 @@ QWidget* TfrmAdvanced::BuildCardTypePage()
     type->addWidget(imgWedge, 1, 3, Qt::AlignHCenter);
     type->setColumnStretch(4, 1);
 
-    gboxCardComParams = MakeGroup(page, QStringLiteral("gboxCardComParams"),
-                                  QStringLiteral(" Card Reader COM Parameters "));
+    gboxCardComParams =
+        MakeGroup(page, QStringLiteral("gboxCardComParams"), tr(" Card Reader COM Parameters "));
     cboxCardBaudRate = MakeList(gboxCardComParams, QStringLiteral("cboxCardBaudRate"),
                                 Encodings::BaudRateCaptions());
     rbCard7DataBits =
@@ -89,39 +88,37 @@ QWidget* TfrmAdvanced::BuildCardTypePage()
                                            {space, int(Encodings::TParity::Space)}});
     auto* com = new QGridLayout(gboxCardComParams);
     com->setHorizontalSpacing(10);
-    com->addWidget(MakeLabel(gboxCardComParams, QStringLiteral("lblCardBaudRate"),
-                             QStringLiteral("Baud Rate:")),
-                   0, 0);
+    com->addWidget(
+        MakeLabel(gboxCardComParams, QStringLiteral("lblCardBaudRate"), tr("Baud Rate:")), 0, 0);
     com->addWidget(cboxCardBaudRate, 0, 1, 1, 2, Qt::AlignLeft);
-    com->addWidget(MakeLabel(gboxCardComParams, QStringLiteral("lblCardDataBits"),
-                             QStringLiteral("# of Data Bits:")),
-                   1, 0);
+    com->addWidget(
+        MakeLabel(gboxCardComParams, QStringLiteral("lblCardDataBits"), tr("# of Data Bits:")), 1,
+        0);
     com->addWidget(rbCard7DataBits, 1, 1);
     com->addWidget(rbCard8DataBits, 1, 2);
-    com->addWidget(
-        MakeLabel(gboxCardComParams, QStringLiteral("lblCardParity"), QStringLiteral("Parity:")), 2,
-        0);
+    com->addWidget(MakeLabel(gboxCardComParams, QStringLiteral("lblCardParity"), tr("Parity:")), 2,
+                   0);
     com->addWidget(none, 2, 1);
     com->addWidget(odd, 2, 2);
     com->addWidget(even, 2, 3);
     com->addWidget(mark, 2, 4);
     com->addWidget(space, 2, 5);
-    com->addWidget(MakeLabel(gboxCardComParams, QStringLiteral("lblCardStopBits"),
-                             QStringLiteral("# of Stop Bits:")),
-                   3, 0);
+    com->addWidget(
+        MakeLabel(gboxCardComParams, QStringLiteral("lblCardStopBits"), tr("# of Stop Bits:")), 3,
+        0);
     com->addWidget(rbCardStopBits1, 3, 1);
     com->addWidget(rbCardStopBits2, 3, 2);
     com->setColumnStretch(6, 1);
 
-    gboxCardReadMsg = MakeGroup(page, QStringLiteral("gboxCardReadMsg"),
-                                QStringLiteral(" Card Read OK Message "));
+    gboxCardReadMsg =
+        MakeGroup(page, QStringLiteral("gboxCardReadMsg"), tr(" Card Read OK Message "));
     auto* lcd = new TLcdLinesPanel(QStringLiteral("edLcdLine1CardOK"),
                                    QStringLiteral("edLcdLine2CardOK"), gboxCardReadMsg);
     lcd->setObjectName(QStringLiteral("imgCardOkLcd"));
     edLcdLine1CardOK = lcd->Line1();
     edLcdLine2CardOK = lcd->Line2();
     auto* lblHold = MakeLabel(gboxCardReadMsg, QStringLiteral("lblTCardReadHold"),
-                              QStringLiteral("Card read OK message display time:"));
+                              tr("Card read OK message display time:"));
     spinTCardReadHold =
         MakeSpin(gboxCardReadMsg, QStringLiteral("spinTCardReadHold"), Encodings::MessageHoldRange);
     lblHold->setBuddy(spinTCardReadHold);
@@ -129,9 +126,8 @@ QWidget* TfrmAdvanced::BuildCardTypePage()
     msg->addWidget(lcd, 0, 0, 1, 3);
     msg->addWidget(lblHold, 1, 0);
     msg->addWidget(spinTCardReadHold, 1, 1);
-    msg->addWidget(
-        MakeLabel(gboxCardReadMsg, QStringLiteral("lblTCardReadHoldUnit"), QStringLiteral(" ms ")),
-        1, 2);
+    msg->addWidget(MakeLabel(gboxCardReadMsg, QStringLiteral("lblTCardReadHoldUnit"), tr(" ms ")),
+                   1, 2);
     msg->setColumnStretch(3, 1);
 
     auto* layout = new QVBoxLayout(page);
@@ -219,8 +215,7 @@ QWidget* TfrmAdvanced::BuildBarcodePage()
 {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("tsBarcodeRFID"));
-    auto* group =
-        MakeGroup(page, QStringLiteral("gboxBCRDelimiters"), QStringLiteral(" Delimiters "));
+    auto* group = MakeGroup(page, QStringLiteral("gboxBCRDelimiters"), tr(" Delimiters "));
 
     lblWedgeMode = MakeLabel(group, QStringLiteral("lblWedgeMode"),
                              QString::fromUtf8(Encodings::WedgeModeLabel));
@@ -321,8 +316,7 @@ QWidget* TfrmAdvanced::BuildMagCardPage()
 {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("tsMagCard"));
-    auto* group =
-        MakeGroup(page, QStringLiteral("gboxMCRDelimiters"), QStringLiteral(" Delimiters "));
+    auto* group = MakeGroup(page, QStringLiteral("gboxMCRDelimiters"), tr(" Delimiters "));
 
     struct TDelimiter
     {
@@ -332,26 +326,29 @@ QWidget* TfrmAdvanced::BuildMagCardPage()
         QStringList Note;
     };
     const TDelimiter rows[] = {
-        {&spinMCRPrefixChar, "MCRPrefixChar", "MCR prefix char: ", {}},
+        {&spinMCRPrefixChar,
+         "MCRPrefixChar",
+         QT_TRANSLATE_NOOP("TfrmAdvanced", "MCR prefix char: "),
+         {}},
         {&spinMCRStartSentinel,
          "MCRStartSentinel",
-         "Start sentinel char: *",
-         {QStringLiteral("The Start Sentinel replacement character "),
-          QStringLiteral("replaces the % character for track 1 and "),
-          QStringLiteral("the ; character for track 2.")}},
+         QT_TRANSLATE_NOOP("TfrmAdvanced", "Start sentinel char: *"),
+         {tr("The Start Sentinel replacement character "),
+          tr("replaces the % character for track 1 and "), tr("the ; character for track 2.")}},
         {&spinMCREndSentinel,
          "MCREndSentinel",
-         "End sentinel char: *",
-         {QStringLiteral("The End Sentinel replacement character "),
-          QStringLiteral("replaces the ? character for track 1 and "),
-          QStringLiteral("the ? character for track 2.")}},
+         QT_TRANSLATE_NOOP("TfrmAdvanced", "End sentinel char: *"),
+         {tr("The End Sentinel replacement character "),
+          tr("replaces the ? character for track 1 and "), tr("the ? character for track 2.")}},
         {&spinMCRFieldSeparator,
          "MCRFieldSeparator",
-         "Field separator char:*",
-         {QStringLiteral("The Field Separator replacement char"),
-          QStringLiteral("replaces the ^ character for track 1 "),
-          QStringLiteral("and the = character for track 2.")}},
-        {&spinMCRSuffixChar, "MCRSuffixChar", "MCR suffix char:  ", {}},
+         QT_TRANSLATE_NOOP("TfrmAdvanced", "Field separator char:*"),
+         {tr("The Field Separator replacement char"), tr("replaces the ^ character for track 1 "),
+          tr("and the = character for track 2.")}},
+        {&spinMCRSuffixChar,
+         "MCRSuffixChar",
+         QT_TRANSLATE_NOOP("TfrmAdvanced", "MCR suffix char:  "),
+         {}},
     };
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
@@ -359,7 +356,7 @@ QWidget* TfrmAdvanced::BuildMagCardPage()
     int row = 0;
     for (const TDelimiter& d : rows) {
         const QString name = QString::fromLatin1(d.Name);
-        auto* label = MakeLabel(group, QStringLiteral("lbl") + name, QString::fromLatin1(d.Label));
+        auto* label = MakeLabel(group, QStringLiteral("lbl") + name, tr(d.Label));
         *d.Box = MakeSpin(group, QStringLiteral("spin") + name, Encodings::CharCodeRange);
         label->setBuddy(*d.Box);
         grid->addWidget(label, row, 0);
@@ -381,15 +378,12 @@ QWidget* TfrmAdvanced::BuildMagCardPage()
     delimiters->addWidget(MakeLabel(group, QStringLiteral("lblMCRDataFormat"),
                                     QString::fromUtf8(Encodings::MagCardDataFormat)));
 
-    auto* gboxTracks =
-        MakeGroup(page, QStringLiteral("gboxMCRTracks"), QStringLiteral(" Track Selection "));
-    cboxMCRTrack1 =
-        MakeCheck(gboxTracks, QStringLiteral("cboxMCRTrack1"), QStringLiteral("Track 1"));
-    cboxMCRTrack2 =
-        MakeCheck(gboxTracks, QStringLiteral("cboxMCRTrack2"), QStringLiteral("Track 2"));
+    auto* gboxTracks = MakeGroup(page, QStringLiteral("gboxMCRTracks"), tr(" Track Selection "));
+    cboxMCRTrack1 = MakeCheck(gboxTracks, QStringLiteral("cboxMCRTrack1"), tr("Track 1"));
+    cboxMCRTrack2 = MakeCheck(gboxTracks, QStringLiteral("cboxMCRTrack2"), tr("Track 2"));
     auto* tracks = new QHBoxLayout(gboxTracks);
-    tracks->addWidget(MakeLabel(gboxTracks, QStringLiteral("lblMCRTracks"),
-                                QStringLiteral("Process Track(s): *")));
+    tracks->addWidget(
+        MakeLabel(gboxTracks, QStringLiteral("lblMCRTracks"), tr("Process Track(s): *")));
     tracks->addSpacing(10);
     tracks->addWidget(cboxMCRTrack1);
     tracks->addWidget(cboxMCRTrack2);
@@ -436,16 +430,15 @@ QWidget* TfrmAdvanced::BuildEcrPage()
 {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("tsEcrProcess"));
-    auto* group = MakeGroup(page, QStringLiteral("gboxCardPostProcessing"),
-                            QStringLiteral(" Card Post Processing "));
+    auto* group =
+        MakeGroup(page, QStringLiteral("gboxCardPostProcessing"), tr(" Card Post Processing "));
 
     auto* lblEcrInfo = MakeLabel(
         group, QStringLiteral("lblEcrInfo"),
-        QStringLiteral(
-            "Card post-processing is typically used with electronic cash registers (ECR) or "
-            "time and attendance systems. It selects the card data field that is used as the "
-            "user ID, can append a PIN entered on the keypad, and offers a few simple data "
-            "filters. It is normally used together with Automated Screen Mode."));
+        tr("Card post-processing is typically used with electronic cash registers (ECR) or "
+           "time and attendance systems. It selects the card data field that is used as the "
+           "user ID, can append a PIN entered on the keypad, and offers a few simple data "
+           "filters. It is normally used together with Automated Screen Mode."));
     lblEcrInfo->setWordWrap(true);
 
     cboxEnableEcrMode = MakeCheck(group, QStringLiteral("cboxEnableEcrMode"),

@@ -44,8 +44,8 @@ QWidget* TfrmAdvanced::BuildHostPage()
     page->setObjectName(QStringLiteral("tsHost"));
 
     // Connection type.
-    auto* gboxConnection = MakeGroup(page, QStringLiteral("gboxHostConnection"),
-                                     QStringLiteral(" Host Connection Type * "));
+    auto* gboxConnection =
+        MakeGroup(page, QStringLiteral("gboxHostConnection"), tr(" Host Connection Type * "));
     fHostModeGroup = new QButtonGroup(this);
     auto* modes = new QGridLayout;
     modes->setColumnMinimumWidth(0, 24);
@@ -67,7 +67,7 @@ QWidget* TfrmAdvanced::BuildHostPage()
         } else if (mode.Code == Encodings::HostModeCdc) {
             rbHostCDC = radio;
             lblCdcSerialNo = MakeLabel(gboxConnection, QStringLiteral("lblCdcSerialNo"),
-                                       QStringLiteral("CDC Serial Number: "));
+                                       tr("CDC Serial Number: "));
             spinCdcSerialNo = MakeSpin(gboxConnection, QStringLiteral("spinCdcSerialNo"),
                                        Encodings::CdcSerialNoRange);
             spinCdcSerialNo->setMaxDigits(4);
@@ -82,12 +82,11 @@ QWidget* TfrmAdvanced::BuildHostPage()
 
     auto* imgHostNotes = new TAdvancedArt(TAdvancedArt::TKind::Notes, gboxConnection);
     imgHostNotes->setObjectName(QStringLiteral("imgHostNotes"));
-    auto* lblHostNotes =
-        MakeLabel(gboxConnection, QStringLiteral("lblHostNotes"), QStringLiteral(" Notes "));
+    auto* lblHostNotes = MakeLabel(gboxConnection, QStringLiteral("lblHostNotes"), tr(" Notes "));
     QFont linkFont = lblHostNotes->font();
     linkFont.setUnderline(true);
     lblHostNotes->setFont(linkFont);
-    lblHostNotes->setStyleSheet(QStringLiteral("color: #0645ad;"));
+    lblHostNotes->setStyleSheet(tr("color: #0645ad;"));
     for (QWidget* notes :
          {static_cast<QWidget*>(imgHostNotes), static_cast<QWidget*>(lblHostNotes)}) {
         notes->setCursor(Qt::PointingHandCursor);
@@ -104,8 +103,8 @@ QWidget* TfrmAdvanced::BuildHostPage()
     connection->addLayout(notes);
 
     // Serial parameters.
-    auto* gboxCom = MakeGroup(page, QStringLiteral("gboxHostComParams"),
-                              QStringLiteral(" Host COM Parameters * "));
+    auto* gboxCom =
+        MakeGroup(page, QStringLiteral("gboxHostComParams"), tr(" Host COM Parameters * "));
     auto* imgDb9 = new TAdvancedArt(TAdvancedArt::TKind::Db9, gboxCom);
     imgDb9->setObjectName(QStringLiteral("imgHostDb9"));
     cboxHostBaudRate =
@@ -138,24 +137,20 @@ QWidget* TfrmAdvanced::BuildHostPage()
 
     auto* com = new QGridLayout;
     com->setHorizontalSpacing(10);
-    com->addWidget(
-        MakeLabel(gboxCom, QStringLiteral("lblHostBaudRate"), QStringLiteral("Baud Rate:")), 0, 0);
+    com->addWidget(MakeLabel(gboxCom, QStringLiteral("lblHostBaudRate"), tr("Baud Rate:")), 0, 0);
     com->addWidget(cboxHostBaudRate, 0, 1, 1, 2, Qt::AlignLeft);
-    com->addWidget(
-        MakeLabel(gboxCom, QStringLiteral("lblHostDataBits"), QStringLiteral("# of Data Bits:")), 1,
-        0);
+    com->addWidget(MakeLabel(gboxCom, QStringLiteral("lblHostDataBits"), tr("# of Data Bits:")), 1,
+                   0);
     com->addWidget(rbHost7DataBits, 1, 1);
     com->addWidget(rbHost8DataBits, 1, 2);
-    com->addWidget(MakeLabel(gboxCom, QStringLiteral("lblHostParity"), QStringLiteral("Parity:")),
-                   2, 0);
+    com->addWidget(MakeLabel(gboxCom, QStringLiteral("lblHostParity"), tr("Parity:")), 2, 0);
     com->addWidget(rbHostParityNone, 2, 1);
     com->addWidget(rbHostParityOdd, 2, 2);
     com->addWidget(rbHostParityEven, 2, 3);
     com->addWidget(rbHostParityMark, 2, 4);
     com->addWidget(rbHostParitySpace, 2, 5);
-    com->addWidget(
-        MakeLabel(gboxCom, QStringLiteral("lblHostStopBits"), QStringLiteral("# of Stop Bits:")), 3,
-        0);
+    com->addWidget(MakeLabel(gboxCom, QStringLiteral("lblHostStopBits"), tr("# of Stop Bits:")), 3,
+                   0);
     com->addWidget(rbHostStopBits1, 3, 1);
     com->addWidget(rbHostStopBits2, 3, 2);
     com->setColumnStretch(6, 1);
@@ -167,25 +162,22 @@ QWidget* TfrmAdvanced::BuildHostPage()
     // Never shown: the command prefix and the flow-control characters are
     // kept as stored; these boxes only carry their values.
     auto* gboxCmdPrefix =
-        MakeGroup(page, QStringLiteral("gboxCmdPrefix"), QStringLiteral(" Command Prefix * "));
+        MakeGroup(page, QStringLiteral("gboxCmdPrefix"), tr(" Command Prefix * "));
     spinCmdPrefix =
         MakeSpin(gboxCmdPrefix, QStringLiteral("spinCmdPrefix"), Encodings::CharCodeRange);
     auto* cmd = new QHBoxLayout(gboxCmdPrefix);
     cmd->addWidget(MakeLabel(gboxCmdPrefix, QStringLiteral("lblCmdPrefix"),
-                             QStringLiteral("Host Command Prefix (decimal):")));
+                             tr("Host Command Prefix (decimal):")));
     cmd->addWidget(spinCmdPrefix);
-    auto* gboxFlow =
-        MakeGroup(page, QStringLiteral("gboxFlowControl"), QStringLiteral(" Flow Control * "));
+    auto* gboxFlow = MakeGroup(page, QStringLiteral("gboxFlowControl"), tr(" Flow Control * "));
     spinXonChar = MakeSpin(gboxFlow, QStringLiteral("spinXonChar"), Encodings::CharCodeRange);
     spinXoffChar = MakeSpin(gboxFlow, QStringLiteral("spinXoffChar"), Encodings::CharCodeRange);
     auto* flow = new QGridLayout(gboxFlow);
-    flow->addWidget(
-        MakeLabel(gboxFlow, QStringLiteral("lblXonChar"), QStringLiteral("Xon char (decimal):")), 0,
-        0);
+    flow->addWidget(MakeLabel(gboxFlow, QStringLiteral("lblXonChar"), tr("Xon char (decimal):")), 0,
+                    0);
     flow->addWidget(spinXonChar, 0, 1);
-    flow->addWidget(
-        MakeLabel(gboxFlow, QStringLiteral("lblXoffChar"), QStringLiteral("Xoff char (decimal):")),
-        1, 0);
+    flow->addWidget(MakeLabel(gboxFlow, QStringLiteral("lblXoffChar"), tr("Xoff char (decimal):")),
+                    1, 0);
     flow->addWidget(spinXoffChar, 1, 1);
     SetEnabled({spinCmdPrefix, spinXonChar, spinXoffChar}, false);
     gboxCmdPrefix->hide();

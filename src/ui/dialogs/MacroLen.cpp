@@ -1,5 +1,6 @@
 #include "ui/dialogs/MacroLen.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -20,13 +21,13 @@ constexpr int FirstParagraphLines = 3;
 const QStringList& TfrmMacroLenWarning::MessageLines()
 {
     static const QStringList lines{
-        QStringLiteral("In Line Edit mode only the first character in each "),
-        QStringLiteral("macro is used (unless you have an ALPHA shift"),
-        QStringLiteral("key).  Any other macro data is ignored."),
+        tr("In Line Edit mode only the first character in each "),
+        tr("macro is used (unless you have an ALPHA shift"),
+        tr("key).  Any other macro data is ignored."),
         QString(),
-        QStringLiteral("If Line Edit Character Translation is enabled, then "),
-        QStringLiteral("the first character is transmitted to the host and the "),
-        QStringLiteral("second character, if present, is shown on the LCD."),
+        tr("If Line Edit Character Translation is enabled, then "),
+        tr("the first character is transmitted to the host and the "),
+        tr("second character, if present, is shown on the LCD."),
     };
     return lines;
 }
@@ -34,9 +35,11 @@ const QStringList& TfrmMacroLenWarning::MessageLines()
 TfrmMacroLenWarning::TfrmMacroLenWarning(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmMacroLenWarning"));
-    setWindowTitle(QStringLiteral("Macro Length Warning"));
+    setWindowTitle(tr("Macro Length Warning"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setModal(false);
+    // It appears while the user types into the grid: the typing goes on there.
+    setAttribute(Qt::WA_ShowWithoutActivating);
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -62,10 +65,10 @@ TfrmMacroLenWarning::TfrmMacroLenWarning(QWidget* parent) : QDialog(parent)
         textWidth = std::max(textWidth, metrics.horizontalAdvance(line));
     Memo1->setFixedWidth(textWidth + 8);
 
-    CheckBox1 = new QCheckBox(QStringLiteral("Don't show this message again"), this);
+    CheckBox1 = new QCheckBox(tr("Don't show this message again"), this);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
 
-    BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
+    BitBtn1 = new QPushButton(tr("OK"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setDefault(true);
     BitBtn1->setMinimumWidth(88);
@@ -101,11 +104,15 @@ void TfrmMacroLenWarning::setLineCount(int lineCount)
 
 void TfrmMacroLenWarning::ShowWarning(bool wholeText)
 {
+    // The window being typed into keeps the keyboard, also on systems that
+    // activate every new window whatever it asks for.
+    QWidget* typing = QApplication::activeWindow();
     setLineCount(wholeText ? static_cast<int>(MessageLines().size()) : FirstParagraphLines);
     if (isHidden())
         show();
     raise();
-    activateWindow();
+    if (typing && typing != this)
+        typing->activateWindow();
 }
 
 void TfrmMacroLenWarning::showEvent(QShowEvent* event)

@@ -16,9 +16,9 @@ class TfrmMacroLenWarning : public QDialog
 public:
     explicit TfrmMacroLenWarning(QWidget* parent = nullptr);
 
-    // Shows the window without blocking, or brings it to the front when it is
-    // already shown. wholeText: both paragraphs (line edit character
-    // translation on); otherwise the first paragraph only.
+    // Shows the window without blocking and without taking the keyboard
+    // focus, or brings it to the front when it is already shown. wholeText: both paragraphs (line
+    // edit character translation on); otherwise the first paragraph only.
     void ShowWarning(bool wholeText);
 
     // True once OK has been pressed with "Don't show this message again"

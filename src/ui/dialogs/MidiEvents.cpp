@@ -33,19 +33,34 @@ struct MidiKind
 // The message kinds in the order of their radios. The first seven are channel
 // messages, the rest system messages.
 constexpr std::array<MidiKind, 13> Kinds{{
-    {"rbNoteOn", "Note On", 0x90, 2, "Key (Note #) :", "Velocity :", true},
-    {"rbNoteOff", "Note Off", 0x80, 2, "Key (Note #) :", "Velocity :", true},
-    {"rbPolyAftertouch", "Poly Aftertouch", 0xA0, 2, "Key (Note #) :", "Pressure :", true},
-    {"rbMonoAftertouch", "Mono Aftertouch", 0xD0, 1, "Pressure :", "", false},
-    {"rbControlChange", "Control Change", 0xB0, 2, "Controller :", "Value :", false},
-    {"rbProgramChange", "Program Change", 0xC0, 1, "Patch Number :", "", false},
-    {"rbPitchWheel", "Pitch Wheel", 0xE0, 2, "LSB :", "MSB :", false},
-    {"rbSongPosition", "Song Position", 0xF2, 2, "LSB :", "MSB :", false},
-    {"rbSongSelect", "Song Select", 0xF3, 1, "Song Number :", "", false},
-    {"rbStart", "Start", 0xFA, 0, "", "", false},
-    {"rbContinue", "Continue", 0xFB, 0, "", "", false},
-    {"rbStop", "Stop", 0xFC, 0, "", "", false},
-    {"rbReset", "Reset", 0xFF, 0, "", "", false},
+    {"rbNoteOn", QT_TRANSLATE_NOOP("TfrmMidiEvents", "Note On"), 0x90, 2,
+     QT_TRANSLATE_NOOP("TfrmMidiEvents", "Key (Note #) :"),
+     QT_TRANSLATE_NOOP("TfrmMidiEvents", "Velocity :"), true},
+    {"rbNoteOff", QT_TRANSLATE_NOOP("TfrmMidiEvents", "Note Off"), 0x80, 2,
+     QT_TRANSLATE_NOOP("TfrmMidiEvents", "Key (Note #) :"),
+     QT_TRANSLATE_NOOP("TfrmMidiEvents", "Velocity :"), true},
+    {"rbPolyAftertouch", QT_TRANSLATE_NOOP("TfrmMidiEvents", "Poly Aftertouch"), 0xA0, 2,
+     QT_TRANSLATE_NOOP("TfrmMidiEvents", "Key (Note #) :"),
+     QT_TRANSLATE_NOOP("TfrmMidiEvents", "Pressure :"), true},
+    {"rbMonoAftertouch", QT_TRANSLATE_NOOP("TfrmMidiEvents", "Mono Aftertouch"), 0xD0, 1,
+     QT_TRANSLATE_NOOP("TfrmMidiEvents", "Pressure :"), "", false},
+    {"rbControlChange", QT_TRANSLATE_NOOP("TfrmMidiEvents", "Control Change"), 0xB0, 2,
+     QT_TRANSLATE_NOOP("TfrmMidiEvents", "Controller :"),
+     QT_TRANSLATE_NOOP("TfrmMidiEvents", "Value :"), false},
+    {"rbProgramChange", QT_TRANSLATE_NOOP("TfrmMidiEvents", "Program Change"), 0xC0, 1,
+     QT_TRANSLATE_NOOP("TfrmMidiEvents", "Patch Number :"), "", false},
+    {"rbPitchWheel", QT_TRANSLATE_NOOP("TfrmMidiEvents", "Pitch Wheel"), 0xE0, 2,
+     QT_TRANSLATE_NOOP("TfrmMidiEvents", "LSB :"), QT_TRANSLATE_NOOP("TfrmMidiEvents", "MSB :"),
+     false},
+    {"rbSongPosition", QT_TRANSLATE_NOOP("TfrmMidiEvents", "Song Position"), 0xF2, 2,
+     QT_TRANSLATE_NOOP("TfrmMidiEvents", "LSB :"), QT_TRANSLATE_NOOP("TfrmMidiEvents", "MSB :"),
+     false},
+    {"rbSongSelect", QT_TRANSLATE_NOOP("TfrmMidiEvents", "Song Select"), 0xF3, 1,
+     QT_TRANSLATE_NOOP("TfrmMidiEvents", "Song Number :"), "", false},
+    {"rbStart", QT_TRANSLATE_NOOP("TfrmMidiEvents", "Start"), 0xFA, 0, "", "", false},
+    {"rbContinue", QT_TRANSLATE_NOOP("TfrmMidiEvents", "Continue"), 0xFB, 0, "", "", false},
+    {"rbStop", QT_TRANSLATE_NOOP("TfrmMidiEvents", "Stop"), 0xFC, 0, "", "", false},
+    {"rbReset", QT_TRANSLATE_NOOP("TfrmMidiEvents", "Reset"), 0xFF, 0, "", "", false},
 }};
 constexpr int FirstSystemKind = 7; // Song Position
 constexpr int ResetKind = 12;
@@ -106,12 +121,12 @@ TfrmMidiEvents::TfrmMidiEvents(TAppState& state, uint8_t& midiChannel, QWidget* 
     : QDialog(parent), fState(state), fMidiChannel(midiChannel)
 {
     setObjectName(QStringLiteral("frmMidiEvents"));
-    setWindowTitle(QStringLiteral("Insert MIDI Event"));
+    setWindowTitle(tr("Insert MIDI Event"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setModal(false);
 
     // Event kinds.
-    auto* gboxType = new QGroupBox(QStringLiteral("MIDI Event Type"), this);
+    auto* gboxType = new QGroupBox(tr("MIDI Event Type"), this);
     gboxType->setObjectName(QStringLiteral("gboxMidiEventType"));
     auto* typeLayout = new QVBoxLayout(gboxType);
     typeLayout->setSpacing(4);
@@ -122,7 +137,7 @@ TfrmMidiEvents::TfrmMidiEvents(TAppState& state, uint8_t& midiChannel, QWidget* 
             typeLayout->addWidget(separator(gboxType));
             typeLayout->addSpacing(2);
         }
-        auto* radio = new QRadioButton(QLatin1String(Kinds[i].caption), gboxType);
+        auto* radio = new QRadioButton(tr(Kinds[i].caption), gboxType);
         radio->setObjectName(QLatin1String(Kinds[i].control));
         fKindGroup->addButton(radio, i);
         typeLayout->addWidget(radio);
@@ -133,24 +148,24 @@ TfrmMidiEvents::TfrmMidiEvents(TAppState& state, uint8_t& midiChannel, QWidget* 
     connect(fKindGroup, &QButtonGroup::idClicked, this, &TfrmMidiEvents::rbMidiKindClick);
 
     // Channel and data values.
-    auto* gboxValues = new QGroupBox(QStringLiteral("MIDI Event Values"), this);
+    auto* gboxValues = new QGroupBox(tr("MIDI Event Values"), this);
     gboxValues->setObjectName(QStringLiteral("gboxMidiEventValues"));
     auto* values = new QGridLayout(gboxValues);
     values->setHorizontalSpacing(12);
     values->setVerticalSpacing(4);
     values->setContentsMargins(14, 12, 14, 12);
 
-    lblMidiChannel = new QLabel(QStringLiteral("MIDI Channel :"), gboxValues);
+    lblMidiChannel = new QLabel(tr("MIDI Channel :"), gboxValues);
     lblMidiChannel->setObjectName(QStringLiteral("lblMidiChannel"));
     tbMidiChannel = makeSlider("tbMidiChannel", 1, 16, 4, 1, 1, gboxValues);
     edMidiChannel = makeValueField("edMidiChannel", gboxValues);
 
-    lblParam1 = new QLabel(QStringLiteral("Key (Note) :"), gboxValues);
+    lblParam1 = new QLabel(tr("Key (Note) :"), gboxValues);
     lblParam1->setObjectName(QStringLiteral("lblParam1"));
     tbMidiParam1 = makeSlider("tbMidiParam1", 0, 127, 12, 4, 60, gboxValues);
     edMidiParam1 = makeValueField("edMidiParam1", gboxValues);
 
-    lblParam2 = new QLabel(QStringLiteral("Velocity :"), gboxValues);
+    lblParam2 = new QLabel(tr("Velocity :"), gboxValues);
     lblParam2->setObjectName(QStringLiteral("lblParam2"));
     tbMidiParam2 = makeSlider("tbMidiParam2", 0, 127, 16, 4, 127, gboxValues);
     edMidiParam2 = makeValueField("edMidiParam2", gboxValues);
@@ -173,7 +188,7 @@ TfrmMidiEvents::TfrmMidiEvents(TAppState& state, uint8_t& midiChannel, QWidget* 
     values->setColumnStretch(0, 1);
     values->setRowStretch(8, 1);
 
-    btnInsert = new QPushButton(QStringLiteral("Insert"), gboxValues);
+    btnInsert = new QPushButton(tr("Insert"), gboxValues);
     btnInsert->setObjectName(QStringLiteral("btnInsert"));
     // Enter elsewhere in the window must not insert by surprise.
     btnInsert->setAutoDefault(false);
@@ -189,7 +204,7 @@ TfrmMidiEvents::TfrmMidiEvents(TAppState& state, uint8_t& midiChannel, QWidget* 
     sbarMiniNoteOn = new QStatusBar(this);
     sbarMiniNoteOn->setObjectName(QStringLiteral("sbarMiniNoteOn"));
     sbarMiniNoteOn->setSizeGripEnabled(false);
-    fStatusPanel0 = new QLabel(QStringLiteral("MIDI Data (hexadecimal)"), sbarMiniNoteOn);
+    fStatusPanel0 = new QLabel(tr("MIDI Data (hexadecimal)"), sbarMiniNoteOn);
     fStatusPanel0->setObjectName(QStringLiteral("sbarMiniNoteOnPanel0"));
     fStatusPanel1 = new QLabel(sbarMiniNoteOn);
     fStatusPanel1->setObjectName(QStringLiteral("sbarMiniNoteOnPanel1"));
@@ -234,12 +249,10 @@ uint8_t TfrmMidiEvents::StatusByte() const
 
 QString TfrmMidiEvents::MessageText() const
 {
-    QString text = hexByte(StatusByte());
-    if (bParam1Enabled)
-        text += QLatin1Char(' ') + hexByte(tbMidiParam1->value());
-    if (bParam2Enabled)
-        text += QLatin1Char(' ') + hexByte(tbMidiParam2->value());
-    return text;
+    QStringList bytes;
+    for (const int32_t byte : MessageBytes())
+        bytes << hexByte(byte);
+    return bytes.join(QLatin1Char(' '));
 }
 
 void TfrmMidiEvents::UpdateMidiDisplay()
@@ -290,8 +303,8 @@ void TfrmMidiEvents::rbMidiKindClick(int kind)
     MidiCommand = k.command;
     bParam1Enabled = k.dataBytes >= 1;
     bParam2Enabled = k.dataBytes >= 2;
-    lblParam1->setText(QLatin1String(k.label1));
-    lblParam2->setText(QLatin1String(k.label2));
+    lblParam1->setText(tr(k.label1));
+    lblParam2->setText(tr(k.label2));
     UpdateMidiDisplay();
 }
 
@@ -301,18 +314,17 @@ void TfrmMidiEvents::tbMidiChannelChange(int position)
     UpdateMidiDisplay();
 }
 
+QList<int32_t> TfrmMidiEvents::MessageBytes() const
+{
+    QList<int32_t> bytes{StatusByte()};
+    if (bParam1Enabled)
+        bytes << tbMidiParam1->value();
+    if (bParam2Enabled)
+        bytes << tbMidiParam2->value();
+    return bytes;
+}
+
 void TfrmMidiEvents::btnInsertClick()
 {
-    if (!AddByte)
-        return;
-    // Status first, then the data bytes, each at the cursor left by the one
-    // before. Once the macro refuses a byte the message stops there: a later,
-    // smaller byte might still fit (an escaped prefix takes two) and would
-    // then stand in the wrong place of the message. One refusal, one message.
-    if (!AddByte(StatusByte()))
-        return;
-    if (bParam1Enabled && !AddByte(tbMidiParam1->value()))
-        return;
-    if (bParam2Enabled)
-        AddByte(tbMidiParam2->value());
+    Q_EMIT insertRequested(MessageBytes());
 }

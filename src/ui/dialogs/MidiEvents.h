@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 
 class QButtonGroup;
 class QLabel;
@@ -28,10 +27,6 @@ public:
     // dialog is shown, written on every change of the channel slider.
     TfrmMidiEvents(TAppState& state, uint8_t& midiChannel, QWidget* parent = nullptr);
 
-    // Inserts one plain code at the grid cursor; false when the macro refused
-    // it (the main window has then already said why). Wired by the main window.
-    std::function<bool(int32_t)> AddByte;
-
     // The name of a note number: "C 5" for 60, "---" outside 0..119.
     static QString NoteToName(int note);
 
@@ -39,6 +34,8 @@ public:
     uint8_t StatusByte() const;
     // The message as it stands, e.g. "90 3C 7F".
     QString MessageText() const;
+    // Its bytes, status first.
+    QList<int32_t> MessageBytes() const;
 
     uint8_t MidiCommand = 0x90;
     bool bParam1Enabled = true;
@@ -47,6 +44,9 @@ public:
     void UpdateMidiDisplay();
 
 Q_SIGNALS:
+    // Insert was pressed: the message's bytes are to go into the macro at
+    // the grid cursor, all of them or, without room for all, none.
+    void insertRequested(const QList<int32_t>& bytes);
     // Emitted each time the dialog is opened, after the definition has been
     // switched to the hex view, so that the grid can redraw.
     void viewChanged();

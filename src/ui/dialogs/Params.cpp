@@ -148,6 +148,18 @@ QGroupBox* makeGroup(const QString& name, const QString& title, QWidget* parent)
     return group;
 }
 
+// The global parameters that Apply writes, to tell whether it changed any.
+// clang-format off
+QList<int> appliedValues(const TKeypadClass& kd)
+{
+    return {kd.LEDBehavior(), kd.KeyRollOver(), kd.CharacterPacing(), kd.DownloadDelay(),
+            kd.OpMode(), kd.TailChar(), kd.KeyClick(), kd.CmdPrefix(), kd.BaudRate(),
+            kd.WordFormat(), kd.CardPrefix(), kd.CardSuffix(), kd.CardPrefixEnable(),
+            kd.CardSuffixEnable(), kd.FormCardType(), kd.CardTracks(), kd.CardStartSentinel(),
+            kd.CardEndSentinel(), kd.CardFieldSeparator(), kd.CdcSerialNo()};
+}
+// clang-format on
+
 // Selects item index, or no item when the index is beyond the list.
 void selectItem(QComboBox* box, int index)
 {
@@ -159,7 +171,7 @@ void selectItem(QComboBox* box, int index)
 TfrmParameters::TfrmParameters(TAppState& state, QWidget* parent) : QDialog(parent), fState(state)
 {
     setObjectName(QStringLiteral("frmParameters"));
-    setWindowTitle(QStringLiteral("Ostrella USER Properties"));
+    setWindowTitle(tr("Ostrella USER Properties"));
     // No close box: the dialog is left through OK or Cancel only.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setModal(true);
@@ -167,11 +179,6 @@ TfrmParameters::TfrmParameters(TAppState& state, QWidget* parent) : QDialog(pare
     buildControls();
     connectHandlers();
     FormShow();
-}
-
-void TfrmParameters::setHostTypeInfoWindow(QWidget* window)
-{
-    fHostTypeInfo = window;
 }
 
 // ---------------------------------------------------------------------------
@@ -210,20 +217,16 @@ void TfrmParameters::buildControls()
 
 QWidget* TfrmParameters::buildOpModeGroup()
 {
-    gboxOpMode = makeGroup(QStringLiteral("gboxOpMode"), QStringLiteral(" Operating Mode "), this);
-    rbTrueTerminal = makeRadio(QStringLiteral("rbTrueTerminal"),
-                               QStringLiteral("True Terminal Mode"), gboxOpMode);
-    rbLineEdit =
-        makeRadio(QStringLiteral("rbLineEdit"), QStringLiteral("Line Edit Mode"), gboxOpMode);
-    lblMaskInput =
-        makeLabel(QStringLiteral("lblMaskInput"), QStringLiteral("Mask User Input"), gboxOpMode);
+    gboxOpMode = makeGroup(QStringLiteral("gboxOpMode"), tr(" Operating Mode "), this);
+    rbTrueTerminal =
+        makeRadio(QStringLiteral("rbTrueTerminal"), tr("True Terminal Mode"), gboxOpMode);
+    rbLineEdit = makeRadio(QStringLiteral("rbLineEdit"), tr("Line Edit Mode"), gboxOpMode);
+    lblMaskInput = makeLabel(QStringLiteral("lblMaskInput"), tr("Mask User Input"), gboxOpMode);
     cbMaskInput = makeCheck(QStringLiteral("cbMaskInput"), QString(), gboxOpMode);
     lblMaskInput->setBuddy(cbMaskInput);
-    lblTailChar1 =
-        makeLabel(QStringLiteral("lblTailChar1"), QStringLiteral("Tail Character:"), gboxOpMode);
+    lblTailChar1 = makeLabel(QStringLiteral("lblTailChar1"), tr("Tail Character:"), gboxOpMode);
     spinTailChar = new TSpinEdit(QStringLiteral("spinTailChar"), CharCodeRange, gboxOpMode);
-    lblTailChar2 =
-        makeLabel(QStringLiteral("lblTailChar2"), QStringLiteral("(decimal)"), gboxOpMode);
+    lblTailChar2 = makeLabel(QStringLiteral("lblTailChar2"), tr("(decimal)"), gboxOpMode);
 
     auto* grid = new QGridLayout(gboxOpMode);
     grid->addWidget(rbTrueTerminal, 0, 0, 1, 4);
@@ -240,14 +243,13 @@ QWidget* TfrmParameters::buildOpModeGroup()
 
 QWidget* TfrmParameters::buildRs232Group()
 {
-    gboxRs232 = makeGroup(QStringLiteral("gboxRs232"), QStringLiteral(" RS232 Settings "), this);
-    QLabel* lblBaudRate =
-        makeLabel(QStringLiteral("lblBaudRate"), QStringLiteral("Baud Rate :"), gboxRs232);
+    gboxRs232 = makeGroup(QStringLiteral("gboxRs232"), tr(" RS232 Settings "), this);
+    QLabel* lblBaudRate = makeLabel(QStringLiteral("lblBaudRate"), tr("Baud Rate :"), gboxRs232);
     cboxBaudRate = makeList(QStringLiteral("cboxBaudRate"), BaudRateCaptions(), gboxRs232);
     lblBaudRate->setBuddy(cboxBaudRate);
 
     QLabel* lblWordFormat =
-        makeLabel(QStringLiteral("lblWordFormat"), QStringLiteral("Word Format :"), gboxRs232);
+        makeLabel(QStringLiteral("lblWordFormat"), tr("Word Format :"), gboxRs232);
     cboxWordFormat =
         makeList(QStringLiteral("cboxWordFormat"), UserWordFormatCaptions(), gboxRs232);
     lblWordFormat->setBuddy(cboxWordFormat);
@@ -267,9 +269,8 @@ QWidget* TfrmParameters::buildRs232Group()
 QWidget* TfrmParameters::buildLedGroup(bool green)
 {
     const QString prefix = green ? QStringLiteral("rbLED1") : QStringLiteral("rbLED2");
-    QGroupBox* group =
-        makeGroup(green ? QStringLiteral("gboxLED1") : QStringLiteral("gboxLED2"),
-                  green ? QStringLiteral(" Green LED ") : QStringLiteral(" Red LED "), this);
+    QGroupBox* group = makeGroup(green ? QStringLiteral("gboxLED1") : QStringLiteral("gboxLED2"),
+                                 green ? tr(" Green LED ") : tr(" Red LED "), this);
     auto* buttons = new QButtonGroup(group);
     auto* box = new QVBoxLayout(group);
     static const std::array<const char*, 4> suffixes = {"off", "level", "host", "power"};
@@ -316,19 +317,15 @@ QWidget* TfrmParameters::buildSmallGroups()
 
     spinCharacterPacing =
         new TSpinEdit(QStringLiteral("spinCharacterPacing"), CharacterPacingRange, holder);
-    spinCharacterPacing->setToolTip(
-        QStringLiteral("Pacing is the time between bytes during macro playback."));
-    spinGroup(QStringLiteral("grpboxAutorepeat"), QStringLiteral(" Character Pacing "),
-              QStringLiteral("lblCharacterPacing"), QStringLiteral("Pacing (ms):"),
-              spinCharacterPacing);
+    spinCharacterPacing->setToolTip(tr("Pacing is the time between bytes during macro playback."));
+    spinGroup(QStringLiteral("grpboxAutorepeat"), tr(" Character Pacing "),
+              QStringLiteral("lblCharacterPacing"), tr("Pacing (ms):"), spinCharacterPacing);
 
-    QGroupBox* roll =
-        makeGroup(QStringLiteral("grpboxKeyRollover"), QStringLiteral(" Key Rollover "), holder);
+    QGroupBox* roll = makeGroup(QStringLiteral("grpboxKeyRollover"), tr(" Key Rollover "), holder);
     radbtnKeyRoll1 = makeRadio(QStringLiteral("radbtnKeyRoll1"), QStringLiteral("1"), roll);
     radbtnKeyRoll2 = makeRadio(QStringLiteral("radbtnKeyRoll2"), QStringLiteral("2"), roll);
-    QLabel* rollNote =
-        makeNote(QStringLiteral("lblKeyRollNote"),
-                 QStringLiteral("How many keys can be pressed down simultaneously?"), roll);
+    QLabel* rollNote = makeNote(QStringLiteral("lblKeyRollNote"),
+                                tr("How many keys can be pressed down simultaneously?"), roll);
     rollNote->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* rollGrid = new QGridLayout(roll);
     rollGrid->addWidget(radbtnKeyRoll1, 0, 0);
@@ -339,19 +336,18 @@ QWidget* TfrmParameters::buildSmallGroups()
     box->addWidget(roll);
 
     spinKeyClick = new TSpinEdit(QStringLiteral("spinKeyClick"), KeyClickRange, holder);
-    spinGroup(QStringLiteral("gboxBeeper"), QStringLiteral(" Key Beep "),
-              QStringLiteral("lblKeyClick"), QStringLiteral("Key Beep (ms):"), spinKeyClick);
+    spinGroup(QStringLiteral("gboxBeeper"), tr(" Key Beep "), QStringLiteral("lblKeyClick"),
+              tr("Key Beep (ms):"), spinKeyClick);
 
     spinCmdPrefix = new TSpinEdit(QStringLiteral("spinCmdPrefix"), CharCodeRange, holder);
-    spinGroup(QStringLiteral("grpboxCmdPrefix"), QStringLiteral(" Command Prefix "),
-              QStringLiteral("lblCmdPrefix"), QStringLiteral("Prefix (decimal):"), spinCmdPrefix);
+    spinGroup(QStringLiteral("grpboxCmdPrefix"), tr(" Command Prefix "),
+              QStringLiteral("lblCmdPrefix"), tr("Prefix (decimal):"), spinCmdPrefix);
 
     spinDownloadDelay =
         new TSpinEdit(QStringLiteral("spinDownloadDelay"), DownloadDelayRange, holder);
-    spinDownloadDelay->setToolTip(QStringLiteral("Slows download on fast PC's."));
-    spinGroup(QStringLiteral("grpboxDownloadDelay"), QStringLiteral(" Download Delay "),
-              QStringLiteral("lblDownloadDelay"), QStringLiteral("DL Delay (ms):"),
-              spinDownloadDelay);
+    spinDownloadDelay->setToolTip(tr("Slows download on fast PC's."));
+    spinGroup(QStringLiteral("grpboxDownloadDelay"), tr(" Download Delay "),
+              QStringLiteral("lblDownloadDelay"), tr("DL Delay (ms):"), spinDownloadDelay);
 
     // Same width for every number box of the column.
     for (QSpinBox* spin : {spinCharacterPacing, spinKeyClick, spinCmdPrefix, spinDownloadDelay})
@@ -370,9 +366,9 @@ QWidget* TfrmParameters::buildCardPanel()
     panelCardType->setFrameShape(QFrame::StyledPanel);
     panelCardType->setFrameShadow(QFrame::Raised);
     QLabel* lblChooseCard =
-        makeLabel(QStringLiteral("lblChooseCard"), QStringLiteral("Choose Card"), panelCardType);
+        makeLabel(QStringLiteral("lblChooseCard"), tr("Choose Card"), panelCardType);
     QLabel* lblReaderType =
-        makeLabel(QStringLiteral("lblReaderType"), QStringLiteral("Reader Type:"), panelCardType);
+        makeLabel(QStringLiteral("lblReaderType"), tr("Reader Type:"), panelCardType);
     QFont bold = lblChooseCard->font();
     bold.setBold(true);
     lblChooseCard->setFont(bold);
@@ -399,16 +395,15 @@ QWidget* TfrmParameters::buildCardPanel()
     box->addWidget(panelCardType);
 
     // Barcode/RFID framing.
-    gboxBCR = makeGroup(QStringLiteral("gboxBCR"), QStringLiteral(" Barcode/RFID Reader "), holder);
-    cbStartCharEnable = makeCheck(QStringLiteral("cbStartCharEnable"),
-                                  QStringLiteral("Enable Start Character"), gboxBCR);
-    lblStartChar =
-        makeLabel(QStringLiteral("lblStartChar"), QStringLiteral("Start Char:"), gboxBCR);
+    gboxBCR = makeGroup(QStringLiteral("gboxBCR"), tr(" Barcode/RFID Reader "), holder);
+    cbStartCharEnable =
+        makeCheck(QStringLiteral("cbStartCharEnable"), tr("Enable Start Character"), gboxBCR);
+    lblStartChar = makeLabel(QStringLiteral("lblStartChar"), tr("Start Char:"), gboxBCR);
     spinStartChar = new TSpinEdit(QStringLiteral("spinStartChar"), UserCardCharRange, gboxBCR);
     lblStartChar->setBuddy(spinStartChar);
-    cbEndCharEnable = makeCheck(QStringLiteral("cbEndCharEnable"),
-                                QStringLiteral("Enable End Character"), gboxBCR);
-    lblEndChar = makeLabel(QStringLiteral("lblEndChar"), QStringLiteral("End Char:"), gboxBCR);
+    cbEndCharEnable =
+        makeCheck(QStringLiteral("cbEndCharEnable"), tr("Enable End Character"), gboxBCR);
+    lblEndChar = makeLabel(QStringLiteral("lblEndChar"), tr("End Char:"), gboxBCR);
     spinEndChar = new TSpinEdit(QStringLiteral("spinEndChar"), UserCardCharRange, gboxBCR);
     lblEndChar->setBuddy(spinEndChar);
     auto* bcrGrid = new QGridLayout(gboxBCR);
@@ -424,11 +419,10 @@ QWidget* TfrmParameters::buildCardPanel()
     bcrGrid->setRowStretch(5, 1);
 
     // Magnetic card tracks and sentinel replacements.
-    gboxMCR = makeGroup(QStringLiteral("gboxMCR"), QStringLiteral(" Mag Card Reader "), holder);
-    QLabel* lblTracks =
-        makeLabel(QStringLiteral("lblTracks"), QStringLiteral("Process Track(s) : "), gboxMCR);
-    cbTrack1 = makeCheck(QStringLiteral("cbTrack1"), QStringLiteral("Track 1"), gboxMCR);
-    cbTrack2 = makeCheck(QStringLiteral("cbTrack2"), QStringLiteral("Track 2"), gboxMCR);
+    gboxMCR = makeGroup(QStringLiteral("gboxMCR"), tr(" Mag Card Reader "), holder);
+    QLabel* lblTracks = makeLabel(QStringLiteral("lblTracks"), tr("Process Track(s) : "), gboxMCR);
+    cbTrack1 = makeCheck(QStringLiteral("cbTrack1"), tr("Track 1"), gboxMCR);
+    cbTrack2 = makeCheck(QStringLiteral("cbTrack2"), tr("Track 2"), gboxMCR);
     auto* tracks = new QHBoxLayout;
     tracks->addWidget(cbTrack1);
     tracks->addWidget(cbTrack2);
@@ -454,15 +448,14 @@ QWidget* TfrmParameters::buildCardPanel()
         mcrGrid->setRowMinimumHeight(row + 2, 4);
         row += 3;
     };
-    sentinelRow(QStringLiteral("lblStartSentinel"), QStringLiteral("Start Sentinel Char : "),
-                cboxStartSentinel, QStringLiteral("lblStartSentinelNote"),
-                QStringLiteral("Replaces % on track 1 and ; on track 2."));
-    sentinelRow(QStringLiteral("lblEndSentinel"), QStringLiteral("End Sentinel Char : "),
-                cboxEndSentinel, QStringLiteral("lblEndSentinelNote"),
-                QStringLiteral("Replaces ? on both tracks."));
-    sentinelRow(QStringLiteral("lblFieldSeparator"), QStringLiteral("Field Separator Char : "),
+    sentinelRow(QStringLiteral("lblStartSentinel"), tr("Start Sentinel Char : "), cboxStartSentinel,
+                QStringLiteral("lblStartSentinelNote"),
+                tr("Replaces % on track 1 and ; on track 2."));
+    sentinelRow(QStringLiteral("lblEndSentinel"), tr("End Sentinel Char : "), cboxEndSentinel,
+                QStringLiteral("lblEndSentinelNote"), tr("Replaces ? on both tracks."));
+    sentinelRow(QStringLiteral("lblFieldSeparator"), tr("Field Separator Char : "),
                 cboxFieldSeparator, QStringLiteral("lblFieldSeparatorNote"),
-                QStringLiteral("Replaces ^ on track 1 and = on track 2."));
+                tr("Replaces ^ on track 1 and = on track 2."));
     mcrGrid->setColumnStretch(2, 1);
     mcrGrid->setRowStretch(row, 1);
 
@@ -484,8 +477,7 @@ QWidget* TfrmParameters::buildCardPanel()
 
 QWidget* TfrmParameters::buildHostGroup()
 {
-    QGroupBox* gboxHost =
-        makeGroup(QStringLiteral("gboxHost"), QStringLiteral(" Host Mode "), this);
+    QGroupBox* gboxHost = makeGroup(QStringLiteral("gboxHost"), tr(" Host Mode "), this);
     bgHostType = new QButtonGroup(gboxHost);
     auto* grid = new QGridLayout(gboxHost);
     grid->setVerticalSpacing(3);
@@ -515,8 +507,7 @@ QWidget* TfrmParameters::buildHostGroup()
     addRadio(QStringLiteral("rbHostTypeVS2"), HostModeVirtualCom2, 5);
     addRadio(QStringLiteral("rbHostTypeHIDK2"), HostModeHidKeyboard2, 6);
 
-    lblCdcSerialNo =
-        makeLabel(QStringLiteral("lblCdcSerialNo"), QStringLiteral("CDC S/N: "), gboxHost);
+    lblCdcSerialNo = makeLabel(QStringLiteral("lblCdcSerialNo"), tr("CDC S/N: "), gboxHost);
     spinCdcSerialNo = new TSpinEdit(QStringLiteral("spinCdcSerialNo"), CdcSerialNoRange, gboxHost);
     spinCdcSerialNo->findChild<QLineEdit*>()->setMaxLength(4);
     lblCdcSerialNo->setBuddy(spinCdcSerialNo);
@@ -533,7 +524,7 @@ QWidget* TfrmParameters::buildHostGroup()
     imgHostNotes->setPixmap(notesPicture());
     imgHostNotes->setCursor(Qt::PointingHandCursor);
     imgHostNotes->installEventFilter(this);
-    lblHostNotes = makeLabel(QStringLiteral("lblHostNotes"), QStringLiteral(" Notes "), gboxHost);
+    lblHostNotes = makeLabel(QStringLiteral("lblHostNotes"), tr(" Notes "), gboxHost);
     QFont link = lblHostNotes->font();
     link.setUnderline(true);
     lblHostNotes->setFont(link);
@@ -555,11 +546,11 @@ QWidget* TfrmParameters::buildButtons()
     auto* holder = new QWidget(this);
     auto* row = new QHBoxLayout(holder);
     row->setContentsMargins(0, 4, 0, 0);
-    btnOK = new QPushButton(QStringLiteral("&OK"), holder);
+    btnOK = new QPushButton(tr("&OK"), holder);
     btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnCancel = new QPushButton(QStringLiteral("&Cancel"), holder);
+    btnCancel = new QPushButton(tr("&Cancel"), holder);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    btnApply = new QPushButton(QStringLiteral("&Apply"), holder);
+    btnApply = new QPushButton(tr("&Apply"), holder);
     btnApply->setObjectName(QStringLiteral("btnApply"));
     row->addStretch(1);
     for (QPushButton* b : {btnOK, btnCancel, btnApply}) {
@@ -709,12 +700,6 @@ void TfrmParameters::ApplyHostModeRule(int hostMode)
     spinCdcSerialNo->setEnabled(UsesCdcSerialNo(hostMode));
 }
 
-void TfrmParameters::CloseHostTypeInfo()
-{
-    if (fHostTypeInfo && fHostTypeInfo->isVisible())
-        fHostTypeInfo->close();
-}
-
 // ---------------------------------------------------------------------------
 // Handlers
 
@@ -776,6 +761,7 @@ void TfrmParameters::btnApplyClick()
         spin->interpretText();
 
     TKeypadClass& kd = fState.KeypadDefinition;
+    const QList<int> before = appliedValues(kd);
 
     kd.SetLEDBehavior(MakeLedBehavior(bgLED1->checkedId(), bgLED2->checkedId()));
     kd.SetKeyRollOver(PendingKeyRollOver);
@@ -787,7 +773,7 @@ void TfrmParameters::btnApplyClick()
 
     kd.SetTailChar(static_cast<uint8_t>(spinTailChar->value()));
     kd.SetKeyClick(static_cast<uint8_t>(spinKeyClick->value()));
-    ApplyCmdPrefix(static_cast<uint8_t>(spinCmdPrefix->value()));
+    const bool prefixRefused = !ApplyCmdPrefix(static_cast<uint8_t>(spinCmdPrefix->value()));
     // A stored code beyond a list shows no item and is kept as it is.
     if (cboxBaudRate->currentIndex() >= 0)
         kd.SetBaudRate(static_cast<uint8_t>(cboxBaudRate->currentIndex()));
@@ -812,37 +798,39 @@ void TfrmParameters::btnApplyClick()
 
     kd.SetCdcSerialNo(spinCdcSerialNo->value());
 
-    Q_EMIT changesApplied();
+    // A refused prefix change alone leaves the definition as it was: nothing
+    // to mark as changed.
+    if (!prefixRefused || appliedValues(kd) != before)
+        Q_EMIT changesApplied();
     btnApply->setEnabled(false);
 }
 
-void TfrmParameters::ApplyCmdPrefix(uint8_t prefix)
+bool TfrmParameters::ApplyCmdPrefix(uint8_t prefix)
 {
     TKeypadClass& kd = fState.KeypadDefinition;
     const uint8_t old = kd.CmdPrefix();
     const TKeypadClass::TPrefixChange change = kd.ChangeCmdPrefix(prefix);
     if (change.Ok)
-        return;
+        return true;
     spinCmdPrefix->setValue(old);
-    Prompts::Error(this, QStringLiteral("The command prefix stays %1: with %2 the macro of key %3, "
-                                        "level %4 would need more than %5 bytes.")
+    Prompts::Error(this, tr("The command prefix stays %1: with %2 the macro of key %3, "
+                            "level %4 would need more than %5 bytes.")
                              .arg(old)
                              .arg(prefix)
                              .arg(change.Key + 1)
                              .arg(change.Level + 1)
                              .arg(MacroCapacity));
+    return false;
 }
 
 void TfrmParameters::btnOKClick()
 {
-    CloseHostTypeInfo();
     btnApplyClick();
     accept();
 }
 
 void TfrmParameters::btnCancelClick()
 {
-    CloseHostTypeInfo();
     reject();
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QPointer>
 
 #include <cstdint>
 
@@ -26,17 +25,14 @@ class TfrmParameters : public QDialog
 public:
     explicit TfrmParameters(TAppState& state, QWidget* parent = nullptr);
 
-    // The host type information window, so that OK and Cancel can close it.
-    // The dialog does not own it.
-    void setHostTypeInfoWindow(QWidget* window);
-
     // Loads every control from the definition; runs each time the dialog is shown.
     void FormShow();
 
 Q_SIGNALS:
     // Apply (or OK) wrote the properties into the definition.
     void changesApplied();
-    // The Notes picture or label was clicked.
+    // The Notes picture or label was clicked: the host type information is
+    // to be shown beside the dialog (and closed with it, on finished()).
     void hostTypeInfoRequested();
 
 protected:
@@ -59,8 +55,9 @@ private:
     // Handlers.
     void btnApplyClick();
     // Changes the definition's command prefix with its macros; a change that
-    // does not fit is refused with a message and the box shows the old prefix.
-    void ApplyCmdPrefix(uint8_t prefix);
+    // does not fit is refused with a message and the box shows the old
+    // prefix. False when refused.
+    bool ApplyCmdPrefix(uint8_t prefix);
     void btnOKClick();
     void btnCancelClick();
     void rbOpModeClick();
@@ -76,10 +73,8 @@ private:
     void SetCardTypeView(int cardType);
     // LED captions and the CDC field for a host mode (0, 3, 7, 10, 11).
     void ApplyHostModeRule(int hostMode);
-    void CloseHostTypeInfo();
 
     TAppState& fState;
-    QPointer<QWidget> fHostTypeInfo;
     bool bInParamsShowForm = false;
     uint8_t PendingKeyRollOver = 2;
 

@@ -8,6 +8,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -25,13 +26,14 @@ using namespace Encodings;
 
 namespace {
 
-const char FreshCaption[] = "Ostrella Screen Editor";
-const char EditorCaption[] = "Ostrella ROM Screen Editor";
-const char ChangedCaption[] = "Ostrella ROM Screen Editor*";
+const char FreshCaption[] = QT_TRANSLATE_NOOP("TfrmScreenEdit", "Ostrella Screen Editor");
+const char EditorCaption[] = QT_TRANSLATE_NOOP("TfrmScreenEdit", "Ostrella ROM Screen Editor");
+const char ChangedCaption[] = QT_TRANSLATE_NOOP("TfrmScreenEdit", "Ostrella ROM Screen Editor*");
 
-const char TransitionHint[] = "0 disables prefix";
-const char LcdNote[] = "Reserve each position of a user input field on the display with the "
-                       "_ character.";
+const char TransitionHint[] = QT_TRANSLATE_NOOP("TfrmScreenEdit", "0 disables prefix");
+const char LcdNote[] = QT_TRANSLATE_NOOP(
+    "TfrmScreenEdit", "Reserve each position of a user input field on the display with the "
+                      "_ character.");
 
 QComboBox* makeActionList(QWidget* parent, const char* name, TScreenActionField field)
 {
@@ -45,7 +47,7 @@ QComboBox* makeActionList(QWidget* parent, const char* name, TScreenActionField 
 
 QLabel* makeLabel(QWidget* parent, const char* name, const char* text, QWidget* buddy = nullptr)
 {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    auto* label = new QLabel(QCoreApplication::translate("TfrmScreenEdit", text), parent);
     if (name)
         label->setObjectName(QLatin1String(name));
     if (buddy)
@@ -55,7 +57,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const char* text, QWidget* 
 
 QCheckBox* makeCheck(QWidget* parent, const char* name, const char* text)
 {
-    auto* box = new QCheckBox(QString::fromUtf8(text), parent);
+    auto* box = new QCheckBox(QCoreApplication::translate("TfrmScreenEdit", text), parent);
     box->setObjectName(QLatin1String(name));
     return box;
 }
@@ -97,7 +99,7 @@ TfrmScreenEdit::TfrmScreenEdit(TAppState& state, QWidget* parent) : QDialog(pare
     setObjectName(QStringLiteral("frmScreenEdit"));
     // No close box: the editor is left by OK or Cancel.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setWindowTitle(QLatin1String(FreshCaption));
+    setWindowTitle(tr(FreshCaption));
 
     buildControls();
     connectHandlers();
@@ -136,8 +138,10 @@ void TfrmScreenEdit::buildControls()
     grid->addWidget(buildKeyDataGroup(), 0, 1);
     grid->addWidget(buildCardSwipeGroup(), 1, 0);
     auto* leds = new QHBoxLayout;
-    leds->addWidget(buildLedGroup("gboxGreenLED", " Green LED ", "rbLed1", m_greenLed));
-    leds->addWidget(buildLedGroup("gboxRedLED", " Red LED ", "rbLed2", m_redLed));
+    leds->addWidget(buildLedGroup(
+        "gboxGreenLED", QT_TRANSLATE_NOOP("TfrmScreenEdit", " Green LED "), "rbLed1", m_greenLed));
+    leds->addWidget(buildLedGroup("gboxRedLED", QT_TRANSLATE_NOOP("TfrmScreenEdit", " Red LED "),
+                                  "rbLed2", m_redLed));
     grid->addLayout(leds, 1, 1);
     grid->addWidget(buildTransitionsGroup(), 2, 0, 1, 2);
     main->addLayout(grid);
@@ -158,12 +162,13 @@ QWidget* TfrmScreenEdit::buildScreenSelector()
     auto* box = new QWidget(this);
     auto* row = new QHBoxLayout(box);
     row->setContentsMargins(4, 0, 4, 0);
-    row->addWidget(makeLabel(box, "lblScreenNumber", "Screen Number:"));
+    row->addWidget(
+        makeLabel(box, "lblScreenNumber", QT_TRANSLATE_NOOP("TfrmScreenEdit", "Screen Number:")));
     row->addSpacing(8);
     m_screenButtons = new QButtonGroup(this);
     for (int n = 1; n <= ScreenCount; ++n) {
         auto* button = new QRadioButton(QString::number(n), box);
-        button->setObjectName(QStringLiteral("rbScreen%1").arg(n));
+        button->setObjectName(tr("rbScreen%1").arg(n));
         m_screenButtons->addButton(button, n);
         row->addWidget(button);
     }
@@ -173,7 +178,7 @@ QWidget* TfrmScreenEdit::buildScreenSelector()
 
 QGroupBox* TfrmScreenEdit::buildLcdGroup()
 {
-    auto* group = new QGroupBox(QStringLiteral(" LCD "), this);
+    auto* group = new QGroupBox(tr(" LCD "), this);
     group->setObjectName(QStringLiteral("gboxLcd"));
 
     // The same display picture as the sign-on and card-read messages.
@@ -198,19 +203,24 @@ QGroupBox* TfrmScreenEdit::buildLcdGroup()
 
 QGroupBox* TfrmScreenEdit::buildTimeoutGroup()
 {
-    auto* group = new QGroupBox(QStringLiteral(" Time-out "), this);
+    auto* group = new QGroupBox(tr(" Time-out "), this);
     group->setObjectName(QStringLiteral("gboxTimeout"));
 
-    cboxTimeoutEnable = makeCheck(group, "cboxTimeoutEnable", "Time-out enable");
+    cboxTimeoutEnable = makeCheck(group, "cboxTimeoutEnable",
+                                  QT_TRANSLATE_NOOP("TfrmScreenEdit", "Time-out enable"));
     cboxTimeoutAction = makeActionList(group, "cboxTimeoutAction", TScreenActionField::Timeout);
     lblTimeoutAction =
-        makeLabel(group, "lblTimeoutAction", "On user time-out, do:", cboxTimeoutAction);
+        makeLabel(group, "lblTimeoutAction",
+                  QT_TRANSLATE_NOOP("TfrmScreenEdit", "On user time-out, do:"), cboxTimeoutAction);
     spinTimeoutPeriod = makeSpin(group, "spinTimeoutPeriod", TimeoutPeriodRange);
-    lblTimeoutPeriod = makeLabel(group, "lblTimeoutPeriod", "Time-out period:", spinTimeoutPeriod);
+    lblTimeoutPeriod =
+        makeLabel(group, "lblTimeoutPeriod",
+                  QT_TRANSLATE_NOOP("TfrmScreenEdit", "Time-out period:"), spinTimeoutPeriod);
 
     auto* period = new QHBoxLayout;
     period->addWidget(spinTimeoutPeriod);
-    period->addWidget(makeLabel(group, "lblTimeoutUnit", "ms"));
+    period->addWidget(
+        makeLabel(group, "lblTimeoutUnit", QT_TRANSLATE_NOOP("TfrmScreenEdit", "ms")));
     period->addStretch(1);
 
     auto* grid = new QGridLayout(group);
@@ -225,17 +235,20 @@ QGroupBox* TfrmScreenEdit::buildTimeoutGroup()
 
 QGroupBox* TfrmScreenEdit::buildCardSwipeGroup()
 {
-    auto* group = new QGroupBox(QStringLiteral(" Card Swipe "), this);
+    auto* group = new QGroupBox(tr(" Card Swipe "), this);
     group->setObjectName(QStringLiteral("gboxCardSwipe"));
 
     cboxCardSwipeEnable =
-        makeCheck(group, "cboxCardSwipeEnable", "Enable card swipe for this screen");
+        makeCheck(group, "cboxCardSwipeEnable",
+                  QT_TRANSLATE_NOOP("TfrmScreenEdit", "Enable card swipe for this screen"));
     cboxCardSwipeAction =
         makeActionList(group, "cboxCardSwipeAction", TScreenActionField::CardSwipe);
     lblCardSwipeAction =
-        makeLabel(group, "lblCardSwipeAction", "On card swipe, do:", cboxCardSwipeAction);
-    lblCardSwipeHelp =
-        makeLabel(group, "lblCardSwipeHelp", "If enabled, card swipe will transmit card data.");
+        makeLabel(group, "lblCardSwipeAction",
+                  QT_TRANSLATE_NOOP("TfrmScreenEdit", "On card swipe, do:"), cboxCardSwipeAction);
+    lblCardSwipeHelp = makeLabel(
+        group, "lblCardSwipeHelp",
+        QT_TRANSLATE_NOOP("TfrmScreenEdit", "If enabled, card swipe will transmit card data."));
 
     auto* grid = new QGridLayout(group);
     grid->addWidget(cboxCardSwipeEnable, 0, 0, 1, 2);
@@ -248,7 +261,7 @@ QGroupBox* TfrmScreenEdit::buildCardSwipeGroup()
 
 QGroupBox* TfrmScreenEdit::buildKeyDataGroup()
 {
-    auto* group = new QGroupBox(QStringLiteral(" User Key Presses "), this);
+    auto* group = new QGroupBox(tr(" User Key Presses "), this);
     group->setObjectName(QStringLiteral("gboxKeyData"));
     auto* grid = new QGridLayout(group);
     int row = 0;
@@ -266,22 +279,30 @@ QGroupBox* TfrmScreenEdit::buildKeyDataGroup()
     };
 
     addAction(cboxUserDataAction, "cboxUserDataAction", TScreenActionField::UserData,
-              "lblUserDataAction", "On normal user DATA ENTRY, do:");
+              "lblUserDataAction",
+              QT_TRANSLATE_NOOP("TfrmScreenEdit", "On normal user DATA ENTRY, do:"));
     addAction(cboxUserFullAction, "cboxUserFullAction", TScreenActionField::UserFull,
-              "lblUserFullAction", "On user DATA FULL, do:");
-    addCheck(cboxMaskUserInput, "cboxMaskUserInput", "Mask user data input");
+              "lblUserFullAction", QT_TRANSLATE_NOOP("TfrmScreenEdit", "On user DATA FULL, do:"));
+    addCheck(cboxMaskUserInput, "cboxMaskUserInput",
+             QT_TRANSLATE_NOOP("TfrmScreenEdit", "Mask user data input"));
     addAction(cboxEnterAction, "cboxEnterAction", TScreenActionField::Enter, "lblEnterAction",
-              "On ENTER key, do:");
+              QT_TRANSLATE_NOOP("TfrmScreenEdit", "On ENTER key, do:"));
     addAction(cboxBackNormalAction, "cboxBackNormalAction", TScreenActionField::BackNormal,
-              "lblBackNormalAction", "On BACK key (if key data present), do:");
+              "lblBackNormalAction",
+              QT_TRANSLATE_NOOP("TfrmScreenEdit", "On BACK key (if key data present), do:"));
     addAction(cboxClearNormalAction, "cboxClearNormalAction", TScreenActionField::ClearNormal,
-              "lblClearNormalAction", "On CLEAR key (if key data present), do:");
+              "lblClearNormalAction",
+              QT_TRANSLATE_NOOP("TfrmScreenEdit", "On CLEAR key (if key data present), do:"));
     addAction(cboxBackEmptyAction, "cboxBackEmptyAction", TScreenActionField::BackEmpty,
-              "lblBackEmptyAction", "On BACK key (if no key data present), do:");
+              "lblBackEmptyAction",
+              QT_TRANSLATE_NOOP("TfrmScreenEdit", "On BACK key (if no key data present), do:"));
     addAction(cboxClearEmptyAction, "cboxClearEmptyAction", TScreenActionField::ClearEmpty,
-              "lblClearEmptyAction", "On CLEAR key (if no key data present), do:");
-    addCheck(cboxRequireAllData, "cboxRequireAllData", "Require all data bytes");
-    addCheck(cboxSaveDataForNextScreen, "cboxSaveDataForNextScreen", "Save data for next screen");
+              "lblClearEmptyAction",
+              QT_TRANSLATE_NOOP("TfrmScreenEdit", "On CLEAR key (if no key data present), do:"));
+    addCheck(cboxRequireAllData, "cboxRequireAllData",
+             QT_TRANSLATE_NOOP("TfrmScreenEdit", "Require all data bytes"));
+    addCheck(cboxSaveDataForNextScreen, "cboxSaveDataForNextScreen",
+             QT_TRANSLATE_NOOP("TfrmScreenEdit", "Save data for next screen"));
     grid->setColumnStretch(1, 1);
     return group;
 }
@@ -289,7 +310,7 @@ QGroupBox* TfrmScreenEdit::buildKeyDataGroup()
 QGroupBox* TfrmScreenEdit::buildLedGroup(const char* name, const char* title,
                                          const char* radioPrefix, QButtonGroup*& group)
 {
-    auto* box = new QGroupBox(QLatin1String(title), this);
+    auto* box = new QGroupBox(tr(title), this);
     box->setObjectName(QLatin1String(name));
     group = new QButtonGroup(this);
     auto* column = new QVBoxLayout(box);
@@ -306,21 +327,26 @@ QGroupBox* TfrmScreenEdit::buildLedGroup(const char* name, const char* title,
 
 QGroupBox* TfrmScreenEdit::buildTransitionsGroup()
 {
-    auto* group = new QGroupBox(QStringLiteral(" Screen Transition Characters "), this);
+    auto* group = new QGroupBox(tr(" Screen Transition Characters "), this);
     group->setObjectName(QStringLiteral("gboxScreenTransitions"));
 
     spinOnShow = makeSpin(group, "spinOnShow", CharCodeRange);
     spinOnLeave = makeSpin(group, "spinOnLeave", CharCodeRange);
-    spinOnShow->setToolTip(QLatin1String(TransitionHint));
-    spinOnLeave->setToolTip(QLatin1String(TransitionHint));
+    spinOnShow->setToolTip(tr(TransitionHint));
+    spinOnLeave->setToolTip(tr(TransitionHint));
 
     // Side by side: the group spans both columns.
     auto* grid = new QGridLayout(group);
-    grid->addWidget(makeLabel(group, "lblOnShow", "On screen SHOW, transmit: ", spinOnShow), 0, 0);
+    grid->addWidget(makeLabel(group, "lblOnShow",
+                              QT_TRANSLATE_NOOP("TfrmScreenEdit", "On screen SHOW, transmit: "),
+                              spinOnShow),
+                    0, 0);
     grid->addWidget(spinOnShow, 0, 1);
     grid->setColumnMinimumWidth(2, 24);
-    grid->addWidget(makeLabel(group, "lblOnLeave", "On screen LEAVE, transmit:", spinOnLeave), 0,
-                    3);
+    grid->addWidget(makeLabel(group, "lblOnLeave",
+                              QT_TRANSLATE_NOOP("TfrmScreenEdit", "On screen LEAVE, transmit:"),
+                              spinOnLeave),
+                    0, 3);
     grid->addWidget(spinOnLeave, 0, 4);
     grid->addWidget(makeLabel(group, "lblTransitionNote", ScreenCharNote), 1, 0, 1, 6);
     grid->setColumnStretch(5, 1);
@@ -334,7 +360,7 @@ QWidget* TfrmScreenEdit::buildButtons()
     row->setContentsMargins(0, 4, 0, 0);
     row->addStretch(1);
     auto addButton = [&](const char* name, const char* caption) {
-        auto* button = new QPushButton(QString::fromUtf8(caption), box);
+        auto* button = new QPushButton(tr(caption), box);
         button->setObjectName(QLatin1String(name));
         // Return in a text line must not close the editor.
         button->setAutoDefault(false);
@@ -342,9 +368,9 @@ QWidget* TfrmScreenEdit::buildButtons()
         row->addWidget(button);
         return button;
     };
-    btnOK = addButton("btnOK", "&OK");
-    btnCancel = addButton("btnCancel", "&Cancel");
-    btnApply = addButton("btnApply", "&Apply");
+    btnOK = addButton("btnOK", QT_TRANSLATE_NOOP("TfrmScreenEdit", "&OK"));
+    btnCancel = addButton("btnCancel", QT_TRANSLATE_NOOP("TfrmScreenEdit", "&Cancel"));
+    btnApply = addButton("btnApply", QT_TRANSLATE_NOOP("TfrmScreenEdit", "&Apply"));
     return box;
 }
 
@@ -477,7 +503,7 @@ void TfrmScreenEdit::FormShow()
 void TfrmScreenEdit::MarkScreenChanged()
 {
     bChangesMade = true;
-    setWindowTitle(QLatin1String(ChangedCaption));
+    setWindowTitle(tr(ChangedCaption));
     btnApply->setEnabled(true);
     btnOK->setEnabled(true);
 }
@@ -608,7 +634,7 @@ void TfrmScreenEdit::btnApplyClick()
 {
     const bool changed = bChangesMade;
     m_state.CommitScreenData();
-    setWindowTitle(QLatin1String(EditorCaption));
+    setWindowTitle(tr(EditorCaption));
     bChangesMade = false;
     btnApply->setEnabled(false);
     if (changed)
@@ -629,7 +655,7 @@ void TfrmScreenEdit::btnCancelClick()
 void TfrmScreenEdit::reject()
 {
     m_state.RevertScreenData();
-    setWindowTitle(QLatin1String(EditorCaption));
+    setWindowTitle(tr(EditorCaption));
     bChangesMade = false;
     QDialog::reject();
 }

@@ -1,8 +1,52 @@
 #include "ui/main/MacroGrid.h"
 
+#include "model/KeypadClass.h"
+
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+
+namespace {
+
+// The inverse of the key table for the characters a PC keyboard types. A
+// key's own character wins over another key's shifted one (so "*" is the
+// keypad asterisk, not Shift+8); among keys the lower number wins (so "7" is
+// the main row's key, not the keypad's). Backspace and Del erase in the grid
+// and never insert.
+std::array<uint8_t, 128> makeAsciiToKeyNumber()
+{
+    std::array<uint8_t, 128> table{};
+    auto claim = [&table](int code, int keyNumber) {
+        if (code >= 0 && code < int(table.size()) && table[code] == 0)
+            table[code] = static_cast<uint8_t>(keyNumber);
+    };
+    for (int key = 1; key < int(KeyTable.size()); ++key)
+        claim(KeyTable[key].Code, key);
+    for (int key = 1; key < int(KeyTable.size()); ++key)
+        claim(KeyTable[key].ShiftedCode, key);
+    table[8] = 0;
+    table[127] = 0;
+    return table;
+}
+
+// Ctrl, Alt or Meta held: the key is meant for a shortcut or a menu, not for
+// the macro. Ctrl+Alt with a printable character is AltGr on systems that
+// report it that way, and types that character.
+bool isCommandKey(const QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers held =
+        event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (!held)
+        return false;
+    const QString text = event->text();
+    const bool altGr =
+        held == (Qt::ControlModifier | Qt::AltModifier) && !text.isEmpty() && text.at(0).isPrint();
+    return !altGr;
+}
+
+} // namespace
+
+const std::array<uint8_t, 128> AsciiToKeyNumber = makeAsciiToKeyNumber();
 
 TMacroGrid::TMacroGrid(QWidget* parent) : QTableWidget(Rows, Columns, parent)
 {
@@ -80,6 +124,10 @@ void TMacroGrid::keyPressEvent(QKeyEvent* event)
         return;
     case Qt::Key_Tab:
         // Tab reaches here through the grid's tab navigation, without text.
+        if (isCommandKey(event)) {
+            event->ignore();
+            return;
+        }
         if (KeyPress)
             KeyPress(9);
         event->accept();
@@ -88,7 +136,7 @@ void TMacroGrid::keyPressEvent(QKeyEvent* event)
         break;
     }
     const QString text = event->text();
-    if (text.isEmpty()) {
+    if (text.isEmpty() || isCommandKey(event)) {
         event->ignore();
         return;
     }

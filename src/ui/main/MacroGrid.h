@@ -2,7 +2,14 @@
 
 #include <QTableWidget>
 
+#include <array>
+#include <cstdint>
 #include <functional>
+
+// Character code typed into the grid (0..127) to the key number of the
+// on-screen key that produces it, taken from the model's key table; 0 means
+// the character is ignored.
+extern const std::array<uint8_t, 128> AsciiToKeyNumber;
 
 // The macro grid: 8 columns by 14 rows of read-only cells with rectangle
 // selection. It leaves every editing decision to the main window through the
@@ -20,7 +27,9 @@ public:
     std::function<bool(int col, int row)> CanSelectCell;
     // A key went down; true when the window consumed it.
     std::function<bool(QKeyEvent* event)> KeyDown;
-    // A character was typed (Unicode code point; Tab gives 9).
+    // A character was typed (Unicode code point; Tab gives 9). Keys pressed
+    // with Ctrl, Alt or Meta type nothing: they belong to the shortcuts.
+    // AltGr, which some systems report as Ctrl+Alt, types its character.
     std::function<void(uint code)> KeyPress;
     std::function<void(QKeyEvent* event)> KeyUp;
     // The right button went down at `globalPos`; the cursor does not move.

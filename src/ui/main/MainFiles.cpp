@@ -4,21 +4,13 @@
 #include "ui/main/Main.h"
 
 #include "files/FileIO.h"
-#include "platform/Folders.h"
 #include "platform/Version.h"
-#include "ui/dialogs/Advanced.h"
+#include "ui/main/KeypadPanel.h"
+#include "ui/main/MacroEditor.h"
 
 #include <QFileInfo>
-#include <QTabBar>
 
 namespace {
-
-const QString Untitled = QStringLiteral("untitled");
-
-bool IsUntitled(const QString& fileName)
-{
-    return fileName.isEmpty() || fileName.compare(Untitled, Qt::CaseInsensitive) == 0;
-}
 
 QString Quoted(const QString& path)
 {
@@ -27,18 +19,46 @@ QString Quoted(const QString& path)
 
 } // namespace
 
+void TfrmMain::InitFileDialogs()
+{
+    TMainFileDialogs& d = fDialogs;
+    d.OpenCKDDialog.Title = tr("Open CKD Redefinition File");
+    d.OpenCKDDialog.Filters = {{tr("Custom Keyboard Definition (*.ckd)"), QStringLiteral("*.ckd")}};
+    d.OpenCKDDialog.DefaultExt = QStringLiteral("ckd");
+    d.SaveCKDDialog.Title = tr("Save Redefinition File As");
+    d.SaveCKDDialog.Filters = {
+        {tr("Custom Keyboard Definition  Files (*.ckd)"), QStringLiteral("*.ckd")}};
+    d.SaveCKDDialog.DefaultExt = QStringLiteral("ckd");
+    d.SaveCKDDialog.OverwritePrompt = true;
+    d.OpenRomDialog.Title = tr("Open Advanced Configuration File");
+    d.OpenRomDialog.Filters = {{tr("Ostrella ROM Files (*.rom)"), QStringLiteral("*.rom")}};
+    d.OpenRomDialog.DefaultExt = QStringLiteral("rom");
+    d.SaveRomDialog.Title = tr("Save ROM File As");
+    d.SaveRomDialog.Filters = d.OpenRomDialog.Filters;
+    d.SaveRomDialog.DefaultExt = QStringLiteral("rom");
+    d.SaveRomDialog.OverwritePrompt = true;
+    d.OpenKeyCapsDialog.Title = tr("Open Key Labels (DOC and BMP)");
+    d.OpenKeyCapsDialog.Filters = {{tr("All Files (*.*)"), QStringLiteral("*.*")},
+                                   {tr("Keycap Bitmaps (*.bmp)"), QStringLiteral("*.bmp")},
+                                   {tr("Keycap Documents (*.doc)"), QStringLiteral("*.doc")}};
+    const QString macroFolder = MacroFolder();
+    for (TFileDialogOptions* dialog :
+         {&d.OpenCKDDialog, &d.SaveCKDDialog, &d.OpenRomDialog, &d.SaveRomDialog})
+        dialog->InitialDir = macroFolder;
+    d.OpenKeyCapsDialog.InitialDir = KeyLabelFolder();
+}
+
 bool TfrmMain::AskToSaveChanges()
 {
-    if (!fChangesPending)
+    if (!IsChangesPending())
         return true;
-    switch (Prompts::YesNoCancel(
-        this, QStringLiteral("Confirm"),
-        QStringLiteral("Do you wish to save changes to your custom definition?"))) {
+    switch (Prompts::YesNoCancel(this, tr("Confirm"),
+                                 tr("Do you wish to save changes to your custom definition?"))) {
     case TPromptAnswer::Yes:
         ToolBtnSaveClick();
         // When the save did not happen (Save As cancelled, write refused)
         // the command stops and the edits stay.
-        return !fChangesPending;
+        return !IsChangesPending();
     case TPromptAnswer::No:
         return true;
     default:
@@ -51,19 +71,17 @@ void TfrmMain::ToolBtnNewClick()
     if (!AskToSaveChanges())
         return;
     // Still pending here means the answer was No: the edits are dropped.
-    if (fChangesPending)
+    if (IsChangesPending())
         ChangesPending(false);
 
     KeypadDefinition.Initialize();
     AppState.SetAdvancedDefaults();
-    RefreshKeyButtons();
+    fKeypad->RefreshKeyButtons();
     SelectFirstKey();
     CopyDataToScreen(KeypadDefinition.NumOfElements());
     SetUntitledTitle();
-    SaveCKDDialog.FileName = Untitled;
-    SaveRomDialog.FileName = Untitled;
-    DownloadArgument.clear();
-    SetLevelColour(0);
+    fDocument->ForgetFiles();
+    fKeypad->SetLevelColour(0);
     UpdatePortPanel();
 }
 
@@ -72,14 +90,15 @@ void TfrmMain::ToolBtnOpenClick()
     if (!AskToSaveChanges())
         return;
 
-    TFileDialogOptions& openDialog = IsRomEditMode() ? OpenRomDialog : OpenCKDDialog;
+    TFileDialogOptions& openDialog =
+        IsRomEditMode() ? fDialogs.OpenRomDialog : fDialogs.OpenCKDDialog;
     const QString path = Prompts::OpenFileName(this, openDialog);
     if (path.isEmpty())
         return;
     openDialog.FileName = path;
 
     UserDirString = QFileInfo(path).absolutePath() + QLatin1Char('/');
-    CurrentSaveDialog().InitialDir = UserDirString;
+    (IsRomEditMode() ? fDialogs.SaveRomDialog : fDialogs.SaveCKDDialog).InitialDir = UserDirString;
 
     TLoadResult result;
     if (IsRomEditMode()) {
@@ -88,14 +107,14 @@ void TfrmMain::ToolBtnOpenClick()
         // A file that vanished before it could be read still becomes the
         // current file; one that failed to load leaves the current one.
         if (result.Status != TLoadStatus::Failed)
-            SaveRomDialog.FileName = path;
+            fDocument->SetFileName(TFileKind::Rom, path);
     } else {
         result = LoadUserFile(AppState, path);
         ApplyLoadResult(result, path, TFileKind::User);
         // The image is not written by Open; its name is what Download passes.
         // A failed load keeps the definition on screen, and with it its image.
         if (result.Status != TLoadStatus::Failed)
-            DownloadArgument = Quoted(DownloadImagePath(path));
+            fDocument->SetDownloadArgument(Quoted(DownloadImagePath(path)));
     }
     // A loaded file has selected level 1 with its tab and colour; otherwise
     // the selection stays as the tab and the grid show it.
@@ -104,19 +123,18 @@ void TfrmMain::ToolBtnOpenClick()
 
 void TfrmMain::ToolBtnSaveClick()
 {
-    const QString name = CurrentSaveDialog().FileName;
-    if (IsUntitled(name)) {
+    if (fDocument->IsUntitled(CurrentKind())) {
         ToolBtnSaveAsClick();
         return;
     }
-    SaveDefinitionAs(name);
+    SaveDefinitionAs(fDocument->FileName(CurrentKind()));
 }
 
 void TfrmMain::ToolBtnSaveAsClick()
 {
-    TFileDialogOptions& dialog = CurrentSaveDialog();
-    dialog.Title = IsRomEditMode() ? QStringLiteral("Save ROM File As")
-                                   : QStringLiteral("Save Redefinition File As");
+    TFileDialogOptions& dialog = IsRomEditMode() ? fDialogs.SaveRomDialog : fDialogs.SaveCKDDialog;
+    dialog.Title = IsRomEditMode() ? tr("Save ROM File As") : tr("Save Redefinition File As");
+    dialog.FileName = fDocument->FileName(CurrentKind());
     const QString path = Prompts::SaveFileName(this, dialog);
     if (path.isEmpty())
         return;
@@ -125,7 +143,7 @@ void TfrmMain::ToolBtnSaveAsClick()
 
 void TfrmMain::SaveDefinitionAs(const QString& path)
 {
-    const int numberOfKeys = GuiKeyLayout == 1 ? 12 : 20;
+    const int numberOfKeys = GuiKeyLayout() == 1 ? 12 : 20;
     const QString version = GetOurVersion();
 
     if (IsRomEditMode()) {
@@ -134,11 +152,10 @@ void TfrmMain::SaveDefinitionAs(const QString& path)
             Prompts::Error(this, saved.Message);
             return;
         }
-        SaveRomDialog.FileName = path;
+        fDocument->SetFileName(TFileKind::Rom, path);
         SetFileTitle(TFileKind::Rom, path);
         ChangesPending(false);
-        if (auto* advanced = qobject_cast<TfrmAdvanced*>(frmAdvanced))
-            advanced->DisableApplyAndOK();
+        Q_EMIT romFileSaved();
         return;
     }
 
@@ -149,7 +166,7 @@ void TfrmMain::SaveDefinitionAs(const QString& path)
         Prompts::Error(this, saved.Message);
         return;
     }
-    SaveCKDDialog.FileName = path;
+    fDocument->SetFileName(TFileKind::User, path);
     SetFileTitle(TFileKind::User, path);
     ChangesPending(false);
 
@@ -157,7 +174,7 @@ void TfrmMain::SaveDefinitionAs(const QString& path)
     // Download must then not pass an image of some other definition.
     const TSaveResult imageName = CheckDownloadImagePath(path);
     if (!imageName.Ok) {
-        DownloadArgument.clear();
+        fDocument->SetDownloadArgument(QString());
         Prompts::Error(this, imageName.Message);
         return;
     }
@@ -166,14 +183,13 @@ void TfrmMain::SaveDefinitionAs(const QString& path)
     // a complete image to download.
     const TSaveResult image = WriteDownloadImage(KeypadDefinition, indices, imagePath, QString());
     if (!image.Ok) {
-        DownloadArgument.clear();
+        fDocument->SetDownloadArgument(QString());
         Prompts::Error(this, image.Message);
         return;
     }
-    DownloadArgument = Quoted(imagePath);
-    const TSaveResult loader = UpdateLoaderSettings(
-        Folders::Join(Folders::ProgramFolder(), QLatin1String(LoaderSettingsFileName)),
-        KeypadDefinition.DownloadDelay());
+    fDocument->SetDownloadArgument(Quoted(imagePath));
+    const TSaveResult loader =
+        UpdateLoaderSettings(ProgramLoaderSettingsFile(), KeypadDefinition.DownloadDelay());
     if (!loader.Ok)
         Prompts::Error(this, loader.Message);
 }

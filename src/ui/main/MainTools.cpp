@@ -4,11 +4,9 @@
 
 #include "ui/main/Main.h"
 
-#include "app/AppSettings.h"
 #include "ui/common/Launcher.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
+#include <QPointer>
 
 namespace {
 
@@ -17,12 +15,6 @@ const QString LinkProbe = QStringLiteral("LinkProbe");
 const QString PadProbe = QStringLiteral("PadProbe");
 const QString SetPortRx = QStringLiteral("SetPortRx");
 const QString ManualFile = QStringLiteral("OstrellaPro.pdf");
-
-// Messages that name a program name it as this platform's file is called.
-QString NamingProgram(const char* text, const QString& baseName)
-{
-    return QString::fromLatin1(text).arg(Launcher::ProgramFileName(baseName));
-}
 
 bool StartSibling(const QString& baseName, const QString& parameters = QString())
 {
@@ -40,56 +32,69 @@ bool TfrmMain::IsHidKeyboardHost() const
 
 void TfrmMain::ToolBtnSetPortClick()
 {
-    // The window repaints while the program runs but takes no input.
-    const bool started = Launcher::Get().RunAndWait(Launcher::SiblingProgram(SetPortRx), [this] {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        repaint();
-    });
-    if (!started)
-        Prompts::Error(this, NamingProgram("Could not find \"%1\".  Make sure it is located in "
-                                           "the same directory as this application.",
-                                           SetPortRx));
+    // The window takes no input until the program has ended and left its
+    // choice in the loader settings.
+    setEnabled(false);
+    fWaitingForPortProgram = true;
+    const QPointer<TfrmMain> window(this);
+    const bool started =
+        Launcher::Get().StartWatched(Launcher::SiblingProgram(SetPortRx), [window] {
+            if (window)
+                window->PortProgramEnded();
+        });
+    if (!started) {
+        fWaitingForPortProgram = false;
+        setEnabled(true);
+        Prompts::Error(this, tr("Could not find \"%1\".  Make sure it is located in the same "
+                                "directory as this application.")
+                                 .arg(Launcher::ProgramFileName(SetPortRx)));
+        UpdatePortPanel();
+    }
+}
+
+void TfrmMain::PortProgramEnded()
+{
+    if (!fWaitingForPortProgram)
+        return;
+    fWaitingForPortProgram = false;
+    setEnabled(true);
     UpdatePortPanel();
 }
 
 void TfrmMain::ToolBtnDownloadClick()
 {
-    if (fChangesPending) {
-        Prompts::Error(
-            this, QStringLiteral("You must save your file before downloading it to the keypad."));
+    if (IsChangesPending()) {
+        Prompts::Error(this, tr("You must save your file before downloading it to the keypad."));
         return;
     }
     QString parameter;
     if (IsRomEditMode()) {
-        const QString name = SaveRomDialog.FileName;
-        if (!name.isEmpty() && name.compare(QStringLiteral("untitled"), Qt::CaseInsensitive) != 0)
-            parameter = QLatin1Char('"') + name + QLatin1Char('"');
+        if (!fDocument->IsUntitled(TFileKind::Rom))
+            parameter = QLatin1Char('"') + fDocument->FileName(TFileKind::Rom) + QLatin1Char('"');
     } else {
-        parameter = DownloadArgument;
+        parameter = fDocument->DownloadArgument();
     }
     if (parameter.isEmpty()) {
-        Prompts::Error(
-            this, QStringLiteral("Please open a Ostrella file before attempting to download."));
+        Prompts::Error(this, tr("Please open a Ostrella file before attempting to download."));
         return;
     }
     if (!StartSibling(RxLoad, parameter))
-        Prompts::Error(this, NamingProgram("Could not find \"%1\" loader program. Make sure it is "
-                                           "located in the same directory as this application.",
-                                           RxLoad));
+        Prompts::Error(this, tr("Could not find \"%1\" loader program. Make sure it is located in "
+                                "the same directory as this application.")
+                                 .arg(Launcher::ProgramFileName(RxLoad)));
 }
 
 void TfrmMain::ToolButtonTestClick()
 {
     if (IsHidKeyboardHost()) {
         if (!StartSibling(PadProbe))
-            Prompts::Error(this, NamingProgram("Could not find the \"%1\" application. Make sure "
-                                               "it is located in the same directory as this "
-                                               "application.",
-                                               PadProbe));
+            Prompts::Error(this, tr("Could not find the \"%1\" application. Make sure it is "
+                                    "located in the same directory as this application.")
+                                     .arg(Launcher::ProgramFileName(PadProbe)));
         return;
     }
 
-    const int comPort = ReadLoaderPortSettings(LoaderSettingsFile()).ComPort;
+    const int comPort = LoaderComPort();
     bool started = false;
     if (comPort == 0)
         started = StartSibling(LinkProbe);
@@ -99,23 +104,22 @@ void TfrmMain::ToolButtonTestClick()
         started = StartSibling(LinkProbe, QString::number(comPort));
     // Any other port number starts nothing and says so like a failed start.
     if (!started)
-        Prompts::Error(this, QStringLiteral("Could not find the Windows PadProbe Program.  Make "
-                                            "sure it is located in the same directory as this "
-                                            "application."));
+        Prompts::Error(this, tr("Could not find the Windows PadProbe Program.  Make sure it is "
+                                "located in the same directory as this application."));
 }
 
 void TfrmMain::ToolButtonKeyLabelsClick()
 {
-    const QString path = Prompts::OpenFileName(this, OpenKeyCapsDialog);
+    const QString path = Prompts::OpenFileName(this, fDialogs.OpenKeyCapsDialog);
     if (path.isEmpty())
         return;
-    OpenKeyCapsDialog.FileName = path;
+    fDialogs.OpenKeyCapsDialog.FileName = path;
     if (!Launcher::Get().OpenDocument(path))
-        Prompts::Error(this, QStringLiteral("Could not find \"Label Keycaps.doc\" file."));
+        Prompts::Error(this, tr("Could not find \"Label Keycaps.doc\" file."));
 }
 
 void TfrmMain::UserManual1Click()
 {
     if (!Launcher::Get().OpenDocument(Launcher::SiblingDocument(ManualFile)))
-        Prompts::Error(this, QStringLiteral("Could not find \"OstrellaPro.pdf\" help file."));
+        Prompts::Error(this, tr("Could not find \"OstrellaPro.pdf\" help file."));
 }

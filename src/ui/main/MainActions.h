@@ -1,0 +1,94 @@
+#pragma once
+
+#include <QObject>
+
+#include <array>
+
+class QAction;
+class QActionGroup;
+class QMenu;
+class QWidget;
+
+// Every command of the main window, created once with its text, icon,
+// shortcut and hint. The toolbar, the menu bar and the pop-up menus show
+// these same actions, so a command is enabled or disabled in one place.
+//
+// Adding a command: a member here, its creation in the constructor, its place
+// in a menu (TfrmMain::BuildMenuBar) and its handler (TfrmMain::ConnectCommands).
+class TMainActions : public QObject
+{
+    Q_OBJECT
+
+public:
+    // `window` holds the actions, so that their shortcuts work wherever the
+    // keyboard focus is in it.
+    explicit TMainActions(QWidget* window);
+
+    // File
+    QAction* NewMenuItem = nullptr;
+    QAction* OpenMenuItem = nullptr;
+    QAction* SaveMenuItem = nullptr;
+    QAction* SaveAsMenuItem = nullptr;
+    QAction* ExitMenuItem = nullptr;
+
+    // Edit. The standard editing commands are reserved: they have their
+    // standard shortcuts but stay disabled until they are built, so those
+    // keys still reach the control that has the focus.
+    QAction* UndoMenuItem = nullptr;
+    QAction* RedoMenuItem = nullptr;
+    QAction* CutMenuItem = nullptr;
+    QAction* CopyMenuItem = nullptr;
+    QAction* PasteMenuItem = nullptr;
+    QAction* DeleteMenuItem = nullptr;
+    QAction* SelectAllMenuItem = nullptr;
+    // The grid menu's command and the key type menu's items (ktShift,
+    // ktToggle, ktAlpha).
+    QAction* menuitemClearMacro = nullptr;
+    std::array<QAction*, 3> KeyTypeItems{};
+
+    // Insertion: the four menus of plain codes (each item's data() is its
+    // code), the MIDI dialog and the LED commands (data() is the command byte).
+    std::array<QMenu*, 4> CodeMenus{};
+    QAction* InsertMIDIMessage1 = nullptr;
+    std::array<QAction*, 6> LedItems{}; // green off, on, flash; red off, on, flash
+
+    // View
+    QAction* Layout20MenuItem = nullptr;
+    QAction* Layout12MenuItem = nullptr;
+    QAction* Level1MenuItem = nullptr;
+    QAction* Level2MenuItem = nullptr;
+    QAction* menuitemViewKeysAsText = nullptr;
+    QAction* menuitemViewKeysAsHex = nullptr;
+
+    // Tools. In ROM Edit Mode the Properties button opens EditMenu instead.
+    QAction* PropertiesMenuItem = nullptr;
+    QMenu* EditMenu = nullptr;
+    QAction* EditAdvancedProperties1 = nullptr;
+    QAction* EditScreenData1 = nullptr;
+    QAction* SetPortMenuItem = nullptr;
+    QAction* DownloadMenuItem = nullptr;
+    QAction* TestMenuItem = nullptr;
+    QAction* KeyLabelsMenuItem = nullptr;
+
+    // Help, also the Help button's drop-down menu.
+    QMenu* HelpMenu = nullptr;
+    QAction* UserManual1 = nullptr;
+    QAction* About1 = nullptr;
+
+    // The items of the four code menus, in menu order.
+    QList<QAction*> CodeItems() const;
+
+    // Sets the hint of `action`: `hint` (or the command's name when empty)
+    // followed by its shortcut, as "Save (Ctrl+S)".
+    static void SetHint(QAction* action, const QString& hint = QString());
+
+private:
+    QWidget* fWindow;
+
+    void CreateFileActions();
+    void CreateEditActions();
+    void CreateInsertActions();
+    void CreateViewActions();
+    void CreateToolActions();
+    void CreateHelpActions();
+};
