@@ -6,6 +6,8 @@
 // and returns the exit status.
 int RunConvert(const QStringList& args);
 int RunDump(const QStringList& args);
+int RunLabels(const QStringList& args);
+int RunSheet(const QStringList& args);
 
 // The usage text that the commands share.
 extern const char Usage[];

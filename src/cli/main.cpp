@@ -14,6 +14,9 @@
 
 const char Usage[] = "usage: padwright-cli convert --mode user|rom IN OUT\n"
                      "       padwright-cli dump [--mode user|rom] [--hex] FILE\n"
+                     "       padwright-cli labels [--mode user|rom] [--size WxH] [--paper a4|letter]\n"
+                     "                            [--cut-marks] IN OUT.pdf|OUT.svg\n"
+                     "       padwright-cli sheet [--mode user|rom] [--paper a4|letter] IN OUT.pdf\n"
                      "       padwright-cli --version\n";
 
 namespace {
@@ -27,6 +30,8 @@ struct TCommand
 const TCommand Commands[] = {
     {"convert", RunConvert},
     {"dump", RunDump},
+    {"labels", RunLabels},
+    {"sheet", RunSheet},
 };
 
 } // namespace
