@@ -11,6 +11,7 @@
 namespace {
 
 constexpr double PointStep = 0.5;
+constexpr double OneLineShrink = 0.75; // the smallest size for one line, against the start size
 constexpr double OutlineMm = 0.15;
 constexpr double SecondScale = 0.75; // level 2's text against level 1's
 constexpr double SmallestSecondPoints = 4.0;
@@ -35,8 +36,10 @@ TFittedText FitLabelText(const TMmCanvas& canvas, const QString& family, const Q
     const int steps = int(std::floor((startPoints - minPoints) / PointStep + 1e-9));
     auto pointsAt = [&](int step) { return startPoints - step * PointStep; };
 
-    // Smaller first, on one line.
-    for (int step = 0; step <= steps; ++step) {
+    // Smaller first, on one line, but not so small that two lines would read better.
+    const int shrinkSteps = std::min(
+        steps, int(std::floor(startPoints * (1 - OneLineShrink) / PointStep + 1e-9)));
+    for (int step = 0; step <= shrinkSteps; ++step) {
         const QFont font = canvas.Font(family, pointsAt(step));
         if (OneLineFits(canvas, font, simple, widthMm, heightMm))
             return {pointsAt(step), {simple}};
