@@ -53,7 +53,8 @@ void bench_Print::initTestCase()
 void bench_Print::labelsPdf()
 {
     const QString path = fDir.filePath(QStringLiteral("labels.pdf"));
-    QBENCHMARK {
+    QBENCHMARK
+    {
         const TDefinitionReport report = MakeDefinitionReport(fState, TReportKind::User, 20);
         TLabelRenderer labels(TKeyLabelSettings(), 20, KeyLabelTexts(report, {}),
                               QStringLiteral("bench.ckd"));
@@ -67,7 +68,8 @@ void bench_Print::setupSheetPdf()
     TSetupSheetInfo info;
     info.FileName = QStringLiteral("bench.ckd");
     info.Printed = QDateTime::currentDateTime();
-    QBENCHMARK {
+    QBENCHMARK
+    {
         TSetupSheet sheet(MakeDefinitionReport(fState, TReportKind::User, 20), info);
         QVERIFY(PrintOutput::WritePdf(sheet, path, QStringLiteral("sheet")).Ok);
     }

@@ -5,7 +5,8 @@
 // (or the command line was not understood). Messages go to standard error.
 //
 // No QCoreApplication: nothing here needs an event loop or plugins, and the
-// converter is meant to be started many times from scripts.
+// converter is meant to be started many times from scripts. Only labels and
+// sheet, which need fonts, make a QGuiApplication of their own.
 
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"

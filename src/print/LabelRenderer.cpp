@@ -37,8 +37,8 @@ TFittedText FitLabelText(const TMmCanvas& canvas, const QString& family, const Q
     auto pointsAt = [&](int step) { return startPoints - step * PointStep; };
 
     // Smaller first, on one line, but not so small that two lines would read better.
-    const int shrinkSteps = std::min(
-        steps, int(std::floor(startPoints * (1 - OneLineShrink) / PointStep + 1e-9)));
+    const int shrinkSteps =
+        std::min(steps, int(std::floor(startPoints * (1 - OneLineShrink) / PointStep + 1e-9)));
     for (int step = 0; step <= shrinkSteps; ++step) {
         const QFont font = canvas.Font(family, pointsAt(step));
         if (OneLineFits(canvas, font, simple, widthMm, heightMm))

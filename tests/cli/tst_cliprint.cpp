@@ -81,9 +81,12 @@ void tst_CliPrint::sheet_data()
     QTest::addColumn<QString>("sample");
     QTest::addColumn<QString>("mode");
     QTest::addColumn<int>("maxPages");
-    QTest::newRow("20 keys, USER Mode") << "coffee-shop.ckd" << "user" << 2;
-    QTest::newRow("12 keys, USER Mode") << "ticket-desk.ckd" << "user" << 2;
-    QTest::newRow("20 keys, ROM Edit Mode") << "coffee-shop.ckd" << "rom" << 4;
+    QTest::newRow("20 keys, USER Mode") << "coffee-shop.ckd"
+                                        << "user" << 2;
+    QTest::newRow("12 keys, USER Mode") << "ticket-desk.ckd"
+                                        << "user" << 2;
+    QTest::newRow("20 keys, ROM Edit Mode") << "coffee-shop.ckd"
+                                            << "rom" << 4;
 }
 
 void tst_CliPrint::sheet()
@@ -102,17 +105,22 @@ void tst_CliPrint::sheet()
     QVERIFY2(run.err.isEmpty(), run.err.constData());
     const TRun info = Run(QStringLiteral("pdfinfo"), {pdf});
     const int pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
-                          .match(QString::fromUtf8(info.out)).captured(1).toInt();
+                          .match(QString::fromUtf8(info.out))
+                          .captured(1)
+                          .toInt();
     QVERIFY(pages >= 1);
     QFETCH(int, maxPages);
     QVERIFY2(pages <= maxPages, qPrintable(QString::number(pages)));
-    const QString text = NoBlanks(QString::fromUtf8(Run(QStringLiteral("pdftotext"), {pdf, "-"}).out));
+    const QString text =
+        NoBlanks(QString::fromUtf8(Run(QStringLiteral("pdftotext"), {pdf, "-"}).out));
 
     // Every key on the keypad with its names and its macros as the grid shows them.
     TAppState state;
-    const TLoadResult loaded = mode == QLatin1String("rom") ? LoadRomFile(state, in) : LoadUserFile(state, in);
+    const TLoadResult loaded =
+        mode == QLatin1String("rom") ? LoadRomFile(state, in) : LoadUserFile(state, in);
     const TDefinitionReport report = MakeDefinitionReport(
-        state, mode == QLatin1String("rom") ? TReportKind::Rom : TReportKind::User, loaded.NumberOfKeys);
+        state, mode == QLatin1String("rom") ? TReportKind::Rom : TReportKind::User,
+        loaded.NumberOfKeys);
     int keys = 0;
     for (const TReportKey& key : report.Keys) {
         if (!key.OnLayout)
@@ -147,7 +155,8 @@ void tst_CliPrint::labels()
     QVERIFY(!bytes.contains(">Tea<"));
     const QString pdf = fDir.filePath(QStringLiteral("l.pdf"));
     QCOMPARE(Cli({"labels", "--cut-marks", in, pdf}).status, 0);
-    QVERIFY(QString::fromUtf8(Run(QStringLiteral("pdfinfo"), {pdf}).out).contains(QStringLiteral("(A4)")));
+    QVERIFY(QString::fromUtf8(Run(QStringLiteral("pdfinfo"), {pdf}).out)
+                .contains(QStringLiteral("(A4)")));
 }
 
 void tst_CliPrint::refusals_data()
@@ -155,14 +164,20 @@ void tst_CliPrint::refusals_data()
     QTest::addColumn<QStringList>("args"); // IN is the sample; "DIR" is a folder
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("message");
-    QTest::newRow("size too small") << QStringList{"labels", "--size", "7.5x14", "IN", "o.pdf"} << 2 << "--size";
-    QTest::newRow("size off its step") << QStringList{"labels", "--size", "14.2x14", "IN", "o.pdf"} << 2 << "--size";
-    QTest::newRow("unknown paper") << QStringList{"labels", "--paper", "a3", "IN", "o.pdf"} << 2 << "unknown paper 'a3'";
+    QTest::newRow("size too small")
+        << QStringList{"labels", "--size", "7.5x14", "IN", "o.pdf"} << 2 << "--size";
+    QTest::newRow("size off its step")
+        << QStringList{"labels", "--size", "14.2x14", "IN", "o.pdf"} << 2 << "--size";
+    QTest::newRow("unknown paper")
+        << QStringList{"labels", "--paper", "a3", "IN", "o.pdf"} << 2 << "unknown paper 'a3'";
     QTest::newRow("labels as PNG") << QStringList{"labels", "IN", "o.png"} << 2 << ".pdf or .svg";
     QTest::newRow("sheet as SVG") << QStringList{"sheet", "IN", "o.svg"} << 2 << ".pdf";
-    QTest::newRow("no input") << QStringList{"sheet", "missing.ckd", "o.pdf"} << 2 << "No such file";
-    QTest::newRow("labels into a folder") << QStringList{"labels", "IN", "DIR.pdf"} << 1 << "Unable to write to";
-    QTest::newRow("sheet into a folder") << QStringList{"sheet", "IN", "DIR.pdf"} << 1 << "Unable to write to";
+    QTest::newRow("no input") << QStringList{"sheet", "missing.ckd", "o.pdf"} << 2
+                              << "No such file";
+    QTest::newRow("labels into a folder")
+        << QStringList{"labels", "IN", "DIR.pdf"} << 1 << "Unable to write to";
+    QTest::newRow("sheet into a folder")
+        << QStringList{"sheet", "IN", "DIR.pdf"} << 1 << "Unable to write to";
 }
 
 void tst_CliPrint::refusals()
@@ -172,7 +187,9 @@ void tst_CliPrint::refusals()
     for (QString& arg : args) {
         if (arg == QLatin1String("IN"))
             arg = Sample(QStringLiteral("coffee-shop.ckd"));
-        else if (QRegularExpression(QStringLiteral("^[\\w.]+\\.(pdf|svg|png|ckd)$")).match(arg).hasMatch())
+        else if (QRegularExpression(QStringLiteral("^[\\w.]+\\.(pdf|svg|png|ckd)$"))
+                     .match(arg)
+                     .hasMatch())
             arg = fDir.filePath(arg);
     }
     const TRun run = Cli(args);

@@ -55,7 +55,8 @@ QList<QRectF> PdfRects(const QByteArray& pdf)
         at = end;
         QByteArray zipped = pdf.mid(begin, end - begin);
         const quint32 hint = quint32(zipped.size()) * 20;
-        zipped.prepend(QByteArray(1, char(hint >> 24)) + char(hint >> 16) + char(hint >> 8) + char(hint));
+        zipped.prepend(QByteArray(1, char(hint >> 24)) + char(hint >> 16) + char(hint >> 8) +
+                       char(hint));
         const QList<QByteArray> words = qUncompress(zipped).simplified().split(' ');
         double scale = 0, width = 0;
         for (int i = 6; i < words.size(); ++i) {
@@ -105,7 +106,8 @@ QList<QRectF> SvgRects(const QByteArray& svg, QSizeF& pageMm)
             if (m.startsWith(QLatin1String("matrix("))) {
                 const QStringList v = m.mid(7).chopped(1).split(',');
                 t = QTransform(v[0].toDouble(), v[1].toDouble(), v[2].toDouble(), v[3].toDouble(),
-                               v[4].toDouble(), v[5].toDouble()) * t;
+                               v[4].toDouble(), v[5].toDouble()) *
+                    t;
             }
             const double w = a.hasAttribute(QLatin1String("stroke-width"))
                                  ? a.value(QLatin1String("stroke-width")).toDouble()
@@ -115,7 +117,8 @@ QList<QRectF> SvgRects(const QByteArray& svg, QSizeF& pageMm)
             groups.removeLast();
         } else if (xml.isStartElement() && xml.name() == QLatin1String("rect")) {
             const double w = groups.last().second;
-            const QRectF r = QRectF(a.value(QLatin1String("x")).toDouble(), a.value(QLatin1String("y")).toDouble(),
+            const QRectF r = QRectF(a.value(QLatin1String("x")).toDouble(),
+                                    a.value(QLatin1String("y")).toDouble(),
                                     a.value(QLatin1String("width")).toDouble(),
                                     a.value(QLatin1String("height")).toDouble())
                                  .adjusted(-w / 2, -w / 2, w / 2, w / 2);
@@ -141,8 +144,10 @@ void CompareRects(const TLabelSheetGeometry& g, const QList<QRectF>& drawn, cons
             }
         }
     }
-    QVERIFY2(matched == g.Labels.size(),
-             qPrintable(QStringLiteral("%1: %2 of %3 labels in place").arg(where).arg(matched).arg(g.Labels.size())));
+    QVERIFY2(matched == g.Labels.size(), qPrintable(QStringLiteral("%1: %2 of %3 labels in place")
+                                                        .arg(where)
+                                                        .arg(matched)
+                                                        .arg(g.Labels.size())));
 }
 
 } // namespace
@@ -172,12 +177,21 @@ void tst_LabelPrint::labelText_data()
     QTest::addColumn<QString>("overrideText");
     QTest::addColumn<QString>("main");
     QTest::addColumn<bool>("overridden");
-    QTest::newRow("name") << "Espresso" << "PLU 1" << 0 << "" << "Espresso" << false;
-    QTest::newRow("override wins") << "Espresso" << "" << 1 << "  Big  " << "Big" << true;
-    QTest::newRow("macro text") << "" << "PLU 1" << 0 << "" << "PLU 1 CR" << false;
-    QTest::newRow("macro cut") << "" << "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789" << 0 << ""
+    QTest::newRow("name") << "Espresso"
+                          << "PLU 1" << 0 << ""
+                          << "Espresso" << false;
+    QTest::newRow("override wins") << "Espresso"
+                                   << "" << 1 << "  Big  "
+                                   << "Big" << true;
+    QTest::newRow("macro text") << ""
+                                << "PLU 1" << 0 << ""
+                                << "PLU 1 CR" << false;
+    QTest::newRow("macro cut") << ""
+                               << "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789" << 0 << ""
                                << "ABCDEFGHIJKLMNOPQRSTUVWXYZ01234…" << false;
-    QTest::newRow("type word") << "" << "" << 3 << "" << "Alpha Lock" << false;
+    QTest::newRow("type word") << ""
+                               << "" << 3 << ""
+                               << "Alpha Lock" << false;
 }
 
 void tst_LabelPrint::labelText()
@@ -239,7 +253,8 @@ void tst_LabelPrint::geometry()
     QTEST(g.Copies(), "copies");
     QCOMPARE(g.Labels.size(), g.Copies() * keys);
     // Every label inside the margins, none on another, the gap between neighbours.
-    const QRectF inside(LabelPageMarginMm, LabelPageMarginMm, g.PageMm.width() - 2 * LabelPageMarginMm,
+    const QRectF inside(LabelPageMarginMm, LabelPageMarginMm,
+                        g.PageMm.width() - 2 * LabelPageMarginMm,
                         g.PageMm.height() - 2 * LabelPageMarginMm);
     for (int i = 0; i < g.Labels.size(); ++i) {
         const QRectF r = g.Labels.at(i).RectMm;
@@ -280,14 +295,20 @@ void tst_LabelPrint::inkStaysInLabels_data()
     QTest::addColumn<QString>("codes");
     QTest::addColumn<double>("size");
     QTest::addColumn<double>("points");
-    QTest::newRow("long word, smallest label, largest font")
-        << "Supercalifragilisticexpialidocious" << "Antidisestablishmentarianism" << "x" << 8.0 << 24.0;
-    QTest::newRow("long sentence")
-        << "Please ask the customer for the loyalty card now" << "And then the stamp card as well"
-        << "" << 14.0 << 9.0;
-    QTest::newRow("empty names, long macro") << "" << "" << "WWWWWWWWWWWWWWWWWWWWWWWWWWWWWW" << 12.0 << 12.0;
-    QTest::newRow("empty names, no macro") << "" << "" << "" << 8.0 << 5.0;
-    QTest::newRow("wide letters, large label") << "WWWW MMMM WWWW MMMM ÉÅÇ gjpqy" << "ÉÅ gjpqy WWWWWW"
+    QTest::newRow("long word, smallest label, largest font") << "Supercalifragilisticexpialidocious"
+                                                             << "Antidisestablishmentarianism"
+                                                             << "x" << 8.0 << 24.0;
+    QTest::newRow("long sentence") << "Please ask the customer for the loyalty card now"
+                                   << "And then the stamp card as well"
+                                   << "" << 14.0 << 9.0;
+    QTest::newRow("empty names, long macro") << ""
+                                             << ""
+                                             << "WWWWWWWWWWWWWWWWWWWWWWWWWWWWWW" << 12.0 << 12.0;
+    QTest::newRow("empty names, no macro") << ""
+                                           << ""
+                                           << "" << 8.0 << 5.0;
+    QTest::newRow("wide letters, large label") << "WWWW MMMM WWWW MMMM ÉÅÇ gjpqy"
+                                               << "ÉÅ gjpqy WWWWWW"
                                                << "" << 30.0 << 24.0;
 }
 
@@ -312,10 +333,11 @@ void tst_LabelPrint::inkStaysInLabels()
         allowed.fill(0);
         QPainter mask(&allowed);
         auto allow = [&](const QRectF& mm) {
-            mask.fillRect(QRect(QPoint(int(std::floor(mm.left() * dots)), int(std::floor(mm.top() * dots))),
-                                QPoint(int(std::ceil(mm.right() * dots)) - 1,
-                                       int(std::ceil(mm.bottom() * dots)) - 1)),
-                          Qt::white);
+            mask.fillRect(
+                QRect(QPoint(int(std::floor(mm.left() * dots)), int(std::floor(mm.top() * dots))),
+                      QPoint(int(std::ceil(mm.right() * dots)) - 1,
+                             int(std::ceil(mm.bottom() * dots)) - 1)),
+                Qt::white);
         };
         allow(renderer.Geometry().HeaderMm);
         for (const TPlacedLabel& label : renderer.Geometry().Labels)
@@ -369,8 +391,8 @@ void tst_LabelPrint::fitOrder()
     probe.setDotsPerMeterX(qRound(1200 / 0.0254));
     probe.setDotsPerMeterY(qRound(1200 / 0.0254));
     // The main slot of a 14 mm label.
-    const TFittedText fitted = FitLabelText(TMmCanvas(&probe), QStringLiteral("DejaVu Sans"), text,
-                                            12.0, 8.0, 9.0, 5.0);
+    const TFittedText fitted =
+        FitLabelText(TMmCanvas(&probe), QStringLiteral("DejaVu Sans"), text, 12.0, 8.0, 9.0, 5.0);
     QTEST(fitted.Points, "points");
     QTEST(int(fitted.Lines.size()), "lines");
     QTEST(fitted.Lines.last().endsWith(QChar(0x2026)), "cut");
@@ -378,7 +400,8 @@ void tst_LabelPrint::fitOrder()
 
 void tst_LabelPrint::overridesRoundTrip()
 {
-    QCOMPARE(LabelOverridesPath(QStringLiteral("/a/shop.v2.ckd")), QStringLiteral("/a/shop.v2.labels"));
+    QCOMPARE(LabelOverridesPath(QStringLiteral("/a/shop.v2.ckd")),
+             QStringLiteral("/a/shop.v2.labels"));
     QCOMPARE(LabelOverridesPath(QStringLiteral("/a/pad")), QStringLiteral("/a/pad.labels"));
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("pad.labels"));
@@ -396,7 +419,8 @@ void tst_LabelPrint::overridesRoundTrip()
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
     file.close();
-    QVERIFY(bytes.startsWith("; mine\r\n[OTHER]\r\nKey1=kept\r\n[labels]\r\nKey3=old\r\nKey5=\r\n"));
+    QVERIFY(
+        bytes.startsWith("; mine\r\n[OTHER]\r\nKey1=kept\r\n[labels]\r\nKey3=old\r\nKey5=\r\n"));
     // A name that is taken by a folder is refused, and nothing is written.
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("x.labels")));
     const TSaveResult refused = SaveLabelOverrides(dir.filePath(QStringLiteral("x.labels")), texts);

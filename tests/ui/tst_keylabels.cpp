@@ -2,6 +2,7 @@
 // show, what they keep (overrides beside the definition, settings in the
 // settings file) and what they write.
 
+#include "files/FileIO.h"
 #include "support/ScriptedPrompts.h"
 #include "ui/labels/KeyLabelsWindow.h"
 #include "ui/labels/SetupSheetWindow.h"
@@ -38,6 +39,7 @@ private Q_SLOTS:
 private:
     QTemporaryDir fDir;
     TAppState fState;
+    TLevelKeyIndices fIndices;
 };
 
 void tst_KeyLabels::init()
@@ -54,6 +56,7 @@ void tst_KeyLabels::init()
 void tst_KeyLabels::overridesAndSettingsLiveOn()
 {
     const QString definition = fDir.filePath(QStringLiteral("desk.ckd"));
+    QVERIFY(SaveUserFile(fState, definition, 12, QStringLiteral("1"), fIndices).Ok);
     const TAppSettings settings(fDir.filePath(QStringLiteral("PadwrightRx.ini")));
     {
         TfrmKeyLabels window(fState, TReportKind::User, 12, definition, settings);
@@ -63,12 +66,14 @@ void tst_KeyLabels::overridesAndSettingsLiveOn()
         QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("Adult ticket"));
         QCOMPARE(grid->item(0, 2)->text(), QStringLiteral("Adult return"));
         grid->item(0, 1)->setText(QStringLiteral("Adult"));
-        QVERIFY(ReadAll(fDir.filePath(QStringLiteral("desk.labels"))).contains("[LABELS]\r\nKey4=Adult\r\n"));
+        QVERIFY(ReadAll(fDir.filePath(QStringLiteral("desk.labels")))
+                    .contains("[LABELS]\r\nKey4=Adult\r\n"));
         window.findChild<QDoubleSpinBox*>(QStringLiteral("spinLabelWidth"))->setValue(20);
         window.findChild<QComboBox*>(QStringLiteral("cboxPaper"))->setCurrentIndex(1);
         window.findChild<QCheckBox*>(QStringLiteral("cbCutMarks"))->setChecked(true);
-        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblSheet"))->text(),
-                 QStringLiteral("One sheet with 6 copies of the keypad, at true size when printed:"));
+        QCOMPARE(
+            window.findChild<QLabel*>(QStringLiteral("lblSheet"))->text(),
+            QStringLiteral("One sheet with 6 copies of the keypad, at true size when printed:"));
         window.findChild<QPushButton*>(QStringLiteral("btnClose"))->click();
     }
     const TKeyLabelSettings kept = settings.ReadKeyLabelSettings();
@@ -94,10 +99,12 @@ void tst_KeyLabels::exportsAndRefusals()
     const TAppSettings settings(fDir.filePath(QStringLiteral("PadwrightRx.ini")));
     // A definition never saved keeps its overrides in the window only.
     const QStringList before = QDir(fDir.path()).entryList(QDir::Files);
-    TfrmKeyLabels window(fState, TReportKind::User, 20, QString(), settings);
+    TfrmKeyLabels window(fState, TReportKind::User, 20, QStringLiteral("untitled"), settings);
     QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblOverrides"))->text(),
              QStringLiteral("Save the definition to keep the label texts you type here."));
-    window.findChild<QTableWidget*>(QStringLiteral("gridLabels"))->item(0, 1)->setText(QStringLiteral("X"));
+    window.findChild<QTableWidget*>(QStringLiteral("gridLabels"))
+        ->item(0, 1)
+        ->setText(QStringLiteral("X"));
     QCOMPARE(window.Overrides()[0], QStringLiteral("X"));
     QCOMPARE(QDir(fDir.path()).entryList(QDir::Files), before);
 
@@ -120,6 +127,7 @@ void tst_KeyLabels::setupSheet()
 {
     TScriptedPrompts prompts;
     const QString definition = fDir.filePath(QStringLiteral("desk.rom"));
+    QVERIFY(SaveRomFile(fState, definition, 12, QStringLiteral("1")).Ok);
     TfrmSetupSheet window(fState, TReportKind::Rom, 12, definition, TPaper::A4);
     const int pages = window.Sheet().PageCount();
     QVERIFY(pages >= 2); // the ROM properties and the screens come first

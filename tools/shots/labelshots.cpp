@@ -80,7 +80,8 @@ int main(int argc, char* argv[])
     window.hide();
 
     TLabelRenderer labels = window.Renderer();
-    ok &= Save(PrintOutput::RenderPage(labels, 0, PageDpi), out.filePath(QStringLiteral("labels-sheet.png")));
+    ok &= Save(PrintOutput::RenderPage(labels, 0, PageDpi),
+               out.filePath(QStringLiteral("labels-sheet.png")));
 
     TSetupSheet sheet(MakeDefinitionReport(state, TReportKind::User, loaded.NumberOfKeys),
                       SetupSheetInfo(definition, TPaper::A4));

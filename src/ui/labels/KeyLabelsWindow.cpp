@@ -54,13 +54,15 @@ QPushButton* Button(const QString& name, const QString& caption)
 } // namespace
 
 TfrmKeyLabels::TfrmKeyLabels(const TAppState& state, TReportKind kind, int numberOfKeys,
-                             QString definitionPath, const TAppSettings& settings,
-                             QWidget* parent)
+                             QString definitionPath, const TAppSettings& settings, QWidget* parent)
     : QDialog(parent), fReport(MakeDefinitionReport(state, kind, numberOfKeys)),
       fNumberOfKeys(numberOfKeys == 12 ? 12 : 20), fDefinitionPath(std::move(definitionPath)),
       fAppSettings(settings), fSaved(settings.ReadKeyLabelSettings()),
       fKeys(LayoutKeys(fNumberOfKeys))
 {
+    // An untitled definition (or one whose file is gone) has nowhere to keep overrides.
+    if (!QFileInfo(fDefinitionPath).isFile())
+        fDefinitionPath.clear();
     setObjectName(QStringLiteral("frmKeyLabels"));
     setWindowTitle(tr("Key Labels"));
     if (!OverridesPath().isEmpty())
@@ -117,10 +119,13 @@ void TfrmKeyLabels::BuildControls()
     gridLabels->setObjectName(QStringLiteral("gridLabels"));
     gridLabels->setHorizontalHeaderLabels({tr("Key"), tr("Label"), tr("Level 2")});
     gridLabels->verticalHeader()->hide();
+    gridLabels->verticalHeader()->setDefaultSectionSize(gridLabels->fontMetrics().height() + 8);
+    gridLabels->setWordWrap(false);
     gridLabels->setSelectionBehavior(QAbstractItemView::SelectRows);
     gridLabels->setSelectionMode(QAbstractItemView::SingleSelection);
     gridLabels->horizontalHeader()->setSectionResizeMode(LabelColumn, QHeaderView::Stretch);
-    gridLabels->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+    gridLabels->setEditTriggers(QAbstractItemView::DoubleClicked |
+                                QAbstractItemView::EditKeyPressed |
                                 QAbstractItemView::AnyKeyPressed);
     connect(gridLabels, &QTableWidget::itemChanged, this, &TfrmKeyLabels::CellChanged);
     btnResetLabel = Button(QStringLiteral("btnResetLabel"), tr("Use the Definition's Text"));
@@ -128,13 +133,13 @@ void TfrmKeyLabels::BuildControls()
     lblOverrides = new QLabel;
     lblOverrides->setObjectName(QStringLiteral("lblOverrides"));
     lblOverrides->setWordWrap(true);
-    lblOverrides->setText(
-        OverridesPath().isEmpty()
-            ? tr("Save the definition to keep the label texts you type here.")
-            : tr("Label texts you type are kept in %1 beside the definition.")
-                  .arg(QFileInfo(OverridesPath()).fileName()));
+    lblOverrides->setText(OverridesPath().isEmpty()
+                              ? tr("Save the definition to keep the label texts you type here.")
+                              : tr("Label texts you type are kept in %1 beside the definition.")
+                                    .arg(QFileInfo(OverridesPath()).fileName()));
     auto* gboxTexts = new QGroupBox(tr(" Label Texts "));
     gboxTexts->setObjectName(QStringLiteral("gboxTexts"));
+    gboxTexts->setMinimumWidth(400);
     auto* texts = new QVBoxLayout(gboxTexts);
     texts->addWidget(gridLabels, 1);
     auto* resetRow = new QHBoxLayout;
@@ -213,8 +218,8 @@ TKeyLabelSettings TfrmKeyLabels::Settings() const
 
 TLabelRenderer TfrmKeyLabels::Renderer() const
 {
-    const QString title = fDefinitionPath.isEmpty() ? tr("untitled")
-                                                    : QFileInfo(fDefinitionPath).fileName();
+    const QString title =
+        fDefinitionPath.isEmpty() ? tr("untitled") : QFileInfo(fDefinitionPath).fileName();
     return TLabelRenderer(Settings(), fNumberOfKeys, KeyLabelTexts(fReport, fOverrides), title);
 }
 
@@ -294,10 +299,10 @@ void TfrmKeyLabels::UpdatePreview()
 {
     TLabelRenderer renderer = Renderer();
     const int copies = renderer.Geometry().Copies();
-    lblSheet->setText(copies == 1
-                          ? tr("One sheet with one keypad, at true size when printed:")
-                          : tr("One sheet with %1 copies of the keypad, at true size when printed:")
-                                .arg(copies));
+    lblSheet->setText(
+        copies == 1
+            ? tr("One sheet with one keypad, at true size when printed:")
+            : tr("One sheet with %1 copies of the keypad, at true size when printed:").arg(copies));
     imgPreview->ShowPage(renderer);
 }
 

@@ -33,9 +33,9 @@ class TfrmKeyLabels : public QDialog
     Q_OBJECT
 
 public:
-    // `definitionPath` is the definition's file (empty when never saved: the
-    // overrides then live only while the window is open); `numberOfKeys` the
-    // layout shown (12 or 20).
+    // `definitionPath` is the definition's file; when it names no file (empty,
+    // or "untitled") the overrides live only while the window is open.
+    // `numberOfKeys` is the layout shown (12 or 20).
     TfrmKeyLabels(const TAppState& state, TReportKind kind, int numberOfKeys,
                   QString definitionPath, const TAppSettings& settings, QWidget* parent = nullptr);
     ~TfrmKeyLabels() override;

@@ -12,6 +12,12 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+
+constexpr int RenderDpi = 300;
+
+} // namespace
+
 TPagePreview::TPagePreview(QWidget* parent) : QWidget(parent)
 {
     setMinimumSize(240, 320);
@@ -24,8 +30,13 @@ void TPagePreview::ShowPage(TPrintable& printable, int page)
     // The resolution at which the whole page fits, on the screen's pixels.
     const double ratio = devicePixelRatioF();
     const double fit = std::min((width() - 8) / mm.width(), (height() - 8) / mm.height());
-    const int dpi = std::max(20, int(std::floor(fit * 25.4 * ratio)));
-    fImage = PrintOutput::RenderPage(printable, page, dpi);
+    const QSize target(std::max(1, int(mm.width() * fit * ratio)),
+                       std::max(1, int(mm.height() * fit * ratio)));
+    // Drawn at print resolution and scaled down, so that the text is fitted
+    // (shrunk, wrapped, cut) exactly as it prints: fonts measure a little
+    // differently at a screen's few dots per millimetre.
+    fImage = PrintOutput::RenderPage(printable, page, RenderDpi)
+                 .scaled(target, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     fImage.setDevicePixelRatio(ratio);
     update();
 }

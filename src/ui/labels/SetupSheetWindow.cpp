@@ -23,21 +23,19 @@ TSetupSheetInfo SetupSheetInfo(const QString& definitionPath, TPaper paper)
     TSetupSheetInfo info;
     info.Paper = paper;
     info.Printed = QDateTime::currentDateTime();
-    if (!definitionPath.isEmpty()) {
-        const QFileInfo file(definitionPath);
+    const QFileInfo file(definitionPath);
+    if (file.isFile()) { // else never saved: the sheet says "untitled"
         info.FileName = file.fileName();
         info.Folder = QDir::toNativeSeparators(file.absolutePath());
-        if (file.exists())
-            info.Saved = file.lastModified();
+        info.Saved = file.lastModified();
     }
     return info;
 }
 
 TfrmSetupSheet::TfrmSetupSheet(const TAppState& state, TReportKind kind, int numberOfKeys,
                                const QString& definitionPath, TPaper paper, QWidget* parent)
-    : QDialog(parent),
-      fSheet(MakeDefinitionReport(state, kind, numberOfKeys == 12 ? 12 : 20),
-             SetupSheetInfo(definitionPath, paper)),
+    : QDialog(parent), fSheet(MakeDefinitionReport(state, kind, numberOfKeys == 12 ? 12 : 20),
+                              SetupSheetInfo(definitionPath, paper)),
       fDefinitionPath(definitionPath)
 {
     setObjectName(QStringLiteral("frmSetupSheet"));
@@ -85,8 +83,8 @@ void TfrmSetupSheet::ShowPages()
     for (int page = 0; page < count; ++page) {
         auto* picture = new QLabel;
         picture->setObjectName(QStringLiteral("imgPage%1").arg(page + 1));
-        picture->setPixmap(
-            QPixmap::fromImage(page == 0 ? first : PrintOutput::RenderPage(fSheet, page, PreviewDpi)));
+        picture->setPixmap(QPixmap::fromImage(
+            page == 0 ? first : PrintOutput::RenderPage(fSheet, page, PreviewDpi)));
         picture->setFrameShape(QFrame::Box);
         fPages->addWidget(picture, 0, Qt::AlignHCenter);
     }
@@ -100,8 +98,8 @@ bool TfrmSetupSheet::SavePdf()
     options.Filters = {TFileFilter{tr("PDF Files (*.pdf)"), QStringLiteral("*.pdf")}};
     options.DefaultExt = QStringLiteral("pdf");
     options.OverwritePrompt = true;
-    if (!fDefinitionPath.isEmpty()) {
-        const QFileInfo definition(fDefinitionPath);
+    const QFileInfo definition(fDefinitionPath);
+    if (definition.isFile()) {
         options.InitialDir = definition.absolutePath();
         options.FileName = definition.completeBaseName() + QStringLiteral("-setup.pdf");
     }

@@ -20,7 +20,7 @@ class TfrmSetupSheet : public QDialog
     Q_OBJECT
 
 public:
-    // `definitionPath`: the definition's file, empty when never saved.
+    // `definitionPath`: the definition's file; empty or "untitled" when never saved.
     TfrmSetupSheet(const TAppState& state, TReportKind kind, int numberOfKeys,
                    const QString& definitionPath, TPaper paper, QWidget* parent = nullptr);
 
