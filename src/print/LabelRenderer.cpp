@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -174,29 +175,39 @@ QString TLabelRenderer::HeaderText() const
     return header;
 }
 
-void TLabelRenderer::PaintLabel(TMmCanvas& canvas, const QRectF& rectMm,
-                                const TLabelText& text) const
+TLabelRenderer::TFitted TLabelRenderer::Fit(const TMmCanvas& canvas, const QSizeF& sizeMm,
+                                            const TLabelText& text) const
+{
+    const TLabelSlots slots = LabelSlots(QRectF(QPointF(0, 0), sizeMm), text);
+    const QString& family = fSettings.FontFamily;
+    const double start = fSettings.FontSizePt;
+    TFitted fitted;
+    fitted.Main = FitLabelText(canvas, family, text.Main, slots.Main.width(), slots.Main.height(),
+                               start, std::min(KeyLabelLimits::MinFont, start));
+    if (!slots.Second.isEmpty())
+        fitted.Second =
+            FitLabelText(canvas, family, text.Second, slots.Second.width(), slots.Second.height(),
+                         start * SecondScale, SmallestSecondPoints);
+    return fitted;
+}
+
+void TLabelRenderer::PaintLabel(TMmCanvas& canvas, const QRectF& rectMm, const TLabelText& text,
+                                const TFitted& fitted) const
 {
     canvas.Frame(rectMm, OutlineMm, OutlineColour);
     const TLabelSlots slots = LabelSlots(rectMm, text);
     PaintKeyTypeIcon(canvas, slots.Icon, text.Type);
-
-    const QString& family = fSettings.FontFamily;
-    const double start = fSettings.FontSizePt;
-    auto paint = [&](const QRectF& box, const QString& s, double startPts, double minPts) {
-        const TFittedText fitted =
-            FitLabelText(canvas, family, s, box.width(), box.height(), startPts, minPts);
-        if (fitted.Lines.isEmpty())
+    auto paint = [&](const QRectF& box, const TFittedText& lines) {
+        if (lines.Lines.isEmpty())
             return;
-        const QFont font = canvas.Font(family, fitted.Points);
+        const QFont font = canvas.Font(fSettings.FontFamily, lines.Points);
         const double lineHeight = canvas.LineHeightMm(font);
-        const double top = box.top() + (box.height() - lineHeight * fitted.Lines.size()) / 2;
-        canvas.Lines(QPointF(box.left(), top), box.width(), fitted.Lines, font, Qt::black,
+        const double top = box.top() + (box.height() - lineHeight * lines.Lines.size()) / 2;
+        canvas.Lines(QPointF(box.left(), top), box.width(), lines.Lines, font, Qt::black,
                      Qt::AlignHCenter);
     };
-    paint(slots.Main, text.Main, start, std::min(KeyLabelLimits::MinFont, start));
-    if (!slots.Second.isEmpty())
-        paint(slots.Second, text.Second, start * SecondScale, SmallestSecondPoints);
+    paint(slots.Main, fitted.Main);
+    paint(slots.Second, fitted.Second);
 }
 
 void TLabelRenderer::Paint(QPainter& painter) const
@@ -206,8 +217,15 @@ void TLabelRenderer::Paint(QPainter& painter) const
     canvas.Text(fGeometry.HeaderMm, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                 canvas.Elide(headerFont, HeaderText(), fGeometry.HeaderMm.width()), headerFont,
                 QColor(90, 90, 90));
-    for (const TPlacedLabel& label : fGeometry.Labels)
-        PaintLabel(canvas, label.RectMm, fTexts[size_t(label.Key)]);
+    // Every copy of a key's label is the same: its text is fitted once.
+    std::array<std::optional<TFitted>, MaxKeys> fitted;
+    for (const TPlacedLabel& label : fGeometry.Labels) {
+        const TLabelText& text = fTexts[size_t(label.Key)];
+        std::optional<TFitted>& laid = fitted[size_t(label.Key)];
+        if (!laid)
+            laid = Fit(canvas, label.RectMm.size(), text);
+        PaintLabel(canvas, label.RectMm, text, *laid);
+    }
     for (const QLineF& mark : fGeometry.CutMarks)
         canvas.Line(mark, 0.2);
 }

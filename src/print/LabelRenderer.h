@@ -54,10 +54,17 @@ public:
     QSizeF PageSizeMm() const override { return fGeometry.PageMm; }
     int Prepare(QPaintDevice*) override { return 1; }
     void PaintPage(QPainter& painter, int) override { Paint(painter); }
-    // One label, for the window's preview of a single key as well.
-    void PaintLabel(TMmCanvas& canvas, const QRectF& rectMm, const TLabelText& text) const;
 
 private:
+    struct TFitted
+    {
+        TFittedText Main;
+        TFittedText Second;
+    };
+    TFitted Fit(const TMmCanvas& canvas, const QSizeF& sizeMm, const TLabelText& text) const;
+    void PaintLabel(TMmCanvas& canvas, const QRectF& rectMm, const TLabelText& text,
+                    const TFitted& fitted) const;
+
     TKeyLabelSettings fSettings;
     TLabelSheetGeometry fGeometry;
     std::array<TLabelText, MaxKeys> fTexts;

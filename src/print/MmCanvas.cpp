@@ -33,6 +33,15 @@ QFont TMmCanvas::Font(const QString& family, double points, bool bold) const
     return QFont(font, Device());
 }
 
+const QFontMetricsF& TMmCanvas::Metrics(const QFont& font) const
+{
+    if (!fMetrics || !(font == fMetricsFont)) {
+        fMetricsFont = font;
+        fMetrics.emplace(font, Device());
+    }
+    return *fMetrics;
+}
+
 double TMmCanvas::WidthMm(const QFont& font, const QString& text) const
 {
     return Mm(Metrics(font).horizontalAdvance(text));
@@ -61,7 +70,7 @@ QStringList TMmCanvas::WrapWords(const QFont& font, const QString& text, double 
 QStringList TMmCanvas::wrap(const QFont& font, const QString& text, double widthMm,
                             bool breakWords) const
 {
-    const QFontMetricsF metrics = Metrics(font);
+    const QFontMetricsF& metrics = Metrics(font);
     const double width = Dev(widthMm);
     auto fits = [&](const QString& s) { return metrics.horizontalAdvance(s) <= width; };
     QStringList lines;
@@ -101,7 +110,24 @@ void TMmCanvas::Text(const QRectF& mm, int flags, const QString& text, const QFo
 {
     fPainter->setFont(font);
     fPainter->setPen(colour);
-    fPainter->drawText(Dev(mm), flags, text);
+    if (text.contains(QLatin1Char('\n')) || (flags & Qt::TextWordWrap)) {
+        fPainter->drawText(Dev(mm), flags, text);
+        return;
+    }
+    // One line placed by hand: much cheaper than a text layout per call.
+    const QFontMetricsF& metrics = Metrics(font);
+    const QRectF box = Dev(mm);
+    double x = box.left();
+    if (flags & (Qt::AlignHCenter | Qt::AlignRight)) {
+        const double width = metrics.horizontalAdvance(text);
+        x = flags & Qt::AlignRight ? box.right() - width : box.left() + (box.width() - width) / 2;
+    }
+    double y = box.top() + metrics.ascent();
+    if (flags & Qt::AlignVCenter)
+        y = box.top() + (box.height() - metrics.height()) / 2 + metrics.ascent();
+    else if (flags & Qt::AlignBottom)
+        y = box.bottom() - metrics.descent();
+    fPainter->drawText(QPointF(x, y), text);
 }
 
 void TMmCanvas::Lines(const QPointF& topLeft, double widthMm, const QStringList& lines,

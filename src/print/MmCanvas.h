@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // Painting in millimetres on any paint device: a PDF or SVG generator, a
 // printer or a picture. Coordinates are converted to the device's dots here
 // rather than by scaling the painter, so that fonts are made at their true
@@ -32,7 +34,8 @@ public:
     // A font of `points` for this device; unhinted, so that it measures the
     // same at every resolution.
     QFont Font(const QString& family, double points, bool bold = false) const;
-    QFontMetricsF Metrics(const QFont& font) const { return QFontMetricsF(font, Device()); }
+    // The metrics of the font last asked for are kept: text is measured a lot.
+    const QFontMetricsF& Metrics(const QFont& font) const;
     double WidthMm(const QFont& font, const QString& text) const;
     double LineHeightMm(const QFont& font) const; // ascent + descent
     double AscentMm(const QFont& font) const;
@@ -59,6 +62,8 @@ public:
 private:
     QStringList wrap(const QFont& font, const QString& text, double widthMm, bool breakWords) const;
 
+    mutable QFont fMetricsFont;
+    mutable std::optional<QFontMetricsF> fMetrics;
     QPainter* fPainter = nullptr;
     QPaintDevice* fDevice = nullptr;
     double fDotsPerMm = 1.0;

@@ -73,7 +73,7 @@ QList<QList<TToken>> FlowCells(const TMmCanvas& c, const QFont& font, const QStr
         QString rest = token.Text;
         while (!rest.isEmpty()) {
             const double room = lines.last().isEmpty() ? width : width - x - TokenGap;
-            int n = 0;
+            int n = c.WidthMm(font, rest) <= room ? int(rest.size()) : 0;
             while (n < rest.size() && c.WidthMm(font, rest.left(n + 1)) <= room)
                 ++n;
             if (n == 0 && !lines.last().isEmpty()) {
