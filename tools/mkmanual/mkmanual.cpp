@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
+#include <QImage>
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
@@ -18,6 +19,8 @@
 #include <QTextStream>
 #include <QTextTable>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace {
 // Gives tables visible rules and some room, and headings a colour, so the
@@ -66,6 +69,35 @@ void styleDocument(QTextDocument& doc)
         }
     }
 }
+// Loads the pictures the Markdown names (relative to `folder`) into the
+// document and fits the large ones into `box` (in the document's
+// 96-per-inch units), so that screenshots neither go missing nor run off
+// the page.
+void loadPictures(QTextDocument& doc, const QDir& folder, const QSizeF& box, QTextStream& err)
+{
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!fragment.charFormat().isImageFormat())
+                continue;
+            QTextImageFormat image = fragment.charFormat().toImageFormat();
+            const QImage picture(folder.filePath(image.name()));
+            if (picture.isNull()) {
+                err << "mkmanual: cannot read the picture " << image.name() << '\n';
+                continue;
+            }
+            doc.addResource(QTextDocument::ImageResource, QUrl(image.name()), picture);
+            const qreal scale = std::min({1.0, box.width() / picture.width(),
+                                          box.height() / picture.height()});
+            image.setWidth(picture.width() * scale);
+            image.setHeight(picture.height() * scale);
+            QTextCursor cursor(&doc);
+            cursor.setPosition(fragment.position());
+            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+            cursor.setCharFormat(image);
+        }
+    }
+}
 } // namespace
 
 int main(int argc, char* argv[])
@@ -94,6 +126,9 @@ int main(int argc, char* argv[])
     doc.setBaseUrl(QUrl::fromLocalFile(QFileInfo(input).absolutePath() + QLatin1Char('/')));
     doc.setMarkdown(markdown, QTextDocument::MarkdownDialectGitHub);
     styleDocument(doc);
+    // The width of A4 less the margins below, and half its height, at 96 units to the inch.
+    loadPictures(doc, QFileInfo(input).absoluteDir(),
+                 QSizeF((210.0 - 2 * 18) / 25.4 * 96, (297.0 - 2 * 18) / 2 / 25.4 * 96), err);
 
     // Write beside the target and rename, so that a failed run leaves no
     // half-written manual behind.
