@@ -7,8 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
-#include <QImage>
 #include <QGuiApplication>
+#include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -87,8 +87,8 @@ void loadPictures(QTextDocument& doc, const QDir& folder, const QSizeF& box, QTe
                 continue;
             }
             doc.addResource(QTextDocument::ImageResource, QUrl(image.name()), picture);
-            const qreal scale = std::min({1.0, box.width() / picture.width(),
-                                          box.height() / picture.height()});
+            const qreal scale =
+                std::min({1.0, box.width() / picture.width(), box.height() / picture.height()});
             image.setWidth(picture.width() * scale);
             image.setHeight(picture.height() * scale);
             QTextCursor cursor(&doc);

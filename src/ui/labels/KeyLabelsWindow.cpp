@@ -227,25 +227,33 @@ void TfrmKeyLabels::FillTable()
 {
     fFilling = true;
     const auto texts = KeyLabelTexts(fReport, fOverrides);
+    // The items are made once and then updated: a cell's change is handled
+    // while its item is still being edited.
+    auto cell = [this](int row, int column, bool editable) {
+        QTableWidgetItem* item = gridLabels->item(row, column);
+        if (!item) {
+            item = new QTableWidgetItem;
+            if (!editable)
+                item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            gridLabels->setItem(row, column, item);
+        }
+        return item;
+    };
     for (int row = 0; row < fKeys.size(); ++row) {
         const int key = fKeys.at(row);
         const TLabelText& text = texts[size_t(key)];
         QString name = tr("Key %1").arg(key + 1);
         if (fNumberOfKeys == 12)
             name += QStringLiteral(" [%1]").arg(TwelveKeyCaption(key));
-        auto* keyItem = new QTableWidgetItem(name);
-        keyItem->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        auto* label = new QTableWidgetItem(text.Main);
+        cell(row, KeyColumn, false)->setText(name);
+        QTableWidgetItem* label = cell(row, LabelColumn, true);
+        label->setText(text.Main);
         QFont font = gridLabels->font();
         font.setBold(text.Overridden); // the user's own text stands out
         label->setFont(font);
         label->setToolTip(text.Overridden ? tr("Your own text for this label")
                                           : tr("From the definition; type to replace it"));
-        auto* second = new QTableWidgetItem(text.Second);
-        second->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        gridLabels->setItem(row, KeyColumn, keyItem);
-        gridLabels->setItem(row, LabelColumn, label);
-        gridLabels->setItem(row, SecondColumn, second);
+        cell(row, SecondColumn, false)->setText(text.Second);
     }
     gridLabels->resizeColumnToContents(KeyColumn);
     gridLabels->resizeColumnToContents(SecondColumn);
