@@ -41,6 +41,10 @@ TAppSettingsValues TAppSettings::Read() const
         static_cast<uint8_t>(ini.ReadInteger(Section, QStringLiteral("MIDI_Channel"), 1));
     if (values.MidiChannel == 0 || values.MidiChannel > 16)
         values.MidiChannel = 1;
+    values.BackupsKept =
+        ini.ReadInteger(QStringLiteral("BACKUPS"), QStringLiteral("Keep"), values.BackupsKept);
+    if (values.BackupsKept < 0)
+        values.BackupsKept = TAppSettingsValues().BackupsKept;
     return values;
 }
 

@@ -13,6 +13,9 @@ struct TAppSettingsValues
     int KeypadLayout = 2;        // 1 = 12 keys, 2 = 20 keys
     bool AdvancedEnable = false; // true = ROM Edit Mode
     uint8_t MidiChannel = 1;     // 1..16
+    // Section BACKUPS, key Keep: how many backups of downloads to keep; 0
+    // makes none.
+    int BackupsKept = 50;
 };
 
 class TAppSettings
@@ -22,9 +25,10 @@ public:
 
     const QString& Path() const { return fPath; }
 
-    // All three values, with their defaults and corrections: a layout other
-    // than 1 or 2 becomes 2; the channel keeps its low eight bits and becomes
-    // 1 when that is 0 or above 16. A missing file or key gives the default.
+    // All values, with their defaults and corrections: a layout other than 1
+    // or 2 becomes 2; the channel keeps its low eight bits and becomes 1 when
+    // that is 0 or above 16; a negative number of backups becomes 50. A
+    // missing file or key gives the default.
     TAppSettingsValues Read() const;
 
     // Each write updates its one key and creates the file when needed; false

@@ -122,3 +122,17 @@ int UsageError(const QString& reason)
     PrintTo(stderr, QString::fromLatin1(Usage));
     return ExitLoadFailed;
 }
+
+TCliMode ModeFor(TCliMode mode, const QString& path)
+{
+    if (mode != TCliMode::Unset)
+        return mode;
+    return QFileInfo(path).suffix().compare(QLatin1String("rom"), Qt::CaseInsensitive) == 0
+               ? TCliMode::Rom
+               : TCliMode::User;
+}
+
+TLoadResult LoadDefinition(TAppState& state, TCliMode mode, const QString& path)
+{
+    return mode == TCliMode::Rom ? LoadRomFile(state, path) : LoadUserFile(state, path);
+}

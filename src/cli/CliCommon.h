@@ -58,3 +58,9 @@ TCliArgs ParseArgs(const QStringList& args, const QStringList& flags,
 
 // Prints why the command line was not understood and the usage; returns ExitLoadFailed.
 int UsageError(const QString& reason = QString());
+
+// The mode a file is read in: `mode` when given, else ROM for a name ending
+// in ".rom" and USER for any other.
+TCliMode ModeFor(TCliMode mode, const QString& path);
+// Reads `path` into `state` as Open does in `mode` (User or Rom).
+TLoadResult LoadDefinition(TAppState& state, TCliMode mode, const QString& path);

@@ -6,6 +6,8 @@
 // and returns the exit status.
 int RunConvert(const QStringList& args);
 int RunDump(const QStringList& args);
+int RunCheck(const QStringList& args);
+int RunDiff(const QStringList& args);
 int RunLabels(const QStringList& args);
 int RunSheet(const QStringList& args);
 

@@ -3,6 +3,7 @@
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
 
+#include "analysis/SendsPreview.h"
 #include "report/DefinitionReport.h"
 
 #include <QFileInfo>
@@ -57,7 +58,21 @@ QString LevelHead(const TReportLevel& level, int number)
     return head;
 }
 
-void DumpKeys(TDump& out, const TDefinitionReport& report)
+// What the host receives from one level (--sends).
+void DumpSends(TDump& out, const TMacroData& macro, const TPlaybackSettings& settings)
+{
+    const TSendsPreview p = PreviewSends(macro, settings);
+    out.Line(QStringLiteral("    sends: ") + p.Text);
+    if (p.Terminal)
+        out.Line(QStringLiteral("    bytes: ") + p.Hex());
+    out.Line(QStringLiteral("    time: %1 ms").arg(p.TotalMs));
+    if (!p.Note.isEmpty())
+        out.Line(QStringLiteral("    note: ") + p.Note);
+}
+
+// `sendsOf` and `settings` given: each level also shows what it sends.
+void DumpKeys(TDump& out, const TDefinitionReport& report, const TKeypadClass* sendsOf = nullptr,
+              const TPlaybackSettings* settings = nullptr)
 {
     for (const TReportKey& key : report.Keys) {
         QString title = QStringLiteral("Key %1").arg(key.Index + 1);
@@ -79,11 +94,13 @@ void DumpKeys(TDump& out, const TDefinitionReport& report)
             for (int row = 0; row * 8 < l.Cells.size(); ++row)
                 out.Line(QStringLiteral("    ") +
                          l.Cells.mid(row * 8, 8).join(QStringLiteral(" | ")));
+            if (sendsOf && !l.Codes.isEmpty())
+                DumpSends(out, sendsOf->MacroAt(key.Index, level), *settings);
         }
     }
 }
 
-int Dump(TCliMode mode, const QString& path, bool hex)
+int Dump(TCliMode mode, const QString& path, bool hex, bool sends)
 {
     if (mode == TCliMode::Unset)
         mode = QFileInfo(path).suffix().compare(QLatin1String("rom"), Qt::CaseInsensitive) == 0
@@ -106,7 +123,8 @@ int Dump(TCliMode mode, const QString& path, bool hex)
     out.Line(QStringLiteral("Global parameters"));
     out.Params(report.Globals);
     DumpScreens(out, report.Screens);
-    DumpKeys(out, report);
+    const TPlaybackSettings settings = PlaybackSettings(state, report.Kind);
+    DumpKeys(out, report, sends ? &state.KeypadDefinition : nullptr, &settings);
     PrintTo(stdout, out.Text());
     return ExitOk;
 }
@@ -115,12 +133,13 @@ int Dump(TCliMode mode, const QString& path, bool hex)
 
 int RunDump(const QStringList& args)
 {
-    const TCliArgs a = ParseArgs(args, {QStringLiteral("--hex")});
+    const TCliArgs a = ParseArgs(args, {QStringLiteral("--hex"), QStringLiteral("--sends")});
     if (!a.Error.isEmpty())
         return UsageError(a.Error);
     if (a.Files.size() != 1)
         return UsageError(a.Files.isEmpty()
                               ? QStringLiteral("missing FILE")
                               : QStringLiteral("too many files: dump takes one FILE"));
-    return Dump(a.Mode, a.Files.at(0), a.Has(QStringLiteral("--hex")));
+    return Dump(a.Mode, a.Files.at(0), a.Has(QStringLiteral("--hex")),
+                a.Has(QStringLiteral("--sends")));
 }

@@ -3,6 +3,7 @@
 //
 // Exit status: 0 done, 1 a write was refused, 2 the input could not be loaded
 // (or the command line was not understood). Messages go to standard error.
+// check and diff have statuses of their own (see their files).
 //
 // No QCoreApplication: nothing here needs an event loop or plugins, and the
 // converter is meant to be started many times from scripts. Only labels and
@@ -14,7 +15,9 @@
 #include "platform/Version.h"
 
 const char Usage[] = "usage: padwright-cli convert --mode user|rom IN OUT\n"
-                     "       padwright-cli dump [--mode user|rom] [--hex] FILE\n"
+                     "       padwright-cli dump [--mode user|rom] [--hex] [--sends] FILE\n"
+                     "       padwright-cli check [--mode user|rom] [--json] FILE...\n"
+                     "       padwright-cli diff [--mode user|rom] [--hex] A B\n"
                      "       padwright-cli labels [--mode user|rom] [--size WxH] [--paper a4|letter]\n"
                      "                            [--cut-marks] IN OUT.pdf|OUT.svg\n"
                      "       padwright-cli sheet [--mode user|rom] [--paper a4|letter] IN OUT.pdf\n"
@@ -31,6 +34,8 @@ struct TCommand
 const TCommand Commands[] = {
     {"convert", RunConvert},
     {"dump", RunDump},
+    {"check", RunCheck},
+    {"diff", RunDiff},
     {"labels", RunLabels},
     {"sheet", RunSheet},
 };

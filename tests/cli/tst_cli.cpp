@@ -1,6 +1,9 @@
 #include "files/FileTestHelpers.h"
 
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -46,6 +49,11 @@ private Q_SLOTS:
     void convertRomWarnsAndGoesOn();
     void refusedImage();
     void dump();
+    void check_data();
+    void check();
+    void checkJson();
+    void diff_data();
+    void diff();
 
 private:
     QString Copy(const QString& dataName, const QString& name);
@@ -251,6 +259,105 @@ void tst_Cli::dump()
         const QByteArray body = r.out.mid(r.out.indexOf('\n') + 1);
         QCOMPARE(body, ReadAll(TestData(name + QStringLiteral(".dump.txt"))));
     }
+}
+
+void tst_Cli::check_data()
+{
+    QTest::addColumn<QByteArrayList>("files"); // written to 1.ckd, 2.ckd, ...
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out"); // @D@ stands for the folder
+
+    const QByteArray clean = "[GLOBAL_PARAMETERS]\nOperating_Mode=0\n[KEY0]\nLevel_1_Codes=6162\n";
+    const QByteArray note = clean + "[KEY1]\nLevel_1_Codes=4040\n";
+    const QByteArray warning = "[KEY0]\nLevel_1_Codes=6162\n";
+    const QByteArray error = clean + "[KEY2]\nLevel_2_Codes=" + QByteArray("61").repeated(99) +
+                             "400132\n[KEY3]\nKeyType=1\n";
+    QTest::newRow("clean") << QByteArrayList{clean} << 0 << "";
+    QTest::newRow("notes only")
+        << QByteArrayList{note} << 0
+        << "@D@/1.ckd: note: The macros send the command prefix '@' as a character 1 time; each "
+           "takes two bytes, because the keypad reads the prefix as the start of a command.\n";
+    QTest::newRow("warning")
+        << QByteArrayList{warning} << 1
+        << "@D@/1.ckd: key 1, level 1: warning: In Line Edit mode only the first character of a "
+           "macro is used: code 2 is ignored.\n";
+    QTest::newRow("error") << QByteArrayList{error} << 4
+                           << "@D@/1.ckd: key 3, level 2: error: The macro takes 102 bytes, more "
+                              "than the 100 a level holds; it overflows from code 100 on.\n";
+    QTest::newRow("worst of several") << QByteArrayList{error, warning, clean} << 4 << "";
+    QTest::newRow("unreadable") << QByteArrayList{error, "[Notes]\n"} << 2 << "";
+}
+
+void tst_Cli::check()
+{
+    QFETCH(QByteArrayList, files);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QStringList args{QStringLiteral("check")};
+    for (int i = 0; i < files.size(); ++i) {
+        args << fDir.filePath(QStringLiteral("%1.ckd").arg(i + 1));
+        QVERIFY(WriteAll(args.last(), files.at(i)));
+    }
+    const TRun r = Run(args);
+    QCOMPARE(r.status, status);
+    if (!out.isEmpty() || files.size() == 1)
+        QCOMPARE(QString::fromLocal8Bit(r.out), out.replace(QStringLiteral("@D@"), fDir.path()));
+    QCOMPARE(r.err.isEmpty(), status != 2);
+}
+
+void tst_Cli::checkJson()
+{
+    // The samples are clean.
+    const TRun samples = Run({QStringLiteral("check"),
+                              TestData(QStringLiteral("../../docs/samples/coffee-shop.ckd")),
+                              TestData(QStringLiteral("../../docs/samples/ticket-desk.ckd"))});
+    QCOMPARE(samples.status, 0);
+    QVERIFY(samples.out.isEmpty());
+
+    const QString rom = Copy(QStringLiteral("rom/handwritten.rom"), QStringLiteral("j.rom"));
+    const QString missing = fDir.filePath(QStringLiteral("missing.ckd"));
+    const TRun r = Run({QStringLiteral("check"), QStringLiteral("--json"), rom, missing});
+    QCOMPARE(r.status, 2);
+    const QJsonObject root = QJsonDocument::fromJson(r.out).object();
+    QCOMPARE(root.value(QStringLiteral("status")).toInt(), 2);
+    const QJsonArray files = root.value(QStringLiteral("files")).toArray();
+    QCOMPARE(files.size(), 2);
+    QCOMPARE(files.at(1).toObject().value(QStringLiteral("readable")).toBool(true), false);
+    // The cut ECR string is a reader finding.
+    const QJsonArray findings = files.at(0).toObject().value(QStringLiteral("findings")).toArray();
+    QVERIFY(std::any_of(findings.begin(), findings.end(), [](const QJsonValue& v) {
+        const QJsonObject f = v.toObject();
+        return f.value(QStringLiteral("rule")).toString() == QLatin1String("reader") &&
+               f.value(QStringLiteral("text")).toString().contains(QLatin1String("ECR"));
+    }));
+}
+
+void tst_Cli::diff_data()
+{
+    QTest::addColumn<QByteArray>("b");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("out"); // @A@ and @B@ stand for the paths
+
+    const QByteArray a = "[KEY0]\r\nLevel_1_Codes=61\r\n";
+    QTest::newRow("same, written otherwise")
+        << QByteArray("; mine\n[key0]\nlevel_1_codes= 61 \n") << 0 << QByteArray();
+    QTest::newRow("different") << QByteArray("[KEY0]\nLevel_1_Codes=62\n") << 1
+                               << QByteArray("--- @A@\n+++ @B@\nKey 1, level 1 codes: a -> b\n");
+    QTest::newRow("unreadable") << QByteArray("[Notes]\n") << 2 << QByteArray();
+}
+
+void tst_Cli::diff()
+{
+    QFETCH(QByteArray, b);
+    QFETCH(int, status);
+    QFETCH(QByteArray, out);
+    const QString pathA = fDir.filePath(QStringLiteral("a.ckd"));
+    const QString pathB = fDir.filePath(QStringLiteral("b.ckd"));
+    QVERIFY(WriteAll(pathA, "[KEY0]\r\nLevel_1_Codes=61\r\n") && WriteAll(pathB, b));
+    const TRun r = Run({QStringLiteral("diff"), pathA, pathB});
+    QCOMPARE(r.status, status);
+    out.replace("@A@", pathA.toLocal8Bit()).replace("@B@", pathB.toLocal8Bit());
+    QCOMPARE(r.out, out);
 }
 
 QTEST_GUILESS_MAIN(tst_Cli)
