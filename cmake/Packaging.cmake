@@ -103,8 +103,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Libraries come from dpkg-shlibdeps. Qt loads its platform plugins at run
 # time, so the package that holds them (X11 and Wayland) is named here; the
-# manual opens through the desktop's default viewer.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# manual opens through the desktop's default viewer. Key labels and setup
+# sheets are set in DejaVu Sans (Qt's SVG library comes from dpkg-shlibdeps).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 

@@ -13,9 +13,10 @@ build="$(cd "${1:-$root/build/release}" && pwd)"
 sample20="$(realpath "${2:-$root/docs/samples/coffee-shop.ckd}")"
 sample12="$(realpath "${3:-$root/docs/samples/ticket-desk.ckd}")"
 tool="$build/tools/shots/padshots"
+labeltool="$build/tools/shots/labelshots"
 cli="$build/src/padwright-cli"
 out="$root/docs/screenshots"
-for program in "$tool" "$cli"; do
+for program in "$tool" "$labeltool" "$cli"; do
   [ -x "$program" ] || { echo "screenshots.sh: $program not built" >&2; exit 1; }
 done
 
@@ -49,6 +50,10 @@ shoot user-12 1 0 --key 19 "$sample12"
 "$cli" convert --mode rom "$sample12" "$work/ticket-desk.rom" >/dev/null
 shoot rom-20 2 1 --dialogs --open-rom "$work/coffee-shop.rom" --key 14 --level 2
 shoot rom-12 1 1 --open-rom "$work/ticket-desk.rom" --key 17 --level 2
+# The Key Labels Editor, a label sheet and the setup sheet of the 20-key sample.
+mkdir -p "$work/docs-labels"
+PADWRIGHT_DOCUMENTS_DIR="$work/docs-labels" QT_QPA_PLATFORM=xcb \
+  xvfb-run -a -s "-screen 0 1600x1200x24" "$labeltool" "$raw" "$sample20"
 
 rm -f "$out"/*.png
 mkdir -p "$out"

@@ -57,3 +57,54 @@ bool TAppSettings::WriteMidiChannel(uint8_t channel) const
 {
     return writeInteger(fPath, QStringLiteral("MIDI_Channel"), channel);
 }
+
+namespace {
+
+const QString LabelSection = QStringLiteral("KEY_LABELS");
+
+// Millimetres and points as the user would write them: "14", "14.5".
+double readNumber(const TIniFile& ini, const QString& key, double def)
+{
+    bool ok = false;
+    const double value = ini.ReadString(LabelSection, key, QString()).toDouble(&ok);
+    return ok ? value : def;
+}
+
+QString numberText(double value)
+{
+    return QString::number(value, 'g', 6);
+}
+
+} // namespace
+
+TKeyLabelSettings TAppSettings::ReadKeyLabelSettings() const
+{
+    const TIniFile ini = load(fPath);
+    TKeyLabelSettings s;
+    s.WidthMm = readNumber(ini, QStringLiteral("Label_Width"), s.WidthMm);
+    s.HeightMm = readNumber(ini, QStringLiteral("Label_Height"), s.HeightMm);
+    s.GapMm = readNumber(ini, QStringLiteral("Label_Gap"), s.GapMm);
+    s.CutMarks = ini.ReadBool(LabelSection, QStringLiteral("Cut_Marks"), s.CutMarks);
+    TPaper paper = s.Paper;
+    if (ParsePaper(ini.ReadString(LabelSection, QStringLiteral("Paper"), QString()), paper))
+        s.Paper = paper;
+    s.FontFamily = ini.ReadString(LabelSection, QStringLiteral("Font_Family"), s.FontFamily);
+    s.FontSizePt = readNumber(ini, QStringLiteral("Font_Size"), s.FontSizePt);
+    return Normalised(s);
+}
+
+bool TAppSettings::WriteKeyLabelSettings(const TKeyLabelSettings& settings) const
+{
+    TIniFile ini;
+    if (!ini.Load(fPath) && QFileInfo::exists(fPath))
+        return false;
+    const TKeyLabelSettings s = Normalised(settings);
+    ini.WriteString(LabelSection, QStringLiteral("Label_Width"), numberText(s.WidthMm));
+    ini.WriteString(LabelSection, QStringLiteral("Label_Height"), numberText(s.HeightMm));
+    ini.WriteString(LabelSection, QStringLiteral("Label_Gap"), numberText(s.GapMm));
+    ini.WriteBool(LabelSection, QStringLiteral("Cut_Marks"), s.CutMarks);
+    ini.WriteString(LabelSection, QStringLiteral("Paper"), PaperName(s.Paper));
+    ini.WriteString(LabelSection, QStringLiteral("Font_Family"), s.FontFamily);
+    ini.WriteString(LabelSection, QStringLiteral("Font_Size"), numberText(s.FontSizePt));
+    return ini.Save(fPath);
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/LoaderSettings.h"
+#include "report/KeyLabels.h"
 
 #include <QString>
 
@@ -35,6 +36,13 @@ public:
     // when the file could not be written.
     bool WriteKeypadLayout(int layout) const;
     bool WriteMidiChannel(uint8_t channel) const;
+
+    // Section KEY_LABELS: the printed key labels' size, gap, cut marks,
+    // paper and font. A missing or unusable value gives its default; sizes
+    // are brought into their ranges and onto their steps.
+    TKeyLabelSettings ReadKeyLabelSettings() const;
+    // Updates the section's keys in one write; false when it failed.
+    bool WriteKeyLabelSettings(const TKeyLabelSettings& settings) const;
 
 private:
     QString fPath;

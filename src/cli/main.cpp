@@ -7,7 +7,8 @@
 // (see their files).
 //
 // No QCoreApplication: nothing here needs an event loop or plugins, and the
-// converter is meant to be started many times from scripts.
+// converter is meant to be started many times from scripts. Only labels and
+// sheet, which need fonts, make a QGuiApplication of their own.
 
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
@@ -20,6 +21,9 @@ const char Usage[] =
     "       padwright-cli dump [--mode user|rom] [--hex] [--sends] [--strict] FILE...\n"
     "       padwright-cli check [--mode user|rom] [--json] FILE...\n"
     "       padwright-cli diff [--mode user|rom] [--hex] A B\n"
+    "       padwright-cli labels [--mode user|rom] [--size WxH] [--paper a4|letter]\n"
+    "                            [--cut-marks] IN OUT.pdf|OUT.svg\n"
+    "       padwright-cli sheet [--mode user|rom] [--paper a4|letter] IN OUT.pdf\n"
     "       padwright-cli --version\n"
     "       padwright-cli --help\n";
 
@@ -43,6 +47,12 @@ const char Help[] = "\n"
                     "           4 errors, 2 a file could not be read.\n"
                     "  diff     Compares two definitions as loaded. Exit status 0 the same,\n"
                     "           1 different, 2 a file could not be read.\n"
+                    "  labels   Prints key labels at true size to a PDF or an SVG file: one\n"
+                    "           label per key of the definition's layout, as many copies of\n"
+                    "           the keypad as fit the paper. --size WxH in millimetres\n"
+                    "           (8 to 30, default 14x14), --cut-marks adds cut marks.\n"
+                    "  sheet    Writes a setup sheet to a PDF file: the file, the properties\n"
+                    "           with their meanings, the screens (rom) and every key's macros.\n"
                     "\n"
                     "Options:\n"
                     "  --mode user|rom  read (and write) as USER Mode or ROM Edit Mode does\n"
@@ -50,6 +60,7 @@ const char Help[] = "\n"
                     "  --strict         treat any warning about an input as an error: that\n"
                     "                   file is not written (or printed)\n"
                     "  --hex            dump: show the codes in hexadecimal\n"
+                    "  --paper a4|letter  labels, sheet: the paper size (default a4)\n"
                     "\n"
                     "What a file held that did not come through as written (a key section\n"
                     "out of range, a value cut or not a number) is reported on standard\n"
@@ -75,6 +86,8 @@ const TCommand Commands[] = {
     {"dump", RunDump},
     {"check", RunCheck},
     {"diff", RunDiff},
+    {"labels", RunLabels},
+    {"sheet", RunSheet},
 };
 
 } // namespace

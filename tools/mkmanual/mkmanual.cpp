@@ -34,6 +34,7 @@
 #include <QTextTable>
 #include <QUrl>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
