@@ -12,6 +12,7 @@
 #include <QDockWidget>
 #include <QFile>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextEdit>
@@ -66,7 +67,7 @@ private Q_SLOTS:
 
 void TestMainAnalysis::downloadChecksAndBacksUp_data()
 {
-    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("file"); // a .rom file when it has advanced parameters
     QTest::addColumn<bool>("withError");     // a plain prefix byte put in key 1 after opening
     QTest::addColumn<bool>("backupsBlocked"); // a file where the backups folder should be
     QTest::addColumn<int>("answer");          // TPromptAnswer to "Download anyway?"
@@ -83,6 +84,12 @@ void TestMainAnalysis::downloadChecksAndBacksUp_data()
     QTest::newRow("errors, No") << warning << true << false << no << true << false << true;
     QTest::newRow("errors, Yes") << warning << true << false << yes << true << true << false;
     QTest::newRow("backup refused") << clean << false << true << no << false << true << false;
+    // ROM Edit Mode: the ROM file alone is backed up; its never shown screens
+    // lead to the screen editor.
+    QFile rom(QStringLiteral(PADWRIGHT_TEST_DATA "/rom/handwritten.rom"));
+    QVERIFY(rom.open(QIODevice::ReadOnly));
+    QTest::newRow("ROM Edit Mode, warnings") << rom.readAll() << false << false << no << false
+                                             << true << true;
 }
 
 void TestMainAnalysis::downloadChecksAndBacksUp()
@@ -100,13 +107,18 @@ void TestMainAnalysis::downloadChecksAndBacksUp()
     TTestFolders::WriteFile(f.Folders.Program() + QLatin1Char('/') +
                                 Launcher::ProgramFileName(QStringLiteral("RxLoad")),
                             "stand-in");
-    const QString path = MacroFolder(f) + QStringLiteral("pad.ckd");
+    const bool romMode = file.contains("[ADVANCED_PARAMETERS]");
+    if (romMode)
+        TTestFolders::WriteFile(f.Folders.SettingsFile(), "[CONFIGURATION]\r\nAdvanced_Enable=1\r\n");
+    const QString extension = romMode ? QStringLiteral(".rom") : QStringLiteral(".ckd");
+    const QString path = MacroFolder(f) + QStringLiteral("pad") + extension;
     TTestFolders::WriteFile(path, file);
     TTestFolders::WriteFile(MacroFolder(f) + QStringLiteral("pad.hex"), "\"00\"\r\n");
     const QString backups = f.Folders.DataFolder() + QStringLiteral("/Backups");
     if (backupsBlocked)
         TTestFolders::WriteFile(backups, "not a folder");
     TfrmMain& w = f.Create();
+    QCOMPARE(w.IsRomEditMode(), romMode);
     Open(f, path);
     if (withError)
         PutCodes(w.KeypadDefinition, 0, 0, {w.KeypadDefinition.CmdPrefix(), 0x61});
@@ -132,8 +144,8 @@ void TestMainAnalysis::downloadChecksAndBacksUp()
     const QList<QStringList> made = TBackups(f.Folders.DataFolder()).List();
     QCOMPARE(made.size(), started && !backupsBlocked ? 1 : 0);
     if (!made.isEmpty()) {
-        QCOMPARE(made[0].size(), 2);
-        QCOMPARE(TTestFolders::ReadFile(made[0].filter(".ckd").value(0)), file);
+        QCOMPARE(made[0].size(), romMode ? 1 : 2);
+        QCOMPARE(TTestFolders::ReadFile(made[0].filter(extension).value(0)), file);
     }
     const QString hint = Find<QLabel>(w, "panelPort")->toolTip();
     QCOMPARE(hint.contains("No backup was made before the last download: Unable to write to"),
@@ -145,6 +157,15 @@ void TestMainAnalysis::downloadChecksAndBacksUp()
         QCOMPARE(launcher.Calls.back().Kind, "open");
         QCOMPARE(launcher.Calls.back().Path, backups);
         QVERIFY(launcher.Calls.back().Succeeded);
+    }
+    if (romMode) {
+        QSignalSpy screens(&w, &TfrmMain::screenRequested);
+        auto* list = Find<QTreeView>(w, "lvFindings");
+        for (int r = list->model()->rowCount() - 1; r >= 0 && screens.isEmpty(); --r)
+            if (list->model()->index(r, 0).data(TFindingsModel::ScreenRole).toInt() >= 0)
+                Q_EMIT list->activated(list->model()->index(r, 0));
+        QCOMPARE(screens.size(), 1);
+        QCOMPARE(screens[0][0].toInt(), 7); // screen 8, the last listed
     }
 }
 
