@@ -106,7 +106,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # manual opens through the desktop's default viewer. Key labels and setup
 # sheets are set in DejaVu Sans (Qt's SVG library comes from dpkg-shlibdeps).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+# The preview of what a macro sends shows delays with a stopwatch sign
+# (U+23F1), which DejaVu lacks.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, fonts-symbola")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

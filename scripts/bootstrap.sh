@@ -10,7 +10,7 @@ cd "$root"
 
 packages=(build-essential cmake ninja-build pkg-config
           qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-svg-dev libgl-dev
-          qt6-qpa-plugins fonts-dejavu-core)
+          qt6-qpa-plugins fonts-dejavu-core fonts-symbola)
 if [ "$mode" = test ]; then
   packages+=(clang libclang-rt-14-dev xvfb xauth appstream man-db qpdf poppler-utils)
 fi

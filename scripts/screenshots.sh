@@ -50,6 +50,16 @@ shoot user-12 1 0 --key 19 "$sample12"
 "$cli" convert --mode rom "$sample12" "$work/ticket-desk.rom" >/dev/null
 shoot rom-20 2 1 --dialogs --open-rom "$work/coffee-shop.rom" --key 14 --level 2
 shoot rom-12 1 1 --open-rom "$work/ticket-desk.rom" --key 17 --level 2
+# The check's findings and the comparison: the 20-key sample as it is being
+# changed (a USB HID keyboard now, where its LED commands do nothing; a new
+# price code for the latte), compared with a backup of its last download.
+mkdir -p "$work/draft" "$work/Backups"
+sed -e 's/^Operating_Mode=0/Operating_Mode=48/' \
+    -e 's/^Level_1_Codes=50 4c 55 20 31 30 32 30 0d$/Level_1_Codes=50 4c 55 20 31 30 32 35 0d/' \
+    "$sample20" >"$work/draft/coffee-shop.ckd"
+backup="$work/Backups/coffee-shop 2024-05-14 09-30-12.ckd"
+cp "$sample20" "$backup"
+shoot user-20 2 0 --key 16 --analysis "$backup" "$work/draft/coffee-shop.ckd"
 # The Key Labels Editor, a label sheet and the setup sheet of the 20-key sample.
 mkdir -p "$work/docs-labels"
 PADWRIGHT_DOCUMENTS_DIR="$work/docs-labels" QT_QPA_PLATFORM=xcb \

@@ -7,6 +7,7 @@
 namespace {
 
 const QString Section = QStringLiteral("CONFIGURATION");
+const QString ViewSection = QStringLiteral("VIEW");
 
 TIniFile load(const QString& path)
 {
@@ -17,13 +18,18 @@ TIniFile load(const QString& path)
 
 // Updates one key, keeping the rest of the file; false when the file is
 // there but unreadable, or cannot be written.
-bool writeInteger(const QString& path, const QString& key, int32_t value)
+bool writeInteger(const QString& path, const QString& section, const QString& key, int32_t value)
 {
     TIniFile ini;
     if (!ini.Load(path) && QFileInfo::exists(path))
         return false;
-    ini.WriteInteger(Section, key, value);
+    ini.WriteInteger(section, key, value);
     return ini.Save(path);
+}
+
+bool writeInteger(const QString& path, const QString& key, int32_t value)
+{
+    return writeInteger(path, Section, key, value);
 }
 
 } // namespace
@@ -45,6 +51,7 @@ TAppSettingsValues TAppSettings::Read() const
         ini.ReadInteger(QStringLiteral("BACKUPS"), QStringLiteral("Keep"), values.BackupsKept);
     if (values.BackupsKept < 0)
         values.BackupsKept = TAppSettingsValues().BackupsKept;
+    values.PreviewShown = ini.ReadBool(ViewSection, QStringLiteral("Preview"), true);
     return values;
 }
 
@@ -56,6 +63,11 @@ bool TAppSettings::WriteKeypadLayout(int layout) const
 bool TAppSettings::WriteMidiChannel(uint8_t channel) const
 {
     return writeInteger(fPath, QStringLiteral("MIDI_Channel"), channel);
+}
+
+bool TAppSettings::WritePreviewShown(bool shown) const
+{
+    return writeInteger(fPath, ViewSection, QStringLiteral("Preview"), shown ? 1 : 0);
 }
 
 namespace {

@@ -17,6 +17,8 @@ struct TAppSettingsValues
     // Section BACKUPS, key Keep: how many backups of downloads to keep; 0
     // makes none.
     int BackupsKept = 50;
+    // Section VIEW, key Preview: the pane "What the keypad sends" under the grid.
+    bool PreviewShown = true;
 };
 
 class TAppSettings
@@ -36,6 +38,7 @@ public:
     // when the file could not be written.
     bool WriteKeypadLayout(int layout) const;
     bool WriteMidiChannel(uint8_t channel) const;
+    bool WritePreviewShown(bool shown) const;
 
     // Section KEY_LABELS: the printed key labels' size, gap, cut marks,
     // paper and font. A missing or unusable value gives its default; sizes

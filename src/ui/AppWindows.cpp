@@ -51,6 +51,12 @@ void TAppWindows::ConnectWindows()
     QObject::connect(fScreenEdit, &TfrmScreenEdit::changesApplied, main,
                      &TfrmMain::DialogChangesApplied);
     QObject::connect(main, &TfrmMain::romFileSaved, fAdvanced, &TfrmAdvanced::DisableApplyAndOK);
+    // A finding about a screen opens the screen editor at that screen.
+    TfrmScreenEdit* screens = fScreenEdit;
+    QObject::connect(main, &TfrmMain::screenRequested, screens, [screens](int screen) {
+        screens->SelectScreen(screen);
+        screens->exec();
+    });
 
     // The MIDI event dialog inserts into the macro being edited.
     TfrmMidiEvents* midi = fMidiEvents;

@@ -18,7 +18,7 @@ bool TRecordingLauncher::StartProgram(const QString& program, const QString& par
 
 bool TRecordingLauncher::OpenDocument(const QString& path)
 {
-    const bool ok = QFileInfo(path).isFile();
+    const bool ok = QFileInfo(path).isFile() || QFileInfo(path).isDir();
     Calls.push_back({QStringLiteral("open"), path, QString(), ok});
     return ok;
 }

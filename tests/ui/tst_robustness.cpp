@@ -9,6 +9,8 @@
 #include "support/MainFixture.h"
 #include "support/RecordingLauncher.h"
 
+#include "analysis/DefinitionCheck.h"
+#include "analysis/SendsPreview.h"
 #include "files/FileIO.h"
 #include "ui/AppWindows.h"
 
@@ -20,6 +22,7 @@
 #include <QDateTime>
 #include <QDialog>
 #include <QDir>
+#include <QDockWidget>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -286,8 +289,21 @@ private:
             Armed([c, i] { c->setCurrentIndex(i); });
         } else if (auto* v = qobject_cast<QAbstractItemView*>(w)) {
             const int i = Random(v->model()->rowCount());
-            Note(QStringLiteral("pick row %1 in %2").arg(i).arg(describe(v)));
-            Armed([v, i] { v->setCurrentIndex(v->model()->index(i, 0)); });
+            // A finding of the check is also followed to its place.
+            const bool follow = v->objectName() == QLatin1String("lvFindings") && Chance(50);
+            Note(QStringLiteral("%1 row %2 in %3")
+                     .arg(follow ? QStringLiteral("double-click") : QStringLiteral("pick"))
+                     .arg(i)
+                     .arg(describe(v)));
+            Armed([v, i, follow] {
+                const QModelIndex index = v->model()->index(i, 0);
+                v->setCurrentIndex(index);
+                if (follow) {
+                    const QPoint centre = v->visualRect(index).center();
+                    QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, centre);
+                    QTest::mouseDClick(v->viewport(), Qt::LeftButton, {}, centre);
+                }
+            });
         } else if (auto* s = qobject_cast<QSlider*>(w)) {
             const int value = s->minimum() + Random(s->maximum() - s->minimum() + 1);
             Note(QStringLiteral("slide %1 to %2").arg(describe(s)).arg(value));
@@ -571,11 +587,40 @@ private:
                     .arg(CellText(fMain, p), k.GetDisplayValue(p));
         if (Find<QCheckBox>(fMain, "chkboxAutoRepeat")->isChecked() != k.CanAutoRepeat())
             return QStringLiteral("auto-repeat box disagrees with the macro");
+        if (QString failure = CheckAnalysisViews(); !failure.isEmpty())
+            return failure;
         // The title's "*" follows the changes flag.
         if (fMain.windowTitle().endsWith(QLatin1Char('*')) != fMain.IsChangesPending())
             return QStringLiteral("title \"%1\" with changes pending %2")
                 .arg(fMain.windowTitle())
                 .arg(fMain.IsChangesPending());
+        return {};
+    }
+
+    // The preview shows what the selected macro sends; the findings dock,
+    // while shown, lists the check of the definition as it is now.
+    QString CheckAnalysisViews()
+    {
+        if (!Find<QWidget>(fMain, "pnlPreview")->isHidden()) {
+            const TSendsPreview expected = PreviewSends(
+                fState.KeypadDefinition.SelectedMacro(),
+                PlaybackSettings(fState, fMain.IsRomEditMode() ? TReportKind::Rom : TReportKind::User));
+            const QString sends = Find<QTextEdit>(fMain, "edPreviewSends")->toPlainText();
+            const QString bytes = Find<QLineEdit>(fMain, "edPreviewBytes")->text();
+            if (!sends.startsWith(expected.Text) || (sends.isEmpty() != expected.Text.isEmpty()))
+                return QStringLiteral("preview shows \"%1\", the macro sends \"%2\"")
+                    .arg(sends, expected.Text);
+            if (bytes != (expected.Terminal ? expected.Hex() : QString()))
+                return QStringLiteral("preview bytes \"%1\", the macro sends \"%2\"")
+                    .arg(bytes, expected.Hex());
+        }
+        if (!Find<QDockWidget>(fMain, "dockFindings")->isHidden()) {
+            const int listed = Find<QAbstractItemView>(fMain, "lvFindings")->model()->rowCount();
+            if (listed != fMain.CheckNow().size())
+                return QStringLiteral("findings dock lists %1, the check finds %2")
+                    .arg(listed)
+                    .arg(fMain.CheckNow().size());
+        }
         return {};
     }
 

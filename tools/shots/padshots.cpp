@@ -1,7 +1,7 @@
 // Saves pictures of the editor's windows for the README.
 //
 //   padshots OUTDIR PREFIX [--dialogs] [--open-rom FILE.rom] [--key N] [--level L]
-//            [DEFINITION.ckd]
+//            [--analysis OTHER.ckd] [DEFINITION.ckd]
 //
 // Creates the windows exactly as the editor does (TAppWindows, with the
 // definition file as its command line), opens the ROM definition file as
@@ -10,12 +10,16 @@
 // OUTDIR/PREFIX-main.png. With --dialogs it also shows the dialogs of the
 // mode the settings file selects and writes one picture for each: in USER
 // Mode the properties, the MIDI events and the about box; in ROM Edit Mode
-// the pages of the advanced ROM properties and the screen editor.
+// the pages of the advanced ROM properties and the screen editor. With
+// --analysis it writes, instead of the main window alone, the main window
+// with the findings of Tools > Check Definition (PREFIX-check.png) and the
+// comparison of the definition with OTHER (PREFIX-compare.png).
 // Run it with PADWRIGHT_DOCUMENTS_DIR pointing at a scratch documents folder.
 
 #include "files/FileIO.h"
 #include "model/AppState.h"
 #include "ui/AppWindows.h"
+#include "ui/common/Prompts.h"
 #include "ui/dialogs/About.h"
 #include "ui/dialogs/Advanced.h"
 #include "ui/dialogs/MidiEvents.h"
@@ -104,6 +108,29 @@ void saveDialog(QDialog* dialog, const QString& name)
     dialog->hide();
 }
 
+// The file dialogs of the editor answer with one file, without showing.
+class TFilePrompts : public TQtPrompts
+{
+public:
+    explicit TFilePrompts(QString file) : fFile(std::move(file)) {}
+    QString OpenFileName(QWidget*, const TFileDialogOptions&) override { return fFile; }
+
+private:
+    QString fFile;
+};
+
+// Tools > Check Definition, then File > Compare With... `other`.
+void saveAnalysis(TfrmMain& main, const QString& other)
+{
+    main.findChild<QAction*>(QStringLiteral("CheckDefinitionMenuItem"))->trigger();
+    save(&main, QStringLiteral("check"));
+    TFilePrompts prompts(other);
+    TPrompts* previous = Prompts::Install(&prompts);
+    main.findChild<QAction*>(QStringLiteral("CompareMenuItem"))->trigger();
+    Prompts::Install(previous);
+    saveDialog(main.findChild<QDialog*>(QStringLiteral("frmCompare")), QStringLiteral("compare"));
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -126,9 +153,10 @@ int main(int argc, char* argv[])
     const QString romFile = takeOption(QStringLiteral("--open-rom"));
     const int key = takeOption(QStringLiteral("--key")).toInt();
     const int level = takeOption(QStringLiteral("--level")).toInt();
+    const QString other = takeOption(QStringLiteral("--analysis"));
     if (args.size() < 2 || args.size() > 3) {
         std::fprintf(stderr, "usage: padshots OUTDIR PREFIX [--dialogs] [--open-rom FILE.rom] "
-                             "[--key N] [--level L] [DEFINITION.ckd]\n");
+                             "[--key N] [--level L] [--analysis OTHER.ckd] [DEFINITION.ckd]\n");
         return 2;
     }
     gOutDir = args.takeFirst();
@@ -154,7 +182,10 @@ int main(int argc, char* argv[])
         main.findChild<QAction*>(level == 1 ? QStringLiteral("Level1MenuItem")
                                             : QStringLiteral("Level2MenuItem"))
             ->trigger();
-    save(&main, QStringLiteral("main"));
+    if (other.isEmpty())
+        save(&main, QStringLiteral("main"));
+    else
+        saveAnalysis(main, other);
 
     if (dialogs) {
         if (main.IsRomEditMode()) {

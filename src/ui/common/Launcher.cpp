@@ -47,7 +47,8 @@ bool TQtLauncher::OpenDocument(const QString& path)
 {
     // The desktop's opener starts even for a missing file and reports
     // nothing back, so a missing file is caught here.
-    if (!QFileInfo(path).isFile())
+    const QFileInfo file(path);
+    if (!file.isFile() && !file.isDir())
         return false;
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }

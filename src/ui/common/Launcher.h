@@ -18,7 +18,8 @@ public:
     virtual bool StartProgram(const QString& program, const QString& parameters) = 0;
 
     // Opens the document `path` with the program the system associates with
-    // it, without waiting. False when it could not be opened.
+    // it (a folder: in the file manager), without waiting. False when it
+    // could not be opened.
     virtual bool OpenDocument(const QString& path) = 0;
 
     // Whether the system has a program for the kind of document `path` is.

@@ -510,6 +510,14 @@ void TfrmScreenEdit::MarkScreenChanged()
 
 // ---------------------------------------------------------------- edits
 
+void TfrmScreenEdit::SelectScreen(int index)
+{
+    if (index < 0 || index >= ScreenCount)
+        return;
+    m_screenButtons->button(index + 1)->setChecked(true);
+    rbScreenClick(index + 1);
+}
+
 void TfrmScreenEdit::rbScreenClick(int screenNumber)
 {
     CurrentScreen = screenNumber - 1;

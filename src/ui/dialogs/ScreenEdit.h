@@ -35,6 +35,8 @@ public:
 
     // Index 0..7 of the screen being edited.
     int currentScreen() const { return CurrentScreen; }
+    // Makes screen `index` (0..7) the one edited, as its button does.
+    void SelectScreen(int index);
     // The working screens hold changes not yet applied.
     bool changesMade() const { return bChangesMade; }
 

@@ -48,4 +48,5 @@ void TDocument::ForgetFiles()
     fUserFileName = UntitledName();
     fRomFileName = UntitledName();
     fDownloadArgument.clear();
+    fReadWarnings.clear();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/ReadWarning.h"
+
 #include <QObject>
 #include <QString>
 
@@ -45,8 +47,13 @@ public:
     QString DownloadArgument() const { return fDownloadArgument; }
     void SetDownloadArgument(const QString& argument) { fDownloadArgument = argument; }
 
-    // After New: no file of either kind, no download argument.
+    // After New: no file of either kind, no download argument, no reader warnings.
     void ForgetFiles();
+
+    // What the reader skipped, cut or ignored in the file last opened: the
+    // definition check reports it until the next New or Open.
+    const TReadWarnings& ReadWarnings() const { return fReadWarnings; }
+    void SetReadWarnings(const TReadWarnings& warnings) { fReadWarnings = warnings; }
 
 Q_SIGNALS:
     void modifiedSet(bool modified);
@@ -57,4 +64,5 @@ private:
     QString fUserFileName;
     QString fRomFileName;
     QString fDownloadArgument;
+    TReadWarnings fReadWarnings;
 };

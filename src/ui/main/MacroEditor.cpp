@@ -206,6 +206,7 @@ void TMacroEditor::CopyDataToScreen(int32_t gridIndex)
     cboxKeyAsTrueTerminal->setChecked(fDefinition.SendKeyNow());
     UpdateTransmitNowEnabling();
     ShowMacroName();
+    Q_EMIT macroShown();
 }
 
 void TMacroEditor::ShowMacroCodes()

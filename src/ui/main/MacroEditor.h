@@ -78,6 +78,9 @@ public:
 Q_SIGNALS:
     // The macro or its flags or name were edited.
     void changed();
+    // The selected macro was drawn anew: after an edit, a key or level
+    // chosen, New or Open.
+    void macroShown();
     // A level tab was chosen; the level is selected.
     void levelChanged(int level);
     // A character was typed into the grid, whether or not it went in.

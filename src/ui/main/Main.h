@@ -5,6 +5,7 @@
 #include "ui/main/Document.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <cstdint>
 #include <memory>
@@ -16,11 +17,15 @@ class QToolBar;
 class QToolButton;
 class TAppSettings;
 class TCodePalette;
+class TFindingsDock;
+class TPreviewPane;
+class TfrmCompare;
 class THostKeyboard;
 class TKeypadPanel;
 class TMacroEditor;
 class TMainActions;
 class TPortPanel;
+struct TFinding;
 struct TLoadResult;
 
 // The two working modes, chosen once at start.
@@ -122,6 +127,11 @@ public:
     // redrawn (a new command prefix shows as a character of its own).
     void DialogChangesApplied();
 
+    // ---------------------------------------------------------------- knowing before a download (MainAnalysis.cpp)
+    // The definition check of the definition as it is now, in the mode and
+    // layout shown, with what the reader skipped in the file last opened.
+    QList<TFinding> CheckNow() const;
+
 Q_SIGNALS:
     // Requests to the other windows. The modal ones return when the window
     // has closed.
@@ -133,6 +143,8 @@ Q_SIGNALS:
     void macroLengthWarningDue(bool wholeText);
     // A ROM definition file was written from the committed ROM properties.
     void romFileSaved();
+    // The screen editor is to be shown at screen `screen` (0..7).
+    void screenRequested(int screen);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -201,6 +213,31 @@ private:
     // An inserting command of the palette or the grid menu.
     void InsertKeyCode(int32_t code);
     void InsertPlainCode(int32_t code);
+    // Checks, preview, comparison and backups (MainAnalysis.cpp)
+    void BuildFindingsDock();
+    void ConnectAnalysis();
+    void ApplyAnalysisSettings(int backupsKept, bool previewShown);
+    // The window's fixed size, fitted again when the preview or the findings
+    // dock is shown or hidden.
+    void FitWindowToContents();
+    // Redraws what follows the definition: the preview, and the findings
+    // and the comparison while they are shown.
+    void UpdateAnalysisViews();
+    void UpdatePreview();
+    void ShowPreview(bool shown);
+    void PreviewMenuItemClick(bool shown);
+    void CheckDefinitionMenuItemClick();
+    void ShowFindings(const QList<TFinding>& findings);
+    void GoToFinding(TFinding finding);
+    void CompareMenuItemClick();
+    void UpdateCompareLeft();
+    void ShowBackupsMenuItemClick();
+    // Before a download: false when the check found errors and the user
+    // does not want to download anyway.
+    bool CheckBeforeDownload();
+    // Copies the file sent and its definition into the backups folder; a
+    // failure goes to the port panel's hint.
+    void BackupDownload(const QString& sentFile);
 
     TEditMode fMode = TEditMode::User;
     bool fShown = false;
@@ -216,6 +253,11 @@ private:
     TMacroEditor* fEditor = nullptr;
     TCodePalette* fPalette = nullptr;
     TPortPanel* fPortPanel = nullptr;
+    TPreviewPane* fPreview = nullptr;
+    TFindingsDock* fFindingsDock = nullptr;
+    QPointer<TfrmCompare> fCompare;
+    TFileDialogOptions fCompareDialog;
+    int fBackupsKept = 50;
 
     QToolBar* ToolBar1 = nullptr;
     QToolButton* ToolBtnParameters = nullptr;

@@ -138,6 +138,7 @@ TMainActions::TMainActions(QWidget* window) : QObject(window), fWindow(window)
     CreateViewActions();
     CreateToolActions();
     CreateHelpActions();
+    CreateAnalysisActions();
 }
 
 namespace {
@@ -334,4 +335,19 @@ void TMainActions::CreateHelpActions()
     About1->setMenuRole(QAction::AboutRole);
     HelpMenu->addAction(UserManual1);
     HelpMenu->addAction(About1);
+}
+
+void TMainActions::CreateAnalysisActions()
+{
+    CompareMenuItem = makeAction(fWindow, "CompareMenuItem", tr("Compare &With..."));
+    SetHint(CompareMenuItem, tr("Compare the definition with a file"));
+    CheckDefinitionMenuItem =
+        makeAction(fWindow, "CheckDefinitionMenuItem", tr("&Check Definition"));
+    SetHint(CheckDefinitionMenuItem, tr("Find what will not work on the keypad"));
+    PreviewMenuItem = makeAction(fWindow, "PreviewMenuItem", tr("&Preview"));
+    PreviewMenuItem->setCheckable(true);
+    PreviewMenuItem->setChecked(true);
+    SetHint(PreviewMenuItem, tr("Show what the keypad sends for the macro"));
+    ShowBackupsMenuItem = makeAction(fWindow, "ShowBackupsMenuItem", tr("Show &Backups"));
+    SetHint(ShowBackupsMenuItem, tr("Open the folder of the copies made before each download"));
 }

@@ -75,6 +75,13 @@ public:
     QAction* UserManual1 = nullptr;
     QAction* About1 = nullptr;
 
+    // Knowing before a download: File > Compare With..., Tools > Check
+    // Definition, View > Preview (checkable) and Help > Show Backups.
+    QAction* CompareMenuItem = nullptr;
+    QAction* CheckDefinitionMenuItem = nullptr;
+    QAction* PreviewMenuItem = nullptr;
+    QAction* ShowBackupsMenuItem = nullptr;
+
     // The items of the four code menus, in menu order.
     QList<QAction*> CodeItems() const;
 
@@ -91,4 +98,5 @@ private:
     void CreateViewActions();
     void CreateToolActions();
     void CreateHelpActions();
+    void CreateAnalysisActions();
 };

@@ -143,6 +143,8 @@ void TfrmMain::BuildMenuBar()
     QMenu* file = addMenu(bar, "mnuFile", tr("&File"));
     file->addActions({a.NewMenuItem, a.OpenMenuItem, a.SaveMenuItem, a.SaveAsMenuItem});
     file->addSeparator();
+    file->addAction(a.CompareMenuItem);
+    file->addSeparator();
     file->addAction(a.ExitMenuItem);
 
     QMenu* edit = addMenu(bar, "mnuEdit", tr("&Edit"));
@@ -168,6 +170,8 @@ void TfrmMain::BuildMenuBar()
     view->addActions({a.Level1MenuItem, a.Level2MenuItem});
     view->addSeparator();
     view->addActions({a.menuitemViewKeysAsText, a.menuitemViewKeysAsHex});
+    view->addSeparator();
+    view->addAction(a.PreviewMenuItem);
     connect(view, &QMenu::aboutToShow, this, &TfrmMain::UpdateViewTicks);
 
     mnuTools = addMenu(bar, "mnuTools", tr("&Tools"));
@@ -176,9 +180,11 @@ void TfrmMain::BuildMenuBar()
     mnuTools->addActions({a.SetPortMenuItem, a.DownloadMenuItem, a.TestMenuItem});
     mnuTools->addSeparator();
     mnuTools->addAction(a.KeyLabelsMenuItem);
+    mnuTools->addSeparator();
+    mnuTools->addAction(a.CheckDefinitionMenuItem);
 
     QMenu* help = addMenu(bar, "mnuHelp", tr("&Help"));
-    help->addActions({a.UserManual1, a.About1});
+    help->addActions({a.UserManual1, a.ShowBackupsMenuItem, a.About1});
 }
 
 void TfrmMain::BuildGridMenu()
@@ -257,4 +263,10 @@ void TfrmMain::ConnectCommands()
 
     on(a.UserManual1, &TfrmMain::UserManual1Click);
     on(a.About1, &TfrmMain::About1Click);
+
+    on(a.CompareMenuItem, &TfrmMain::CompareMenuItemClick);
+    on(a.CheckDefinitionMenuItem, &TfrmMain::CheckDefinitionMenuItemClick);
+    connect(a.PreviewMenuItem, &QAction::toggled, this, &TfrmMain::ShowPreview);
+    on(a.PreviewMenuItem, &TfrmMain::PreviewMenuItemClick);
+    on(a.ShowBackupsMenuItem, &TfrmMain::ShowBackupsMenuItemClick);
 }

@@ -6,6 +6,7 @@
 
 #include "ui/common/Launcher.h"
 
+#include <QFileInfo>
 #include <QPointer>
 
 namespace {
@@ -78,6 +79,12 @@ void TfrmMain::ToolBtnDownloadClick()
         Prompts::Error(this, tr("Please open a Ostrella file before attempting to download."));
         return;
     }
+    if (!CheckBeforeDownload())
+        return;
+    // A copy of what is sent, made only when there is a loader to send it:
+    // attempts without one would push real backups out of the folder.
+    if (QFileInfo(Launcher::SiblingProgram(RxLoad)).isFile())
+        BackupDownload(parameter.mid(1, parameter.size() - 2));
     if (!StartSibling(RxLoad, parameter))
         Prompts::Error(this, tr("Could not find \"%1\" loader program. Make sure it is located in "
                                 "the same directory as this application.")

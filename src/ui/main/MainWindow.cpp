@@ -3,8 +3,11 @@
 
 #include "ui/main/Main.h"
 
+#include "analysis/DefinitionCheck.h"
 #include "app/AppSettings.h"
 #include "files/FileIO.h"
+#include "ui/analysis/FindingsDock.h"
+#include "ui/analysis/PreviewPane.h"
 #include "ui/common/HostKeyboard.h"
 #include "ui/main/CodePalette.h"
 #include "ui/main/KeypadPanel.h"
@@ -42,6 +45,7 @@ TfrmMain::TfrmMain(TAppState& state, const QStringList& arguments, THostKeyboard
     ConnectCommands();
     KeypadDefinition.SetModifierSource(fEditor);
     FormCreate(arguments);
+    UpdateAnalysisViews();
 }
 
 TfrmMain::~TfrmMain()
@@ -50,6 +54,9 @@ TfrmMain::~TfrmMain()
     // its controls then; their handlers reach into the window, which must
     // still be whole when that happens.
     hide();
+    // The findings dock goes with the window's children, after this part
+    // of the window: it must not ask the window to fit itself then.
+    fFindingsDock->disconnect(this);
     KeypadDefinition.SetModifierSource(nullptr);
 }
 
@@ -78,7 +85,13 @@ void TfrmMain::BuildWindow()
     fEditor = new TMacroEditor(KeypadDefinition, *fKeyboard, central);
     fPortPanel = new TPortPanel;
     fEditor->SetCornerWidget(fPortPanel);
-    upper->addWidget(fEditor, 1);
+    // Under the grid, what the macro sends.
+    auto* editorColumn = new QVBoxLayout;
+    editorColumn->setSpacing(6);
+    editorColumn->addWidget(fEditor);
+    fPreview = new TPreviewPane(central);
+    editorColumn->addWidget(fPreview);
+    upper->addLayout(editorColumn, 1);
     outer->addLayout(upper);
 
     fPalette = new TCodePalette(central);
@@ -86,10 +99,11 @@ void TfrmMain::BuildWindow()
     setCentralWidget(central);
 
     BuildGridMenu();
+    BuildFindingsDock();
 
-    // The layout fixes the window's size once; it never changes afterwards.
-    adjustSize();
-    setFixedSize(sizeHint());
+    // The layout fixes the window's size; only the preview and the findings
+    // dock change it when they are shown or hidden.
+    FitWindowToContents();
 }
 
 void TfrmMain::ConnectParts()
@@ -110,6 +124,7 @@ void TfrmMain::ConnectParts()
     connect(fEditor, &TMacroEditor::modifierKeysShown, fPalette, &TCodePalette::UpdateKeyboard);
     connect(fEditor, &TMacroEditor::modifiersReleased, fPalette,
             &TCodePalette::ReleaseModifierButtons);
+    ConnectAnalysis();
 
     connect(fPalette, &TCodePalette::keyCodeChosen, this, &TfrmMain::InsertKeyCode);
     connect(fPalette, &TCodePalette::functionKeyChosen, this, &TfrmMain::InsertPlainCode);
@@ -175,6 +190,7 @@ void TfrmMain::FormCreate(const QStringList& arguments)
     MidiChannel = settings.MidiChannel;
     fKeypad->SetKeyLayout(settings.KeypadLayout);
     UpdateCommandStates();
+    ApplyAnalysisSettings(settings.BackupsKept, settings.PreviewShown);
 
     // 5. Ctrl held at start asks for the mode; the answer is not stored.
     if (fKeyboard->CtrlDown()) {
@@ -271,6 +287,8 @@ bool TfrmMain::ApplyLoadResult(const TLoadResult& result, const QString& path, T
     fKeypad->RefreshKeyButtons();
     SelectFirstKey();
     CopyDataToScreen(KeypadDefinition.NumOfElements());
+    // Kept for the definition check until the next New or Open.
+    fDocument->SetReadWarnings(ReadWarningsOf(result));
     ChangesPending(false);
     fDocument->SetFileName(kind, path);
     return true;

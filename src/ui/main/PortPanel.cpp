@@ -45,8 +45,24 @@ void TPortPanel::ShowPort(int comPort, const QString& comType, bool keyboardToo,
         colour = green;
     }
     setText(text);
-    setToolTip(hint);
+    fHint = hint;
+    ShowHint();
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, colour);
     setPalette(colours);
+}
+
+void TPortPanel::SetBackupFailure(const QString& message)
+{
+    fBackupFailure = message;
+    ShowHint();
+}
+
+void TPortPanel::ShowHint()
+{
+    if (fBackupFailure.isEmpty())
+        setToolTip(fHint);
+    else
+        setToolTip(fHint + QStringLiteral("\n\n") +
+                   tr("No backup was made before the last download: %1").arg(fBackupFailure));
 }

@@ -17,4 +17,14 @@ public:
     // keyboard mode was chosen as well; `hidKeyboardHost`: the definition
     // makes the keypad a USB HID keyboard.
     void ShowPort(int comPort, const QString& comType, bool keyboardToo, bool hidKeyboardHost);
+
+    // Why no backup was made before the last download, said once in the
+    // hint; empty when the last backup was made.
+    void SetBackupFailure(const QString& message);
+
+private:
+    void ShowHint();
+
+    QString fHint;
+    QString fBackupFailure;
 };
