@@ -4,8 +4,12 @@
 #include "ui/main/Main.h"
 
 #include "app/AppSettings.h"
+#include "app/RecentFiles.h"
 #include "files/FileIO.h"
+#include "platform/Folders.h"
 #include "ui/common/HostKeyboard.h"
+#include "ui/help/HelpWindow.h"
+#include "ui/help/UserManual.h"
 #include "ui/main/CodePalette.h"
 #include "ui/main/KeypadPanel.h"
 #include "ui/main/MacroEditor.h"
@@ -37,9 +41,14 @@ TfrmMain::TfrmMain(TAppState& state, const QStringList& arguments, THostKeyboard
                    Qt::MSWindowsFixedSizeDialogHint);
     fDocument = new TDocument(state, this);
     fActions = new TMainActions(this);
+    fUserManual = std::make_unique<TUserManual>(this);
+    // F1 in a dialog opens the manual at the dialog's chapter.
+    fUserManual->InstallDialogHelpKey();
     BuildWindow();
     ConnectParts();
     ConnectCommands();
+    BuildFileLists();
+    setAcceptDrops(true);
     KeypadDefinition.SetModifierSource(fEditor);
     FormCreate(arguments);
 }
@@ -140,7 +149,7 @@ void TfrmMain::InsertPlainCode(int32_t code)
 void TfrmMain::LayoutChosen(int layout)
 {
     UpdateCommandStates();
-    Settings().WriteKeypadLayout(layout);
+    SettingsWritten(Settings().WriteKeypadLayout(layout));
 }
 
 void TfrmMain::KeyTypeChanged()
@@ -189,7 +198,13 @@ void TfrmMain::FormCreate(const QStringList& arguments)
     if (!arguments.isEmpty()) {
         // 6. A user definition file named on the command line, in either mode.
         const QString path = arguments.first();
-        ApplyLoadResult(LoadUserFile(AppState, path), path, TFileKind::User);
+        TLoadResult result = LoadUserFile(AppState, path);
+        // The file was not chosen in a dialog: the message says which it was.
+        if (result.Status == TLoadStatus::Failed)
+            result.Message = tr("The file %1 could not be opened:").arg(Folders::ForDisplay(path)) +
+                             QLatin1Char('\n') + result.Message;
+        if (ApplyLoadResult(result, path, TFileKind::User))
+            RememberFile(TFileKind::User, path);
     } else {
         // Untitled: no changes, the mode's title and Properties caption.
         ChangesPending(false);
@@ -203,6 +218,8 @@ void TfrmMain::FormCreate(const QStringList& arguments)
 
     // 10. ROM Edit Mode: the Properties button opens its drop-down menu.
     SetPropertiesButtonForMode(IsRomEditMode());
+    // The recent list is the mode's, now that the mode is settled.
+    RefreshRecentMenu();
 }
 
 void TfrmMain::showEvent(QShowEvent* event)
@@ -265,6 +282,7 @@ bool TfrmMain::ApplyLoadResult(const TLoadResult& result, const QString& path, T
     }
     for (const QString& warning : result.Warnings)
         Prompts::Information(this, warning);
+    ShowReadWarnings(result, path);
 
     SetFileTitle(kind, path);
     fKeypad->SelectLayoutForKeys(result.NumberOfKeys);
@@ -274,6 +292,23 @@ bool TfrmMain::ApplyLoadResult(const TLoadResult& result, const QString& path, T
     ChangesPending(false);
     fDocument->SetFileName(kind, path);
     return true;
+}
+
+void TfrmMain::ShowReadWarnings(const TLoadResult& result, const QString& path)
+{
+    if (result.ReadWarnings.isEmpty())
+        return;
+    // A damaged file can give thousands; the first ones show what happened.
+    constexpr int Shown = 20;
+    QStringList lines;
+    for (const TReadWarning& warning : result.ReadWarnings.mid(0, Shown))
+        lines << FormatReadWarning(warning);
+    const qsizetype more = result.ReadWarnings.size() - Shown;
+    if (more > 0)
+        lines << tr("... and %n more.", nullptr, int(more));
+    Prompts::Information(this, tr("Not everything in \"%1\" could be read as it is written:")
+                                       .arg(QFileInfo(path).fileName()) +
+                                   QStringLiteral("\n\n") + lines.join(QLatin1Char('\n')));
 }
 
 void TfrmMain::SelectFirstKey()
@@ -364,5 +399,5 @@ bool TfrmMain::FormCloseQuery()
 
 void TfrmMain::FormClose()
 {
-    fSettings->WriteMidiChannel(MidiChannel);
+    SettingsWritten(fSettings->WriteMidiChannel(MidiChannel));
 }
