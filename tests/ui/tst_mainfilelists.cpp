@@ -5,14 +5,18 @@
 
 #include "app/RecentFiles.h"
 #include "files/FileIO.h"
+#include "ui/help/ManualResource.h"
 
 #include <QDir>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
+
+#include <functional>
 
 namespace {
 
@@ -82,6 +86,8 @@ private Q_SLOTS:
     void printWindows_data();
     void printWindows();
     void unwritableSettingsAreToldOnce();
+    void menusAreInTheManual_data();
+    void menusAreInTheManual();
 };
 
 void TestMainFileLists::recentFiles_data()
@@ -274,6 +280,43 @@ void TestMainFileLists::unwritableSettingsAreToldOnce()
     QCOMPARE(f.Prompts.TextsOf("error").size(), 1);
     QVERIFY2(f.Prompts.TextsOf("error")[0].contains("not a regular file"),
              qPrintable(f.Prompts.TextsOf("error")[0]));
+}
+
+void TestMainFileLists::menusAreInTheManual_data()
+{
+    recentFiles_data();
+}
+
+// The manual's chapter of menus names every item of the menu bar (the code
+// menus of Insert are described with the grid menu) and every shortcut.
+void TestMainFileLists::menusAreInTheManual()
+{
+    QFETCH(bool, rom);
+    const QString manual = ManualResource::Markdown();
+    const qsizetype start = manual.indexOf("\n## 12. Menus, shortcuts");
+    QVERIFY(start > 0);
+    const QString chapter = manual.mid(start, manual.indexOf("\n## ", start + 1) - start);
+    TMainFixture f;
+    TfrmMain& w = CreateIn(f, rom);
+    QStringList missing;
+    std::function<void(const QMenu*)> check = [&](const QMenu* menu) {
+        for (QAction* item : menu->actions()) {
+            // Shown texts without mnemonics; the key type items' explanations cut off.
+            const QString text = item->text().remove('&').section(" --", 0, 0).trimmed();
+            if (item->isSeparator() || item->data().isValid() || !item->isVisible())
+                continue;
+            if (!chapter.contains(text))
+                missing << text;
+            const QString key = item->shortcut().toString(QKeySequence::PortableText);
+            if (!key.isEmpty() && !chapter.contains(key))
+                missing << key;
+            if (item->menu() && item->menu()->objectName() != "mnuInsert")
+                check(item->menu());
+        }
+    };
+    for (QAction* menu : w.menuBar()->actions())
+        check(menu->menu());
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(" | ")));
 }
 
 QTEST_MAIN(TestMainFileLists)
