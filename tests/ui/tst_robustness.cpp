@@ -592,6 +592,14 @@ private:
                     .arg(CellText(fMain, p), k.GetDisplayValue(p));
         if (Find<QCheckBox>(fMain, "chkboxAutoRepeat")->isChecked() != k.CanAutoRepeat())
             return QStringLiteral("auto-repeat box disagrees with the macro");
+        // The recent list: ten files at most, each once.
+        QSet<QString> recent;
+        for (QAction* item : Find<QMenu>(fMain, "mnuOpenRecent")->actions())
+            if (!item->data().toString().isEmpty())
+                recent << item->data().toString();
+        const int listed = int(Find<QMenu>(fMain, "mnuOpenRecent")->actions().size()) - 2;
+        if (listed > 10 || listed != recent.size())
+            return QStringLiteral("recent list of %1 items, %2 files").arg(listed).arg(recent.size());
         // The title's "*" follows the changes flag.
         if (fMain.windowTitle().endsWith(QLatin1Char('*')) != fMain.IsChangesPending())
             return QStringLiteral("title \"%1\" with changes pending %2")
