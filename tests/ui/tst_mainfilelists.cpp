@@ -63,11 +63,17 @@ void Drop(TfrmMain& w, const QStringList& paths)
     for (const QString& path : paths)
         urls << QUrl::fromLocalFile(path);
     data.setUrls(urls);
-    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    // Offered as a move, taken as a copy: the file manager must keep its file.
+    const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(QPoint(20, 20), offered, &data, Qt::LeftButton, Qt::ShiftModifier);
+    enter.setDropAction(Qt::MoveAction);
     QCoreApplication::sendEvent(&w, &enter);
     QVERIFY(enter.isAccepted());
-    QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCOMPARE(enter.dropAction(), Qt::CopyAction);
+    QDropEvent drop(QPointF(20, 20), offered, &data, Qt::LeftButton, Qt::ShiftModifier);
+    drop.setDropAction(Qt::MoveAction);
     QCoreApplication::sendEvent(&w, &drop);
+    QCOMPARE(drop.dropAction(), Qt::CopyAction);
 }
 
 } // namespace

@@ -43,6 +43,18 @@ QString numbered(int number, const QString& text)
     return digits + QLatin1Char(' ') + menuText(text);
 }
 
+// The editor reads a dropped file and never takes it: the drop is always a
+// copy, even when the file manager proposes a move (a source that is told
+// "moved" may delete its file).
+bool TakeAsCopy(QDropEvent& event)
+{
+    if (!(event.possibleActions() & Qt::CopyAction))
+        return false;
+    event.setDropAction(Qt::CopyAction);
+    event.accept();
+    return true;
+}
+
 } // namespace
 
 void TfrmMain::BuildFileLists()
@@ -144,13 +156,14 @@ void TfrmMain::dragEnterEvent(QDragEnterEvent* event)
     // Every drag of files is taken, so that a wrong one is refused with a
     // message on the drop rather than silently.
     if (CarriesFiles(*event->mimeData()))
-        event->acceptProposedAction();
+        TakeAsCopy(*event);
 }
 
 void TfrmMain::dropEvent(QDropEvent* event)
 {
+    if (!TakeAsCopy(*event))
+        return;
     const TFileDrop drop = DroppedDefinition(*event->mimeData(), IsRomEditMode());
-    event->acceptProposedAction();
     // The questions and messages wait until the drop is over, so that the
     // program the file came from is not held up by them.
     QMetaObject::invokeMethod(
