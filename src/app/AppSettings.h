@@ -1,6 +1,5 @@
 #pragma once
 
-#include "files/LoaderSettings.h"
 #include "report/KeyLabels.h"
 
 #include <QString>
@@ -50,12 +49,3 @@ public:
 private:
     QString fPath;
 };
-
-// What the port status panel and Test read from the loader settings file
-// RxLoad.ini (TLoaderSettings reads it; these names stay for the editor).
-using TLoaderPortSettings = TLoaderPortChoice;
-
-inline TLoaderPortSettings ReadLoaderPortSettings(const QString& path)
-{
-    return TLoaderSettings(path).ReadPortChoice();
-}

@@ -12,11 +12,3 @@
 #include "files/LoaderSettings.h"
 #include "files/RomFile.h"
 #include "files/UserFile.h"
-
-// The loader settings part of a user save on its own: records the download
-// delay in `loaderSettingsPath` when that loader is set up (see
-// TLoaderSettings::UpdateDownloadDelay).
-inline TSaveResult UpdateLoaderSettings(const QString& loaderSettingsPath, int32_t downloadDelay)
-{
-    return TLoaderSettings(loaderSettingsPath).UpdateDownloadDelay(downloadDelay);
-}

@@ -143,35 +143,42 @@ void TestMainFiles::saveInBothModes()
 
 void TestMainFiles::savesThatDoNotHappen_data()
 {
-    QTest::addColumn<QString>("chosen"); // empty: the dialog is cancelled
-    QTest::addColumn<bool>("imageIsAFolder");
-    QTest::addColumn<bool>("definitionWritten");
+    QTest::addColumn<QString>("chosen");   // empty: the dialog is cancelled
+    QTest::addColumn<QString>("blocked");  // made a folder after the first save; empty: none
     QTest::addColumn<QString>("errorFor"); // the path the error names; empty: no error
 
-    QTest::newRow("dialog cancelled") << QString() << false << false << QString();
-    QTest::newRow("folder missing") << "missing/pad.ckd" << false << false << "missing/pad.ckd";
-    // The image would be written over the definition just saved.
-    QTest::newRow("name ending in hex") << "pad.hex" << false << true << "pad.hex";
-    QTest::newRow("image refused") << "pad.ckd" << true << true << "pad.hex";
+    QTest::newRow("dialog cancelled") << QString() << QString() << QString();
+    QTest::newRow("folder missing") << "missing/pad.ckd" << QString() << "missing/pad.ckd";
+    // The image would be written over the definition.
+    QTest::newRow("name ending in hex") << "pad.hex" << QString() << "pad.hex";
+    // The definition and its image are written both or neither.
+    QTest::newRow("image refused") << "pad.ckd"
+                                   << "pad.hex"
+                                   << "pad.hex";
+    QTest::newRow("image refused, over the old pair") << "old.ckd"
+                                                      << "old.hex"
+                                                      << "old.hex";
 }
 
 void TestMainFiles::savesThatDoNotHappen()
 {
     QFETCH(QString, chosen);
-    QFETCH(bool, imageIsAFolder);
-    QFETCH(bool, definitionWritten);
+    QFETCH(QString, blocked);
     QFETCH(QString, errorFor);
 
     TMainFixture f;
     TfrmMain& w = f.Create();
     const QString folder = MacroFolder(f) + QLatin1Char('/');
-    if (imageIsAFolder)
-        QVERIFY(QDir().mkpath(folder + QStringLiteral("pad.hex")));
     QTest::keyClicks(GridOf(w), "q");
     f.Prompts.QueueFileName(folder + QStringLiteral("old.ckd"));
     QTest::mouseClick(Find<QToolButton>(w, "ToolBtnSaveAs"), Qt::LeftButton);
     const QString oldArgument = Quoted(folder + QStringLiteral("old.hex"));
     QCOMPARE(w.Document().DownloadArgument(), oldArgument);
+    const QByteArray oldDefinition = TTestFolders::ReadFile(folder + QStringLiteral("old.ckd"));
+    if (!blocked.isEmpty()) {
+        QFile::remove(folder + blocked);
+        QVERIFY(QDir().mkpath(folder + blocked));
+    }
 
     QTest::keyClicks(GridOf(w), "w");
     f.Prompts.QueueFileName(chosen.isEmpty() ? QString() : folder + chosen);
@@ -185,19 +192,15 @@ void TestMainFiles::savesThatDoNotHappen()
         QVERIFY2(errors[0].startsWith("Unable to write to " + folder + errorFor),
                  qPrintable(errors[0]));
     }
-    if (definitionWritten) {
-        // The definition is safe on disk; no image of another definition is offered.
-        QVERIFY(TTestFolders::ReadFile(folder + chosen).contains("Level_1_Codes=7177\r\n"));
-        QVERIFY(!w.IsChangesPending());
-        QCOMPARE(w.Document().FileName(TFileKind::User), folder + chosen);
-        QVERIFY(w.Document().DownloadArgument().isEmpty());
-    } else {
-        QVERIFY(w.IsChangesPending());
-        QVERIFY(w.windowTitle().endsWith(QStringLiteral("old.ckd*")));
-        QCOMPARE(w.Document().FileName(TFileKind::User), folder + QStringLiteral("old.ckd"));
-        QCOMPARE(w.Document().DownloadArgument(), oldArgument);
-        QVERIFY(!QFileInfo::exists(folder + QStringLiteral("missing")));
-    }
+    // Nothing written, nothing taken as saved.
+    QCOMPARE(TTestFolders::ReadFile(folder + QStringLiteral("old.ckd")), oldDefinition);
+    if (!chosen.isEmpty() && chosen != QLatin1String("old.ckd"))
+        QVERIFY(!QFileInfo::exists(folder + chosen));
+    QVERIFY(w.IsChangesPending());
+    QVERIFY(w.windowTitle().endsWith(QStringLiteral("old.ckd*")));
+    QCOMPARE(w.Document().FileName(TFileKind::User), folder + QStringLiteral("old.ckd"));
+    QCOMPARE(w.Document().DownloadArgument(), oldArgument);
+    QVERIFY(!QFileInfo::exists(folder + QStringLiteral("missing")));
 }
 
 void TestMainFiles::newAndOpenAskFirst_data()
@@ -347,24 +350,32 @@ void TestMainFiles::open_data()
     QTest::addColumn<QByteArray>("file"); // empty: no file at the chosen path
     QTest::addColumn<QString>("error");
     QTest::addColumn<bool>("becomesCurrent");
+    QTest::addColumn<QString>("warningAbout"); // what the one box after loading names; empty: none
 
-    QTest::newRow("USER Mode") << false << OtherUserFile << QString() << true;
-    QTest::newRow("ROM Edit Mode") << true << OtherRomFile << QString() << true;
+    QTest::newRow("USER Mode") << false << OtherUserFile << QString() << true << QString();
+    QTest::newRow("ROM Edit Mode") << true << OtherRomFile << QString() << true << QString();
+    // What the reader skipped is told once, in one box.
+    QTest::newRow("USER Mode, key outside the keypad")
+        << false << OtherUserFile + "[KEY25]\r\nLevel_1_Codes=63\r\n[KEY-1]\r\n"
+        << QString() << true << "[KEY25]";
     // Key 0 has no button in the 12-key layout: the load selects the layout's
     // first key instead, so that the grid never edits a key the user cannot see.
     QTest::newRow("ROM Edit Mode, 12 keys")
         << true
         << QByteArray(OtherRomFile)
                .replace("[GLOBAL_PARAMETERS]\r\n", "[GLOBAL_PARAMETERS]\r\nNumber_Of_Keys=12\r\n")
-        << QString() << true;
+        << QString() << true << QString();
     QTest::newRow("USER Mode, foreign section")
         << false << QByteArray("[GLOBAL_PARAMETERS]\r\n[Notes]\r\n")
-        << "'es' is not a valid integer value" << false;
+        << "'es' is not a valid integer value" << false << QString();
     QTest::newRow("ROM Edit Mode, foreign section")
-        << true << QByteArray("[Notes]\r\n") << "'es' is not a valid integer value" << false;
+        << true << QByteArray("[Notes]\r\n") << "'es' is not a valid integer value" << false
+        << QString();
     // The reader ignores a missing file; the names are still taken from it.
-    QTest::newRow("USER Mode, missing file") << false << QByteArray() << QString() << false;
-    QTest::newRow("ROM Edit Mode, missing file") << true << QByteArray() << QString() << true;
+    QTest::newRow("USER Mode, missing file")
+        << false << QByteArray() << QString() << false << QString();
+    QTest::newRow("ROM Edit Mode, missing file")
+        << true << QByteArray() << QString() << true << QString();
 }
 
 void TestMainFiles::open()
@@ -373,6 +384,7 @@ void TestMainFiles::open()
     QFETCH(QByteArray, file);
     QFETCH(QString, error);
     QFETCH(bool, becomesCurrent);
+    QFETCH(QString, warningAbout);
 
     TMainFixture f;
     TfrmMain& w = CreateIn(f, rom);
@@ -395,6 +407,13 @@ void TestMainFiles::open()
     QCOMPARE(dialog.InitialDir, MacroFolder(f));
 
     QCOMPARE(f.Prompts.TextsOf("error"), error.isEmpty() ? QStringList() : QStringList{error});
+    const QStringList information = f.Prompts.TextsOf("information");
+    QCOMPARE(information.size(), warningAbout.isEmpty() ? 0 : 1);
+    if (!warningAbout.isEmpty()) {
+        QVERIFY(information[0].startsWith("Not everything in \"other.ckd\" could be read"));
+        QVERIFY2(information[0].contains(warningAbout) && information[0].contains("[KEY-1]"),
+                 qPrintable(information[0]));
+    }
     QCOMPARE(w.UserDirString, folder);
     QCOMPARE((rom ? w.FileDialogs().SaveRomDialog : w.FileDialogs().SaveCKDDialog).InitialDir,
              folder);

@@ -360,7 +360,10 @@ void TestMainShell::commandLineFile()
         const QString path = f.Folders.Documents() + "/bad.ckd";
         TTestFolders::WriteFile(path, "[Notes]\r\nfree text\r\n");
         TfrmMain& w = f.Create({path});
-        QCOMPARE(f.Prompts.TextsOf("error"), QStringList{"'es' is not a valid integer value"});
+        // Named, since no dialog showed which file it was.
+        QCOMPARE(f.Prompts.TextsOf("error"),
+                 QStringList{"The file " + QDir::toNativeSeparators(path) +
+                             " could not be opened:\n'es' is not a valid integer value"});
         QCOMPARE(w.windowTitle(), "PadwrightRx");
     }
 }

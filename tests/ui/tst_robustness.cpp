@@ -23,8 +23,10 @@
 #include <QDialog>
 #include <QDir>
 #include <QDockWidget>
+#include <QDropEvent>
 #include <QListWidget>
 #include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSet>
@@ -43,9 +45,10 @@ constexpr int DefaultSequence = 1;
 constexpr int DefaultActions = 600;
 constexpr int SaveEvery = 25;
 
-// Only Exit is excluded: the tool buttons start other programs through a
-// recording launcher.
-const QSet<QString> ExcludedNames{QStringLiteral("ExitMenuItem")};
+// Only Exit and printing are excluded: the tool buttons start other programs
+// through a recording launcher, but the print dialogs are the system's.
+const QSet<QString> ExcludedNames{QStringLiteral("ExitMenuItem"), QStringLiteral("btnPrint"),
+                                  QStringLiteral("btnPrintPreview")};
 
 // The file commands, driven by FileCommand() with the prompts' answers queued.
 const QSet<QString> FileCommands{QStringLiteral("NewMenuItem"), QStringLiteral("OpenMenuItem"),
@@ -448,16 +451,18 @@ private:
         menu->hide();
     }
 
-    // New, Open, Save and Save As with the prompts' answers queued first.
+    // New, Open, Save and Save As with the prompts' answers queued first,
+    // or a file dropped on the window (the recent files and the samples are
+    // menu items like the others).
     void FileCommand()
     {
         const QString name = QStringLiteral("%1/file%2.%3")
                                  .arg(fFolder)
                                  .arg(Random(3))
-                                 .arg(fMain.IsRomEditMode() ? QStringLiteral("rom")
-                                                            : QStringLiteral("ckd"));
+                                 .arg(fMain.IsRomEditMode() != Chance(10) ? QStringLiteral("rom")
+                                                                          : QStringLiteral("ckd"));
         QString command;
-        switch (Random(4)) {
+        switch (Random(5)) {
         case 0:
             command = QStringLiteral("NewMenuItem");
             fPrompts.QueueAnswer(Chance(50) ? TPromptAnswer::No : TPromptAnswer::Cancel);
@@ -468,7 +473,8 @@ private:
             fPrompts.QueueFileName(Chance(80) ? name : QString());
             break;
         case 2: command = QStringLiteral("SaveMenuItem"); fPrompts.QueueFileName(name); break;
-        default: command = QStringLiteral("SaveAsMenuItem"); fPrompts.QueueFileName(name); break;
+        case 3: command = QStringLiteral("SaveAsMenuItem"); fPrompts.QueueFileName(name); break;
+        default: DropFile(name); return;
         }
         // The toolbar button, the menu item or the shortcut.
         QAction* action = Find<QAction>(fMain, command);
@@ -486,6 +492,21 @@ private:
             Armed([action] { action->trigger(); });
         else if (way == 2 && !action->shortcut().isEmpty())
             Armed([this, action] { QTest::keySequence(GridOf(fMain), action->shortcut()); });
+        ClearQueues();
+    }
+
+    void DropFile(const QString& path)
+    {
+        fPrompts.QueueAnswer(Chance(50) ? TPromptAnswer::No : TPromptAnswer::Cancel);
+        Note(QStringLiteral("drop %1").arg(path));
+        Armed([this, path] {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(path)});
+            QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QCoreApplication::sendEvent(&fMain, &drop);
+            // The window opens the file once the drop is over.
+            QCoreApplication::sendPostedEvents(&fMain, QEvent::MetaCall);
+        });
         ClearQueues();
     }
 
@@ -589,6 +610,14 @@ private:
             return QStringLiteral("auto-repeat box disagrees with the macro");
         if (QString failure = CheckAnalysisViews(); !failure.isEmpty())
             return failure;
+        // The recent list: ten files at most, each once.
+        QSet<QString> recent;
+        for (QAction* item : Find<QMenu>(fMain, "mnuOpenRecent")->actions())
+            if (!item->data().toString().isEmpty())
+                recent << item->data().toString();
+        const int listed = int(Find<QMenu>(fMain, "mnuOpenRecent")->actions().size()) - 2;
+        if (listed > 10 || listed != recent.size())
+            return QStringLiteral("recent list of %1 items, %2 files").arg(listed).arg(recent.size());
         // The title's "*" follows the changes flag.
         if (fMain.windowTitle().endsWith(QLatin1Char('*')) != fMain.IsChangesPending())
             return QStringLiteral("title \"%1\" with changes pending %2")
@@ -758,10 +787,18 @@ void TstRobustness::randomUse()
                             QByteArray("[CONFIGURATION]\r\nAdvanced_Enable=")
                                 + (romMode ? "1" : "0") + "\r\nKeypad_Layout="
                                 + QByteArray::number(layout) + "\r\n");
+    // The samples, for File > Open Sample.
+    const QString samples = QStringLiteral(PADWRIGHT_TEST_DATA "/../../docs/samples/");
+    QDir().mkpath(folders.Program() + QStringLiteral("/samples"));
+    for (const QString& sample : QDir(samples).entryList(QDir::Files))
+        QFile::copy(samples + sample, folders.Program() + QStringLiteral("/samples/") + sample);
     TScriptedPrompts prompts;
     TRecordingLauncher launcher;
     TAppState state;
-    TAppWindows windows(state, {});
+    // Not the system's keyboard: the last row's keys must not count as Ctrl
+    // held at the next start (which asks for the mode).
+    TScriptedKeyboard keyboard;
+    TAppWindows windows(state, {}, &keyboard);
     TfrmMain& main = windows.Main();
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));

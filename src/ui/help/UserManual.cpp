@@ -31,6 +31,8 @@ const TDialogChapter DialogChapters[] = {
     {"frmMidiEvents", "midi-messages"},
     {"frmMacroLenWarning", "the-macro-length-warning"},
     {"frmHostTypeInfo", "host-connection-modes"},
+    {"frmKeyLabels", "printing-key-labels"},
+    {"frmSetupSheet", "the-setup-sheet"},
 };
 
 } // namespace

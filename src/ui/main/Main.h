@@ -11,6 +11,8 @@
 #include <memory>
 
 class QCloseEvent;
+class QDragEnterEvent;
+class QDropEvent;
 class QMenu;
 class QShowEvent;
 class QToolBar;
@@ -26,6 +28,9 @@ class TMacroEditor;
 class TMainActions;
 class TPortPanel;
 struct TFinding;
+class TRecentFiles;
+class TUserManual;
+struct TFileDrop;
 struct TLoadResult;
 
 // The two working modes, chosen once at start.
@@ -86,7 +91,7 @@ public:
     QString MacroFolder() const;
     QString KeyLabelFolder() const;
     QString SettingsFile() const;
-    QString LoaderSettingsFile() const; // RxLoad.ini in the data folder
+    QString LoaderSettingsFile() const; // RxLoad.ini in the data folder: the port choice
     TAppSettings& Settings() const { return *fSettings; }
     const TMainFileDialogs& FileDialogs() const { return fDialogs; }
 
@@ -150,6 +155,9 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     QMenu* createPopupMenu() override { return nullptr; }
+    // A definition file dropped on the window opens as Open opens it.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // Start-up and frame (MainWindow.cpp)
@@ -179,8 +187,9 @@ private:
     void MakeDataFolders();
     // ComPort of the loader settings in the data folder.
     int LoaderComPort() const;
-    // RxLoad.ini in the program folder, where Save records the download delay.
-    QString ProgramLoaderSettingsFile() const;
+    // A write of the settings file that failed is told once per session:
+    // the editor goes on, but what it would keep there is lost.
+    void SettingsWritten(bool ok);
     // Files (MainFiles.cpp)
     void InitFileDialogs();
     void ToolBtnNewClick();
@@ -190,10 +199,33 @@ private:
     // The question about unsaved changes before New and Open; false when the
     // command must stop (Cancel, or Yes with a save that did not happen).
     bool AskToSaveChanges();
+    // Open's steps after the open dialog: the folder of `path` becomes the
+    // save dialog's, the mode's reader reads it, and a file that loaded goes
+    // to the top of the recent list.
+    void OpenChosenFile(const QString& path);
+    // Reads `path` with the mode's reader and takes it as the current file
+    // (and, in USER Mode, its download image name); true when it loaded.
+    bool ReadDefinition(const QString& path);
+    // Shows what a reader skipped, cut or ignored in one message.
+    void ShowReadWarnings(const TLoadResult& result, const QString& path);
     // Writes the definition under `path` as the mode's Save does; what
     // could not be written is reported to the user.
     void SaveDefinitionAs(const QString& path);
     TFileKind CurrentKind() const { return IsRomEditMode() ? TFileKind::Rom : TFileKind::User; }
+    // Recent files and samples (MainFileLists.cpp)
+    void BuildFileLists();
+    TRecentFiles RecentFiles() const;
+    // Puts `path` at the top of the recent list of `kind`.
+    void RememberFile(TFileKind kind, const QString& path);
+    void RefreshRecentMenu();
+    void OpenRecentFile(const QString& path);
+    void ClearRecentFiles();
+    // Opens a sample as an untitled copy, so that Save asks for a name.
+    void OpenSample(const QString& path);
+    void OpenDroppedFile(const TFileDrop& drop);
+    // Printed labels and the setup sheet (MainPrint.cpp)
+    void PrintKeyLabelsClick();
+    void ExportSetupSheetClick();
     // Tools (MainTools.cpp)
     void ToolBtnSetPortClick();
     void PortProgramEnded();
@@ -245,6 +277,8 @@ private:
     std::unique_ptr<THostKeyboard> fOwnKeyboard;
     THostKeyboard* fKeyboard = nullptr;
     std::unique_ptr<TAppSettings> fSettings;
+    bool fSettingsFailureShown = false;
+    std::unique_ptr<TUserManual> fUserManual;
     TMainFileDialogs fDialogs;
 
     TDocument* fDocument = nullptr;

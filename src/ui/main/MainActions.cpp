@@ -133,6 +133,8 @@ TMainActions::TMainActions(QWidget* window) : QObject(window), fWindow(window)
 {
     setObjectName(QStringLiteral("MainActions"));
     CreateFileActions();
+    CreateFileListActions();
+    CreatePrintActions();
     CreateEditActions();
     CreateInsertActions();
     CreateViewActions();
@@ -193,6 +195,25 @@ void TMainActions::CreateFileActions()
     ExitMenuItem->setMenuRole(QAction::QuitRole);
     for (QAction* action : {NewMenuItem, OpenMenuItem, SaveMenuItem, SaveAsMenuItem, ExitMenuItem})
         SetHint(action);
+}
+
+void TMainActions::CreateFileListActions()
+{
+    mnuOpenRecent = new QMenu(tr("Open &Recent"), fWindow);
+    mnuOpenRecent->setObjectName(QStringLiteral("mnuOpenRecent"));
+    // Not added to the window: the menu holds it below the list.
+    ClearRecentMenuItem = new QAction(tr("&Clear List"), mnuOpenRecent);
+    ClearRecentMenuItem->setObjectName(QStringLiteral("ClearRecentMenuItem"));
+    mnuOpenSample = new QMenu(tr("Open Samp&le"), fWindow);
+    mnuOpenSample->setObjectName(QStringLiteral("mnuOpenSample"));
+}
+
+void TMainActions::CreatePrintActions()
+{
+    PrintKeyLabelsMenuItem =
+        makeAction(fWindow, "PrintKeyLabelsMenuItem", tr("&Print Key Labels..."));
+    ExportSetupSheetMenuItem =
+        makeAction(fWindow, "ExportSetupSheetMenuItem", tr("&Export Setup Sheet..."));
 }
 
 void TMainActions::CreateEditActions()

@@ -31,6 +31,15 @@ public:
     QAction* SaveAsMenuItem = nullptr;
     QAction* ExitMenuItem = nullptr;
 
+    // File, beside the described commands: the mode's recent definitions
+    // and the samples (the main window fills both menus), the printed key
+    // labels and the setup sheet.
+    QMenu* mnuOpenRecent = nullptr;
+    QAction* ClearRecentMenuItem = nullptr;
+    QMenu* mnuOpenSample = nullptr;
+    QAction* PrintKeyLabelsMenuItem = nullptr;
+    QAction* ExportSetupSheetMenuItem = nullptr;
+
     // Edit. The standard editing commands are reserved: they have their
     // standard shortcuts but stay disabled until they are built, so those
     // keys still reach the control that has the focus.
@@ -93,6 +102,8 @@ private:
     QWidget* fWindow;
 
     void CreateFileActions();
+    void CreateFileListActions();
+    void CreatePrintActions();
     void CreateEditActions();
     void CreateInsertActions();
     void CreateViewActions();

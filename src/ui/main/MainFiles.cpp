@@ -4,6 +4,7 @@
 #include "ui/main/Main.h"
 
 #include "files/FileIO.h"
+#include "platform/Folders.h"
 #include "platform/Version.h"
 #include "ui/main/KeypadPanel.h"
 #include "ui/main/MacroEditor.h"
@@ -96,10 +97,19 @@ void TfrmMain::ToolBtnOpenClick()
     if (path.isEmpty())
         return;
     openDialog.FileName = path;
+    OpenChosenFile(path);
+}
 
+void TfrmMain::OpenChosenFile(const QString& path)
+{
     UserDirString = QFileInfo(path).absolutePath() + QLatin1Char('/');
     (IsRomEditMode() ? fDialogs.SaveRomDialog : fDialogs.SaveCKDDialog).InitialDir = UserDirString;
+    if (ReadDefinition(path))
+        RememberFile(CurrentKind(), path);
+}
 
+bool TfrmMain::ReadDefinition(const QString& path)
+{
     TLoadResult result;
     if (IsRomEditMode()) {
         result = LoadRomFile(AppState, path);
@@ -119,6 +129,7 @@ void TfrmMain::ToolBtnOpenClick()
     // A loaded file has selected level 1 with its tab and colour; otherwise
     // the selection stays as the tab and the grid show it.
     UpdatePortPanel();
+    return result.Status == TLoadStatus::Loaded;
 }
 
 void TfrmMain::ToolBtnSaveClick()
@@ -155,41 +166,25 @@ void TfrmMain::SaveDefinitionAs(const QString& path)
         fDocument->SetFileName(TFileKind::Rom, path);
         SetFileTitle(TFileKind::Rom, path);
         ChangesPending(false);
+        RememberFile(TFileKind::Rom, path);
         Q_EMIT romFileSaved();
         return;
     }
 
-    const QString imagePath = DownloadImagePath(path);
-    TLevelKeyIndices indices;
-    const TSaveResult saved = SaveUserFile(AppState, path, numberOfKeys, version, indices);
-    if (!saved.Ok) {
-        Prompts::Error(this, saved.Message);
+    // The definition and its image are written as one pair: when either
+    // cannot be written, both files on disk stay as they were.
+    const TUserSaveResult saved = SaveUserDefinition(KeypadDefinition, path, numberOfKeys, version,
+                                                     Folders::DelaySettingsFile());
+    if (!saved.Pair.Ok) {
+        Prompts::Error(this, saved.Pair.Message);
         return;
     }
     fDocument->SetFileName(TFileKind::User, path);
+    fDocument->SetDownloadArgument(Quoted(saved.ImagePath));
     SetFileTitle(TFileKind::User, path);
     ChangesPending(false);
-
-    // From here on the definition is saved; what fails is the image, and
-    // Download must then not pass an image of some other definition.
-    const TSaveResult imageName = CheckDownloadImagePath(path);
-    if (!imageName.Ok) {
-        fDocument->SetDownloadArgument(QString());
-        Prompts::Error(this, imageName.Message);
-        return;
-    }
-    // The image first on its own (an empty settings path leaves the loader
-    // settings alone), so that a refused loader settings write still leaves
-    // a complete image to download.
-    const TSaveResult image = WriteDownloadImage(KeypadDefinition, indices, imagePath, QString());
-    if (!image.Ok) {
-        fDocument->SetDownloadArgument(QString());
-        Prompts::Error(this, image.Message);
-        return;
-    }
-    fDocument->SetDownloadArgument(Quoted(imagePath));
-    const TSaveResult loader =
-        UpdateLoaderSettings(ProgramLoaderSettingsFile(), KeypadDefinition.DownloadDelay());
-    if (!loader.Ok)
-        Prompts::Error(this, loader.Message);
+    RememberFile(TFileKind::User, path);
+    // The pair is complete; only the loader's delay setting is behind.
+    if (!saved.LoaderSettings.Ok)
+        Prompts::Error(this, saved.LoaderSettings.Message);
 }

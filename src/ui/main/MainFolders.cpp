@@ -1,74 +1,67 @@
 // Where the editor keeps its files: the data folder below the user's
 // documents folder with its macro and key label folders, the settings file,
-// and the loader settings (RxLoad.ini) in the data folder and in the program
-// folder. Every folder rule and every read of the loader settings of the
-// main window is here.
+// and the loader settings (RxLoad.ini) in the data folder. The rules
+// themselves are the platform layer's (Folders), shared with the command
+// line and the sibling programs; this is where the main window uses them.
 
 #include "ui/main/Main.h"
 
 #include "app/AppSettings.h"
-#include "files/FileIO.h"
+#include "files/AtomicWrite.h"
+#include "files/LoaderSettings.h"
 #include "platform/Folders.h"
 #include "ui/main/PortPanel.h"
 
-#include <QDir>
-
 QString TfrmMain::MacroFolder() const
 {
-    return Folders::Join(DirString, QStringLiteral("Macro_Files"));
+    return Folders::MacroFolder();
 }
 
 QString TfrmMain::KeyLabelFolder() const
 {
-    return Folders::Join(DirString, QStringLiteral("Keycap_Labels"));
+    return Folders::KeyLabelFolder();
 }
 
 QString TfrmMain::SettingsFile() const
 {
-    return Folders::Join(DirString, QStringLiteral("PadwrightRx.ini"));
+    return Folders::SettingsFile();
 }
 
 QString TfrmMain::LoaderSettingsFile() const
 {
-    return Folders::Join(DirString, QLatin1String(LoaderSettingsFileName));
-}
-
-QString TfrmMain::ProgramLoaderSettingsFile() const
-{
-    return Folders::Join(Folders::ProgramFolder(), QLatin1String(LoaderSettingsFileName));
+    return Folders::PortSettingsFile();
 }
 
 void TfrmMain::MakeDataFolders()
 {
-    QString documents = Folders::DocumentsFolder();
-    // Without a documents folder the data would land in the file system's
-    // root; the home folder is the safer base.
-    if (documents.isEmpty())
-        documents = QDir::homePath();
-
-    QStringList failed;
-    auto ensure = [&failed](const QString& path) {
-        if (!Folders::EnsureFolder(path))
-            failed << Folders::ForDisplay(path);
-    };
-    DirString = Folders::Join(documents, QStringLiteral("Halvorsten"));
-    ensure(DirString);
-    DirString = Folders::Join(DirString, QStringLiteral("OstrellaPro"));
-    ensure(DirString);
-    ensure(MacroFolder());
-    ensure(KeyLabelFolder());
+    DirString = Folders::DataFolder();
     // Start-up goes on: the editor still works on files elsewhere.
-    for (const QString& path : failed)
-        Prompts::Error(this, tr("I/O error: unable to create the folder %1").arg(path));
+    for (const QString& path : Folders::MakeDataFolders())
+        Prompts::Error(
+            this, tr("I/O error: unable to create the folder %1").arg(Folders::ForDisplay(path)));
+}
+
+void TfrmMain::SettingsWritten(bool ok)
+{
+    if (ok || fSettingsFailureShown)
+        return;
+    fSettingsFailureShown = true;
+    const QString path = Settings().Path();
+    TSaveResult refusal = CheckWriteTarget(path);
+    if (refusal.Ok)
+        refusal.Message = WriteRefusal(path, QString());
+    Prompts::Error(this, refusal.Message + QLatin1Char('\n') +
+                             tr("The editor's settings (the layout, the MIDI channel, the recent "
+                                "files) are not kept until this is put right."));
 }
 
 int TfrmMain::LoaderComPort() const
 {
-    return ReadLoaderPortSettings(LoaderSettingsFile()).ComPort;
+    return TLoaderSettings(Folders::PortSettingsFile()).ReadPortChoice().ComPort;
 }
 
 void TfrmMain::UpdatePortPanel()
 {
-    const TLoaderPortSettings port = ReadLoaderPortSettings(LoaderSettingsFile());
+    const TLoaderPortChoice port = TLoaderSettings(Folders::PortSettingsFile()).ReadPortChoice();
     fPortPanel->ShowPort(port.ComPort, port.ComType, port.bOstrellaK, IsHidKeyboardHost());
 }

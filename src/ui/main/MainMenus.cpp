@@ -141,9 +141,14 @@ void TfrmMain::BuildMenuBar()
     bar->setObjectName(QStringLiteral("MainMenu"));
 
     QMenu* file = addMenu(bar, "mnuFile", tr("&File"));
-    file->addActions({a.NewMenuItem, a.OpenMenuItem, a.SaveMenuItem, a.SaveAsMenuItem});
+    file->addActions({a.NewMenuItem, a.OpenMenuItem});
+    file->addMenu(a.mnuOpenRecent);
+    file->addMenu(a.mnuOpenSample);
+    file->addActions({a.SaveMenuItem, a.SaveAsMenuItem});
     file->addSeparator();
     file->addAction(a.CompareMenuItem);
+    file->addSeparator();
+    file->addActions({a.PrintKeyLabelsMenuItem, a.ExportSetupSheetMenuItem});
     file->addSeparator();
     file->addAction(a.ExitMenuItem);
 
@@ -234,6 +239,8 @@ void TfrmMain::ConnectCommands()
     on(a.SaveMenuItem, &TfrmMain::ToolBtnSaveClick);
     on(a.SaveAsMenuItem, &TfrmMain::ToolBtnSaveAsClick);
     on(a.ExitMenuItem, &QWidget::close);
+    on(a.PrintKeyLabelsMenuItem, &TfrmMain::PrintKeyLabelsClick);
+    on(a.ExportSetupSheetMenuItem, &TfrmMain::ExportSetupSheetClick);
 
     on(a.menuitemClearMacro, [this] { fEditor->menuitemClearMacroClick(); });
     for (QAction* item : a.CodeItems()) {

@@ -5,6 +5,8 @@
 #include "ui/main/Main.h"
 
 #include "ui/common/Launcher.h"
+#include "ui/help/HelpWindow.h"
+#include "ui/help/UserManual.h"
 
 #include <QFileInfo>
 #include <QPointer>
@@ -15,7 +17,6 @@ const QString RxLoad = QStringLiteral("RxLoad");
 const QString LinkProbe = QStringLiteral("LinkProbe");
 const QString PadProbe = QStringLiteral("PadProbe");
 const QString SetPortRx = QStringLiteral("SetPortRx");
-const QString ManualFile = QStringLiteral("OstrellaPro.pdf");
 
 bool StartSibling(const QString& baseName, const QString& parameters = QString())
 {
@@ -127,6 +128,6 @@ void TfrmMain::ToolButtonKeyLabelsClick()
 
 void TfrmMain::UserManual1Click()
 {
-    if (!Launcher::Get().OpenDocument(Launcher::SiblingDocument(ManualFile)))
-        Prompts::Error(this, tr("Could not find \"OstrellaPro.pdf\" help file."));
+    // The PDF in the system's viewer, or else the built-in copy.
+    fUserManual->Open();
 }

@@ -5,10 +5,14 @@
 
 #include "analysis/DefinitionCheck.h"
 #include "app/AppSettings.h"
+#include "app/RecentFiles.h"
 #include "files/FileIO.h"
+#include "platform/Folders.h"
 #include "ui/analysis/FindingsDock.h"
 #include "ui/analysis/PreviewPane.h"
 #include "ui/common/HostKeyboard.h"
+#include "ui/help/HelpWindow.h"
+#include "ui/help/UserManual.h"
 #include "ui/main/CodePalette.h"
 #include "ui/main/KeypadPanel.h"
 #include "ui/main/MacroEditor.h"
@@ -40,9 +44,14 @@ TfrmMain::TfrmMain(TAppState& state, const QStringList& arguments, THostKeyboard
                    Qt::MSWindowsFixedSizeDialogHint);
     fDocument = new TDocument(state, this);
     fActions = new TMainActions(this);
+    fUserManual = std::make_unique<TUserManual>(this);
+    // F1 in a dialog opens the manual at the dialog's chapter.
+    fUserManual->InstallDialogHelpKey();
     BuildWindow();
     ConnectParts();
     ConnectCommands();
+    BuildFileLists();
+    setAcceptDrops(true);
     KeypadDefinition.SetModifierSource(fEditor);
     FormCreate(arguments);
     UpdateAnalysisViews();
@@ -155,7 +164,7 @@ void TfrmMain::InsertPlainCode(int32_t code)
 void TfrmMain::LayoutChosen(int layout)
 {
     UpdateCommandStates();
-    Settings().WriteKeypadLayout(layout);
+    SettingsWritten(Settings().WriteKeypadLayout(layout));
 }
 
 void TfrmMain::KeyTypeChanged()
@@ -205,7 +214,13 @@ void TfrmMain::FormCreate(const QStringList& arguments)
     if (!arguments.isEmpty()) {
         // 6. A user definition file named on the command line, in either mode.
         const QString path = arguments.first();
-        ApplyLoadResult(LoadUserFile(AppState, path), path, TFileKind::User);
+        TLoadResult result = LoadUserFile(AppState, path);
+        // The file was not chosen in a dialog: the message says which it was.
+        if (result.Status == TLoadStatus::Failed)
+            result.Message = tr("The file %1 could not be opened:").arg(Folders::ForDisplay(path)) +
+                             QLatin1Char('\n') + result.Message;
+        if (ApplyLoadResult(result, path, TFileKind::User))
+            RememberFile(TFileKind::User, path);
     } else {
         // Untitled: no changes, the mode's title and Properties caption.
         ChangesPending(false);
@@ -219,6 +234,8 @@ void TfrmMain::FormCreate(const QStringList& arguments)
 
     // 10. ROM Edit Mode: the Properties button opens its drop-down menu.
     SetPropertiesButtonForMode(IsRomEditMode());
+    // The recent list is the mode's, now that the mode is settled.
+    RefreshRecentMenu();
 }
 
 void TfrmMain::showEvent(QShowEvent* event)
@@ -281,6 +298,7 @@ bool TfrmMain::ApplyLoadResult(const TLoadResult& result, const QString& path, T
     }
     for (const QString& warning : result.Warnings)
         Prompts::Information(this, warning);
+    ShowReadWarnings(result, path);
 
     SetFileTitle(kind, path);
     fKeypad->SelectLayoutForKeys(result.NumberOfKeys);
@@ -292,6 +310,23 @@ bool TfrmMain::ApplyLoadResult(const TLoadResult& result, const QString& path, T
     ChangesPending(false);
     fDocument->SetFileName(kind, path);
     return true;
+}
+
+void TfrmMain::ShowReadWarnings(const TLoadResult& result, const QString& path)
+{
+    if (result.ReadWarnings.isEmpty())
+        return;
+    // A damaged file can give thousands; the first ones show what happened.
+    constexpr int Shown = 20;
+    QStringList lines;
+    for (const TReadWarning& warning : result.ReadWarnings.mid(0, Shown))
+        lines << FormatReadWarning(warning);
+    const qsizetype more = result.ReadWarnings.size() - Shown;
+    if (more > 0)
+        lines << tr("... and %n more.", nullptr, int(more));
+    Prompts::Information(this, tr("Not everything in \"%1\" could be read as it is written:")
+                                       .arg(QFileInfo(path).fileName()) +
+                                   QStringLiteral("\n\n") + lines.join(QLatin1Char('\n')));
 }
 
 void TfrmMain::SelectFirstKey()
@@ -382,5 +417,5 @@ bool TfrmMain::FormCloseQuery()
 
 void TfrmMain::FormClose()
 {
-    fSettings->WriteMidiChannel(MidiChannel);
+    SettingsWritten(fSettings->WriteMidiChannel(MidiChannel));
 }
