@@ -37,6 +37,8 @@ public:
     int currentScreen() const { return CurrentScreen; }
     // The working screens hold changes not yet applied.
     bool changesMade() const { return bChangesMade; }
+    // Loads the controls from the current working screen.
+    void FormShow();
 
     // Leaving by Escape or the window manager counts as Cancel.
     void reject() override;
@@ -64,8 +66,6 @@ private:
 
     TScreenDataRec& current();
 
-    // Loads the controls from the current working screen.
-    void FormShow();
     void MarkScreenChanged();
 
     // Handlers, one per control event.

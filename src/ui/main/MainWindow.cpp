@@ -40,6 +40,7 @@ TfrmMain::TfrmMain(TAppState& state, const QStringList& arguments, THostKeyboard
     BuildWindow();
     ConnectParts();
     ConnectCommands();
+    ConnectEditing();
     KeypadDefinition.SetModifierSource(fEditor);
     FormCreate(arguments);
 }
@@ -86,6 +87,7 @@ void TfrmMain::BuildWindow()
     setCentralWidget(central);
 
     BuildGridMenu();
+    BuildKeyMenu();
 
     // The layout fixes the window's size once; it never changes afterwards.
     adjustSize();
@@ -104,7 +106,6 @@ void TfrmMain::ConnectParts()
     connect(fKeypad, &TKeypadPanel::layoutChosen, this, &TfrmMain::LayoutChosen);
     connect(fKeypad, &TKeypadPanel::keyTypeChanged, this, &TfrmMain::KeyTypeChanged);
 
-    connect(fEditor, &TMacroEditor::changed, this, [this] { ChangesPending(true); });
     connect(fEditor, &TMacroEditor::levelChanged, fKeypad, &TKeypadPanel::SetLevelColour);
     connect(fEditor, &TMacroEditor::characterTyped, this, &TfrmMain::CheckMacroLenWarning);
     connect(fEditor, &TMacroEditor::modifierKeysShown, fPalette, &TCodePalette::UpdateKeyboard);
@@ -126,7 +127,8 @@ void TfrmMain::ConnectParts()
 
 void TfrmMain::InsertKeyCode(int32_t code)
 {
-    fEditor->AddData(code);
+    // The keyboard's keys type; Delay and Beep are insertions of their own.
+    fEditor->AddData(code, code & (DelayFlag | BeepFlag) ? TEditKind::Edit : TEditKind::Typing);
     fEditor->FocusGrid();
     CheckMacroLenWarning();
 }
@@ -146,13 +148,14 @@ void TfrmMain::LayoutChosen(int layout)
 void TfrmMain::KeyTypeChanged()
 {
     fEditor->ShowMacroName();
-    ChangesPending(true);
+    RecordEdit(TEditKind::KeyType, GridPosition(), GridPosition());
 }
 
 void TfrmMain::UpdateCommandStates()
 {
     fActions->SaveMenuItem->setEnabled(fDocument->IsModified());
     fActions->KeyLabelsMenuItem->setEnabled(GuiKeyLayout() == 2);
+    UpdateEditCommands();
 }
 
 // ------------------------------------------------------------------------ start-up
@@ -167,6 +170,7 @@ void TfrmMain::FormCreate(const QStringList& arguments)
     // 3. The definition and the ROM properties at their defaults.
     KeypadDefinition.Initialize();
     AppState.SetAdvancedDefaults();
+    fDocument->ResetHistory();
 
     // 4. The settings file.
     fSettings = std::make_unique<TAppSettings>(SettingsFile());
@@ -271,6 +275,8 @@ bool TfrmMain::ApplyLoadResult(const TLoadResult& result, const QString& path, T
     fKeypad->RefreshKeyButtons();
     SelectFirstKey();
     CopyDataToScreen(KeypadDefinition.NumOfElements());
+    // A file read is a new start: its history begins here, clean.
+    fDocument->ResetHistory();
     ChangesPending(false);
     fDocument->SetFileName(kind, path);
     return true;
@@ -299,7 +305,8 @@ bool TfrmMain::AddByte(int32_t value)
 
 bool TfrmMain::AddBytes(const QList<int32_t>& values)
 {
-    return fEditor->AddBytes(values);
+    // The MIDI event dialog inserts its messages here.
+    return fEditor->AddBytes(values, TEditKind::MidiMessage);
 }
 
 void TfrmMain::CopyDataToScreen(int32_t gridIndex)
