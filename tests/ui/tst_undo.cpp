@@ -143,6 +143,14 @@ const std::vector<TEditCase>& EditCases()
              selectKey(w, 2);
              TriggerAction(w, "PasteKeyMenuItem");
          }},
+        {"paste key on 12 keys", false, "Paste Key into Key 14",
+         [](TfrmMain& w) {
+             TriggerAction(w, "CopyKeyMenuItem");
+             TriggerAction(w, "Layout12MenuItem");
+             selectKey(w, 13);
+             TriggerAction(w, "PasteKeyMenuItem");
+         },
+         13},
         {"clear key", false, "Clear Key 3",
          [](TfrmMain& w) { TriggerAction(w, "ClearKeyMenuItem"); }},
         {"swap keys", false, "Swap Keys 3 and 5",

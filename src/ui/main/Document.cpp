@@ -93,6 +93,9 @@ void TDocument::Undo()
 
 void TDocument::Redo()
 {
+    // A change not yet recorded is an edit after the undos: it ends what
+    // could be redone instead of being overwritten by the redone step.
+    RecordUnrecorded();
     fUndoStack->redo();
 }
 
