@@ -1,6 +1,7 @@
 #include "model/KeypadClass.h"
 
 #include <QLatin1String>
+
 #include <algorithm>
 
 namespace {
@@ -233,6 +234,52 @@ QString CodeDisplayText(int32_t v, bool hexView)
     return plainText(v);
 }
 
+QString CodeString(const int32_t* codes, int count, uint8_t prefix)
+{
+    // At most three pairs per element; the string is cut to what was written.
+    QString out(count * 6, Qt::Uninitialized);
+    QChar* const begin = out.data();
+    QChar* p = begin;
+    for (int i = 0; i < count; ++i) {
+        const int32_t v = codes[i];
+        if (v & DelayFlag) {
+            p = putHexPair(p, prefix);
+            p = putHexPair(p, 0x01);
+            p = putHexPair(p, v - DelayFlag);
+        } else if (v & BeepFlag) {
+            p = putHexPair(p, prefix);
+            p = putHexPair(p, 0x02);
+            p = putHexPair(p, v - BeepFlag);
+        } else if (v & CommandFlag) {
+            p = putHexPair(p, prefix);
+            p = putHexPair(p, v - CommandFlag);
+        } else {
+            // Only the low byte goes to the keypad; larger plain codes cannot
+            // come from the grid, and writing them whole would break the pairs.
+            p = putHexPair(p, v);
+        }
+    }
+    out.truncate(int(p - begin));
+    return out;
+}
+
+int32_t CodeForPrefixChange(int32_t code, uint8_t from, uint8_t to)
+{
+    if (from == to)
+        return code;
+    if (code == EscapedPrefixCode)
+        return from;
+    if (isPlainCode(code) && (code & 0xFF) == to)
+        return EscapedPrefixCode;
+    return code;
+}
+
+bool TMacroData::operator==(const TMacroData& other) const
+{
+    return Values == other.Values && Format == other.Format && AutoRepeat == other.AutoRepeat &&
+           SendKeyNow == other.SendKeyNow && Name == other.Name;
+}
+
 TKeypadClass::TKeypadClass()
 {
     Initialize();
@@ -252,29 +299,7 @@ void TKeypadClass::Initialize()
     }
     fKey = 0;
     fLevel = 0;
-    fKeyRollOver = 2;
-    fLEDBehavior = 49;
-    fCharacterPacing = 2;
-    fDownloadDelay = 0;
-    fOpMode = 1;
-    fTailChar = 13;
-    fKeyClick = 40;
-    fCmdPrefix = 64;
-    fBaudRate = 3;
-    fWordFormat = 8;
-    fXonChar = 0;
-    fXoffChar = 0;
-    fFormCardType = 1;
-    fCardPrefix = 9;
-    fCardPrefixEnable = false;
-    fCardSuffix = 13;
-    fCardSuffixEnable = true;
-    fCardTracks = 3;
-    fCardStartSentinel = 0;
-    fCardEndSentinel = 13;
-    fCardFieldSeparator = 9;
-    fCardBadSwipe = 0;
-    fCdcSerialNo = 1;
+    SetDeviceParams(TDeviceParams());
     // bViewInHex is a view setting, not part of the definition: it stays.
 }
 
@@ -315,33 +340,7 @@ QString TKeypadClass::MakeCodes() const
 QString TKeypadClass::CodesOf(int key, int level) const
 {
     const TMacroData& macro = MacroAt(key, level);
-    const auto& values = macro.Values;
-    const int n = ElementCount(macro);
-    // At most three pairs per element; the string is cut to what was written.
-    QString out(n * 6, Qt::Uninitialized);
-    QChar* const begin = out.data();
-    QChar* p = begin;
-    for (int i = 0; i < n; ++i) {
-        const int32_t v = values[i];
-        if (v & DelayFlag) {
-            p = putHexPair(p, fCmdPrefix);
-            p = putHexPair(p, 0x01);
-            p = putHexPair(p, v - DelayFlag);
-        } else if (v & BeepFlag) {
-            p = putHexPair(p, fCmdPrefix);
-            p = putHexPair(p, 0x02);
-            p = putHexPair(p, v - BeepFlag);
-        } else if (v & CommandFlag) {
-            p = putHexPair(p, fCmdPrefix);
-            p = putHexPair(p, v - CommandFlag);
-        } else {
-            // Only the low byte goes to the keypad; larger plain codes cannot
-            // come from the grid, and writing them whole would break the pairs.
-            p = putHexPair(p, v);
-        }
-    }
-    out.truncate(int(p - begin));
-    return out;
+    return CodeString(macro.Values.data(), ElementCount(macro), fCmdPrefix);
 }
 
 int32_t TKeypadClass::CodeCount() const
@@ -494,13 +493,6 @@ TKeypadClass::TPrefixChange TKeypadClass::ChangeCmdPrefix(uint8_t value)
     const uint8_t old = fCmdPrefix;
     if (value == old)
         return {};
-    const auto rewritten = [old, value](int32_t v) -> int32_t {
-        if (v == EscapedPrefixCode)
-            return old;
-        if (isPlainCode(v) && (v & 0xFF) == value)
-            return EscapedPrefixCode;
-        return v;
-    };
     // A macro already past the capacity (a file can hold one) may stay so,
     // as long as it does not grow.
     for (int key = 0; key < MaxKeys; ++key)
@@ -510,18 +502,12 @@ TKeypadClass::TPrefixChange TKeypadClass::ChangeCmdPrefix(uint8_t value)
                 if (v == -1)
                     break;
                 before += CodeSize(v);
-                after += CodeSize(rewritten(v));
+                after += CodeSize(CodeForPrefixChange(v, old, value));
             }
             if (after > MacroCapacity && after > before)
                 return {false, key, level};
         }
-    for (auto& key : keys)
-        for (auto& macro : key.Macro)
-            for (int32_t& v : macro.Values) {
-                if (v == -1)
-                    break;
-                v = rewritten(v);
-            }
+    RewriteMacrosForPrefix(old, value);
     fCmdPrefix = value;
     return {};
 }

@@ -39,6 +39,9 @@ struct TMacroData
     bool AutoRepeat = false;
     bool SendKeyNow = false;
     QString Name;
+
+    bool operator==(const TMacroData& other) const;
+    bool operator!=(const TMacroData& other) const { return !(*this == other); }
 };
 
 struct TKeyDataRec
@@ -65,6 +68,45 @@ int ElementCount(const TMacroData& macro);
 int32_t ByteCount(const TMacroData& macro);
 // The text the grid shows for one slot value, in the normal or the hex view.
 QString CodeDisplayText(int32_t code, bool hexView);
+// The code string of `count` codes written with the command prefix `prefix`.
+QString CodeString(const int32_t* codes, int count, uint8_t prefix);
+// A code as a change of the command prefix from `from` to `to` rewrites it,
+// so that the keypad still sends the same characters: the escaped prefix
+// becomes the old prefix as a plain byte, a plain byte equal to the new
+// prefix becomes the escaped prefix. Equal prefixes change nothing.
+int32_t CodeForPrefixChange(int32_t code, uint8_t from, uint8_t to);
+
+// The global device parameters of a definition as one value, by their
+// property names, so that they can be kept and put back whole.
+struct TDeviceParams
+{
+    uint8_t KeyRollOver = 2;
+    uint8_t LEDBehavior = 49;
+    uint8_t CharacterPacing = 2;
+    int32_t DownloadDelay = 0;
+    uint8_t OpMode = 1;
+    uint8_t TailChar = 13;
+    uint8_t KeyClick = 40;
+    uint8_t CmdPrefix = 64;
+    uint8_t BaudRate = 3;
+    uint8_t WordFormat = 8;
+    uint8_t XonChar = 0;
+    uint8_t XoffChar = 0;
+    uint8_t FormCardType = 1;
+    uint8_t CardPrefix = 9;
+    bool CardPrefixEnable = false;
+    uint8_t CardSuffix = 13;
+    bool CardSuffixEnable = true;
+    uint8_t CardTracks = 3;
+    uint8_t CardStartSentinel = 0;
+    uint8_t CardEndSentinel = 13;
+    uint8_t CardFieldSeparator = 9;
+    uint8_t CardBadSwipe = 0;
+    int32_t CdcSerialNo = 1;
+
+    bool operator==(const TDeviceParams& other) const;
+    bool operator!=(const TDeviceParams& other) const { return !(*this == other); }
+};
 
 // What InsertKey needs to know about the keyboards at the moment of a call:
 // the main window's pending on-screen modifiers and the host PC keyboard.
@@ -126,6 +168,21 @@ public:
     // The code string of one macro, as MakeCodes gives it for the selection.
     QString CodesOf(int key, int level) const;
     const TModifierSource* ModifierSource() const { return fModifierSource; }
+
+    // Whole-key and whole-macro edits at any key, for the clipboard and for
+    // undo; the selection stays. A key or level out of range is ignored.
+    void SetMacroAt(int key, int level, const TMacroData& macro);
+    void SetKeyTypeAt(int key, TKeyType type);
+    // Both levels empty, unnamed, without flags, and the key normal.
+    void ClearKeyAt(int key);
+    void SwapKeys(int a, int b);
+    // Rewrites every macro as a change of the prefix from `from` to `to`
+    // does (CodeForPrefixChange), without looking at room or at CmdPrefix.
+    void RewriteMacrosForPrefix(uint8_t from, uint8_t to);
+
+    // The global device parameters as one value.
+    TDeviceParams DeviceParams() const;
+    void SetDeviceParams(const TDeviceParams& params);
 
     // Global device parameters: setters store the value unchanged.
     uint8_t KeyRollOver() const { return fKeyRollOver; }

@@ -9,6 +9,11 @@
 #include "ui/dialogs/ScreenEdit.h"
 #include "ui/main/Main.h"
 
+#include <QAction>
+#include <QKeySequence>
+
+#include <functional>
+
 namespace {
 
 // Shows a modeless window, or brings it to the front when it is shown.
@@ -44,12 +49,13 @@ void TAppWindows::ConnectWindows()
     QObject::connect(main, &TfrmMain::userPropertiesRequested, fParameters, &QDialog::exec);
     QObject::connect(main, &TfrmMain::advancedPropertiesRequested, fAdvanced, &QDialog::exec);
     QObject::connect(main, &TfrmMain::screenDataRequested, fScreenEdit, &QDialog::exec);
+    // Each Apply is one step of the history, named after its dialog.
     QObject::connect(fParameters, &TfrmParameters::changesApplied, main,
-                     &TfrmMain::DialogChangesApplied);
+                     [main] { main->RecordDialogApply(TEditKind::Properties); });
     QObject::connect(fAdvanced, &TfrmAdvanced::changesApplied, main,
-                     &TfrmMain::DialogChangesApplied);
+                     [main] { main->RecordDialogApply(TEditKind::AdvancedProperties); });
     QObject::connect(fScreenEdit, &TfrmScreenEdit::changesApplied, main,
-                     &TfrmMain::DialogChangesApplied);
+                     [main] { main->RecordDialogApply(TEditKind::ScreenData); });
     QObject::connect(main, &TfrmMain::romFileSaved, fAdvanced, &TfrmAdvanced::DisableApplyAndOK);
     // A finding about a screen opens the screen editor at that screen.
     TfrmScreenEdit* screens = fScreenEdit;
@@ -81,4 +87,48 @@ void TAppWindows::ConnectWindows()
                      [info] { showModeless(info); });
     QObject::connect(fParameters, &QDialog::finished, info, &QWidget::close);
     QObject::connect(fAdvanced, &QDialog::finished, info, &QWidget::close);
+
+    ConnectUndo();
+}
+
+void TAppWindows::ConnectUndo()
+{
+    TDocument* document = &fMain->Document();
+    // In a dialog, Undo and Redo act on the history once the dialog holds no
+    // unapplied edit (which they would otherwise throw away); the dialog then
+    // shows what the step put back.
+    auto connectDialog = [document](QDialog* dialog, std::function<bool()> unapplied,
+                                    std::function<void()> reload) {
+        auto addCommand = [dialog, unapplied](const char* name, QKeySequence::StandardKey key,
+                                              auto command) {
+            auto* action = new QAction(dialog);
+            action->setObjectName(QLatin1String(name));
+            action->setShortcuts(key);
+            dialog->addAction(action);
+            QObject::connect(action, &QAction::triggered, dialog, [unapplied, command] {
+                if (!unapplied())
+                    command();
+            });
+        };
+        addCommand("DialogUndo", QKeySequence::Undo, [document] { document->Undo(); });
+        addCommand("DialogRedo", QKeySequence::Redo, [document] { document->Redo(); });
+        QObject::connect(document, &TDocument::stepApplied, dialog,
+                         [dialog, reload](const TStepInfo& info) {
+                             const int shown = TDefinitionDelta::Params |
+                                               TDefinitionDelta::Advanced |
+                                               TDefinitionDelta::Screens;
+                             if (dialog->isVisible() && (info.Parts & shown))
+                                 reload();
+                         });
+    };
+    TfrmParameters* parameters = fParameters;
+    connectDialog(
+        parameters, [parameters] { return parameters->HasUnappliedChanges(); },
+        [parameters] { parameters->FormShow(); });
+    TfrmAdvanced* advanced = fAdvanced;
+    connectDialog(
+        advanced, [advanced] { return advanced->ChangesMade(); }, [advanced] { advanced->FormShow(); });
+    TfrmScreenEdit* screens = fScreenEdit;
+    connectDialog(
+        screens, [screens] { return screens->changesMade(); }, [screens] { screens->FormShow(); });
 }

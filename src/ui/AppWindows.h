@@ -38,6 +38,8 @@ public:
 
 private:
     void ConnectWindows();
+    // Undo and Redo inside the modal dialogs, and their refresh after a step.
+    void ConnectUndo();
 
     std::unique_ptr<TfrmMain> fMain;
     TfrmParameters* fParameters = nullptr;

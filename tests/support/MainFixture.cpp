@@ -1,8 +1,11 @@
 #include "support/MainFixture.h"
 
+#include "files/FileIO.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
 TTestFolders::TTestFolders()
@@ -69,6 +72,20 @@ TfrmMain& TMainFixture::CreateWithWindows(const QStringList& arguments)
     if (!QTest::qWaitForWindowExposed(&Windows->Main()))
         qWarning("main window not exposed");
     return Windows->Main();
+}
+
+QByteArray SavedDefinition(const TAppState& state, bool rom)
+{
+    QTemporaryDir folder;
+    TAppState copy = state; // a ROM save fills the LCD texts of what it writes
+    const QString path = folder.path() + (rom ? QStringLiteral("/saved.rom") : QStringLiteral("/saved.ckd"));
+    const QString version = QStringLiteral("1.0");
+    TLevelKeyIndices indices;
+    const TSaveResult result = rom ? SaveRomFile(copy, path, 20, version)
+                                   : SaveUserFile(copy, path, 20, version, indices);
+    if (!result.Ok)
+        qFatal("cannot save to %s", qPrintable(path));
+    return TTestFolders::ReadFile(path);
 }
 
 QList<int32_t> MacroCodes(const TKeypadClass& definition)

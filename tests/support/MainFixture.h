@@ -108,6 +108,10 @@ QList<QAbstractButton*> KeyButtons(const TfrmMain& window);
 // them out of the test's output until called again with false.
 void QuietOffscreenMenus(bool on);
 
+// The bytes a save of `state` writes to a new file (20 keys): the user
+// definition file, or the ROM file in ROM Edit Mode. The state is not touched.
+QByteArray SavedDefinition(const TAppState& state, bool rom);
+
 // The codes of the selected macro, in order.
 QList<int32_t> MacroCodes(const TKeypadClass& definition);
 // The text of the grid cell for macro position `position`.

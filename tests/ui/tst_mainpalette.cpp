@@ -557,6 +557,12 @@ void TestMainPalette::insertMenus()
     for (QAction* item : Find<QMenu>(w, "popmenuClearMacro")->actions())
         entries << (item->isSeparator() ? QStringLiteral("-") : item->text());
     const QStringList expected{
+        "Cu&t",
+        "&Copy",
+        "&Paste",
+        "&Delete",
+        "Select &All",
+        "-",
         "Erase all key codes for this macro",
         "-",
         "View key codes as ASCII",
@@ -579,7 +585,7 @@ void TestMainPalette::insertMenus()
     };
     QCOMPARE(entries, expected);
     QCOMPARE(Find<QMenu>(w, "InsertF13throughF24key1")->menuAction(),
-             Find<QMenu>(w, "popmenuClearMacro")->actions().at(5));
+             Find<QMenu>(w, "popmenuClearMacro")->actions().at(11));
     QCOMPARE(Find<QAction>(w, "InsertMIDIMessage1")->objectName(),
              QStringLiteral("InsertMIDIMessage1"));
 }

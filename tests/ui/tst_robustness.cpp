@@ -13,18 +13,22 @@
 #include "analysis/SendsPreview.h"
 #include "files/FileIO.h"
 #include "ui/AppWindows.h"
+#include "ui/main/KeypadPanel.h"
 
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QDateTime>
 #include <QDialog>
 #include <QDir>
 #include <QDockWidget>
 #include <QDropEvent>
 #include <QListWidget>
+#include <QMimeData>
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -35,6 +39,7 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
+#include <QUndoStack>
 
 #include <functional>
 #include <random>
@@ -44,6 +49,16 @@ namespace {
 constexpr int DefaultSequence = 1;
 constexpr int DefaultActions = 600;
 constexpr int SaveEvery = 25;
+// How often the whole history is undone and redone.
+constexpr int UndoAllEvery = 150;
+
+// The commands of undo and the clipboard, taken often so that they meet
+// every kind of edit.
+const char* const EditCommands[] = {
+    "UndoMenuItem",       "RedoMenuItem",       "UndoMenuItem",       "CutMenuItem",
+    "CopyMenuItem",       "PasteMenuItem",      "DeleteMenuItem",     "SelectAllMenuItem",
+    "CopyMacroMenuItem",  "PasteMacroMenuItem", "CopyKeyMenuItem",    "PasteKeyMenuItem",
+    "ClearKeyMenuItem"};
 
 // Only Exit and printing are excluded: the tool buttons start other programs
 // through a recording launcher, but the print dialogs are the system's.
@@ -101,11 +116,14 @@ public:
     QString Run()
     {
         fFailure = CheckInvariants();
+        NoteHistoryStart();
         while (fFailure.isEmpty() && fDone < fLimit) {
             QWidget* window = PickWindow();
             Act(window);
             AfterAction();
         }
+        if (fFailure.isEmpty())
+            fFailure = CheckUndoRedoAll();
         return fFailure;
     }
 
@@ -137,6 +155,11 @@ private:
             fFailure = CheckInvariants();
         if (fFailure.isEmpty() && fDone % SaveEvery == 0)
             fFailure = CheckSavedFileReadsBack();
+        NoteHistoryStart();
+        // Not while a modal window is driven: its Cancel would undo an Apply
+        // the history no longer holds.
+        if (fFailure.isEmpty() && fDone % UndoAllEvery == 0 && fDriving.isEmpty())
+            fFailure = CheckUndoRedoAll();
     }
 
     // The main window, or now and then one of the other visible windows
@@ -226,7 +249,11 @@ private:
     void Act(QWidget* window)
     {
         const bool isMain = window == &fMain;
-        const int kind = Random(isMain ? 13 : 8);
+        const int kind = Random(isMain ? 16 : 9);
+        if (!isMain && kind == 8) {
+            UndoInDialog(window);
+            return;
+        }
         switch (kind) {
         case 0:
         case 1:
@@ -240,6 +267,9 @@ private:
         case 9: TypeIntoGrid(); return;
         case 10: KeyTypeMenu(); return;
         case 11: PressCommandKey(); return;
+        case 12:
+        case 13: EditCommand(); return;
+        case 14: SwapKeys(); return;
         default: FileCommand(); return;
         }
     }
@@ -451,6 +481,65 @@ private:
         menu->hide();
     }
 
+    // Undo, the clipboard and the key commands; now and then text from
+    // elsewhere on the clipboard first.
+    void EditCommand()
+    {
+        if (Chance(10)) {
+            const QString text = RandomText(Chance(20) ? 120 : 6);
+            Note(QStringLiteral("clipboard text \"%1\"").arg(text));
+            QApplication::clipboard()->setText(text);
+        }
+        QAction* a = Find<QAction>(fMain, EditCommands[Random(int(std::size(EditCommands)))]);
+        if (!a->isEnabled())
+            return;
+        Note(QStringLiteral("edit command %1").arg(describe(a)));
+        Armed([a] { a->trigger(); });
+    }
+
+    // A key dragged onto another, or the Swap Key With menu.
+    void SwapKeys()
+    {
+        QList<int> keys;
+        for (int key = 0; key < MaxKeys; ++key)
+            if (KeyButton(fMain, key)->isVisible())
+                keys << key;
+        const int from = keys.at(Random(int(keys.size())));
+        const int to = keys.at(Random(int(keys.size())));
+        if (Chance(50)) {
+            Note(QStringLiteral("swap key %1 with %2 by the menu").arg(from + 1).arg(to + 1));
+            Armed([this, from, to] {
+                QTest::mouseClick(KeyButton(fMain, from), Qt::LeftButton);
+                Find<QAction>(fMain, QStringLiteral("SwapKeyItem%1").arg(to + 1))->trigger();
+            });
+            return;
+        }
+        Note(QStringLiteral("drag key %1 onto %2").arg(from + 1).arg(to + 1));
+        const auto* panel = Find<TKeypadPanel>(fMain, "pnlKeypadPanel");
+        QMimeData mime;
+        mime.setData("application/x-padwright-key-button",
+                     QByteArray::number(QCoreApplication::applicationPid()) + ':' +
+                         QByteArray::number(reinterpret_cast<quintptr>(panel)) + ';' +
+                         QByteArray::number(from));
+        QAbstractButton* target = KeyButton(fMain, to);
+        QDragEnterEvent enter(target->rect().center(), Qt::MoveAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(target, &enter);
+        QDropEvent drop(target->rect().center(), Qt::MoveAction, &mime, Qt::LeftButton, {});
+        if (enter.isAccepted())
+            Armed([target, &drop] { QApplication::sendEvent(target, &drop); });
+    }
+
+    // Undo or Redo in a dialog (it refuses while the dialog has unapplied edits).
+    void UndoInDialog(QWidget* window)
+    {
+        auto* a = window->findChild<QAction*>(Chance(60) ? QStringLiteral("DialogUndo")
+                                                         : QStringLiteral("DialogRedo"));
+        if (!a)
+            return;
+        Note(QStringLiteral("%1 in %2").arg(describe(a), describe(window)));
+        Armed([a] { a->trigger(); });
+    }
+
     // New, Open, Save and Save As with the prompts' answers queued first,
     // or a file dropped on the window (the recent files and the samples are
     // menu items like the others).
@@ -653,6 +742,52 @@ private:
         return {};
     }
 
+    // The history starts again (start, New, Open): what a save writes now
+    // is what undoing everything must come back to.
+    void NoteHistoryStart()
+    {
+        const QUndoStack& stack = fMain.Document().UndoStack();
+        if (stack.count() == 0) {
+            fHistoryStart = SavedDefinition(fState, fMain.IsRomEditMode());
+            fHistoryWhole = true;
+        } else if (stack.count() >= stack.undoLimit()) {
+            fHistoryWhole = false; // the oldest steps are forgotten
+        }
+    }
+
+    // Undoing every step comes back to the definition the history started
+    // with; redoing every step to the definition before the undos.
+    QString CheckUndoRedoAll()
+    {
+        const bool rom = fMain.IsRomEditMode();
+        const QByteArray now = SavedDefinition(fState, rom);
+        QAction* undo = Find<QAction>(fMain, "UndoMenuItem");
+        QAction* redo = Find<QAction>(fMain, "RedoMenuItem");
+        int steps = 0;
+        for (; undo->isEnabled() && fFailure.isEmpty(); ++steps) {
+            undo->trigger();
+            fFailure = CheckInvariants();
+        }
+        if (!fFailure.isEmpty())
+            return fFailure;
+        if (fHistoryWhole && SavedDefinition(fState, rom) != fHistoryStart)
+            return QStringLiteral("undoing all %1 steps does not give the definition the "
+                                  "history started with")
+                .arg(steps);
+        // Steps undone before the check stay to be redone after it.
+        for (int i = 0; i < steps; ++i) {
+            if (!redo->isEnabled())
+                return QStringLiteral("only %1 of %2 steps can be redone").arg(i).arg(steps);
+            redo->trigger();
+        }
+        if (SavedDefinition(fState, rom) != now)
+            return QStringLiteral("redoing all %1 steps does not give the definition before the "
+                                  "undos")
+                .arg(steps);
+        Note(QStringLiteral("undid and redid %1 steps").arg(steps));
+        return CheckInvariants();
+    }
+
     const TMacroData& KeyMacro(int key, int level)
     {
         TKeypadClass& k = fState.KeypadDefinition;
@@ -746,6 +881,8 @@ private:
     int fDone = 0;
     QString fFailure;
     QSet<QWidget*> fDriving;
+    QByteArray fHistoryStart;
+    bool fHistoryWhole = true;
 };
 
 class TstRobustness : public QObject

@@ -703,6 +703,11 @@ void TfrmParameters::ApplyHostModeRule(int hostMode)
 // ---------------------------------------------------------------------------
 // Handlers
 
+bool TfrmParameters::HasUnappliedChanges() const
+{
+    return btnApply->isEnabled();
+}
+
 void TfrmParameters::MarkChanged()
 {
     if (bInParamsShowForm)

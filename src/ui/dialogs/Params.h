@@ -27,6 +27,8 @@ public:
 
     // Loads every control from the definition; runs each time the dialog is shown.
     void FormShow();
+    // Something was changed since the dialog was shown or last applied.
+    bool HasUnappliedChanges() const;
 
 Q_SIGNALS:
     // Apply (or OK) wrote the properties into the definition.

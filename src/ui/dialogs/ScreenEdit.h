@@ -39,6 +39,8 @@ public:
     void SelectScreen(int index);
     // The working screens hold changes not yet applied.
     bool changesMade() const { return bChangesMade; }
+    // Loads the controls from the current working screen.
+    void FormShow();
 
     // Leaving by Escape or the window manager counts as Cancel.
     void reject() override;
@@ -66,8 +68,6 @@ private:
 
     TScreenDataRec& current();
 
-    // Loads the controls from the current working screen.
-    void FormShow();
     void MarkScreenChanged();
 
     // Handlers, one per control event.

@@ -17,6 +17,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 // Button places on the keypad panel.
@@ -186,6 +189,7 @@ QWidget* TKeypadPanel::BuildKeypad()
         font.setBold(true);
         button->setFont(font);
         button->installEventFilter(this);
+        button->setAcceptDrops(true);
         KeyButtonGroup->addButton(button, key);
         SpeedButtons[key] = button;
     }
@@ -278,9 +282,24 @@ QAbstractButton* TKeypadPanel::KeyButton(int keyIndex) const
     return keyIndex >= 0 && keyIndex < MaxKeys ? SpeedButtons[keyIndex] : nullptr;
 }
 
+bool TKeypadPanel::KeyHasButton(int keyIndex) const
+{
+    if (keyIndex < 0 || keyIndex >= MaxKeys)
+        return false;
+    return fGuiKeyLayout != 1 ||
+           std::find(std::begin(HiddenInTwelve), std::end(HiddenInTwelve), keyIndex) ==
+               std::end(HiddenInTwelve);
+}
+
 void TKeypadPanel::PutFirstKeyDown()
 {
     SpeedButtons[FirstKeyOfLayout()]->setChecked(true);
+}
+
+void TKeypadPanel::PutKeyDown(int keyIndex)
+{
+    if (QAbstractButton* button = KeyButton(keyIndex))
+        button->setChecked(true);
 }
 
 void TKeypadPanel::CopyKeyParametersToScreen(QAbstractButton* sender)
@@ -310,6 +329,9 @@ void TKeypadPanel::SetLevelColour(int level)
 
 bool TKeypadPanel::eventFilter(QObject* watched, QEvent* event)
 {
+    if (auto* button = qobject_cast<QAbstractButton*>(watched);
+        button && KeyButtonGroup->id(button) >= 0 && KeyDragEvent(button, event))
+        return true;
     if (event->type() == QEvent::MouseButtonPress) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         auto* button = qobject_cast<QAbstractButton*>(watched);

@@ -11,6 +11,7 @@ class QAbstractButton;
 class QAction;
 class QButtonGroup;
 class QMenu;
+class QMimeData;
 class QRadioButton;
 
 // The on-screen keypad: the layout radio buttons ("20 keys", "12 keys"), the
@@ -37,8 +38,15 @@ public:
     void SelectLayoutForKeys(int numberOfKeys) { SelectLayout(numberOfKeys == 12 ? 1 : 2); }
 
     QAbstractButton* KeyButton(int keyIndex) const;
+    // The key has a button in the layout shown.
+    bool KeyHasButton(int keyIndex) const;
     // Puts the layout's first key button down; selects nothing.
     void PutFirstKeyDown();
+    // Puts the key's button down; selects nothing.
+    void PutKeyDown(int keyIndex);
+    // The key type menu, which a right-click on a key opens; the window adds
+    // its key commands to it.
+    QMenu* KeyMenu() const { return popmenKeyType; }
     // Shows on `sender` the icon of the selected key's type.
     void CopyKeyParametersToScreen(QAbstractButton* sender);
     // Every key button's icon from its key's type; the selection is kept.
@@ -57,6 +65,8 @@ Q_SIGNALS:
     // The key type menu changed the selected key's type (and may have named
     // its macro).
     void keyTypeChanged();
+    // A key button was dragged onto another one: the two keys are to change places.
+    void keysSwapRequested(int fromKey, int toKey);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -70,6 +80,11 @@ private:
     void ApplyLayoutChoice(int layout);
     void SpeedButton1MouseDown(QAbstractButton* button, const QPoint& globalPos);
     void KeyTypeMenuItemClick(int item);
+    // Dragging a key button onto another (KeypadDrag.cpp).
+    bool KeyDragEvent(QAbstractButton* button, QEvent* event);
+    void StartKeyDrag(QAbstractButton* button);
+    // The key a drag from this panel carries; -1 for any other drag.
+    int DraggedKey(const QMimeData* mime) const;
 
     TKeypadClass& fDefinition;
     int fGuiKeyLayout = 2;
@@ -83,4 +98,6 @@ private:
     std::array<QAbstractButton*, MaxKeys> SpeedButtons{};
     QButtonGroup* KeyButtonGroup = nullptr;
     QMenu* popmenKeyType = nullptr;
+    QPoint fDragStart;
+    QAbstractButton* fPressedButton = nullptr;
 };

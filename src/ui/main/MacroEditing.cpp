@@ -25,6 +25,18 @@ constexpr int FirstRedLedTag = 11;
 constexpr int LedHostMacroCode = 2; // the LED mode "Host/Macro Control"
 constexpr uint8_t FirstHidKeyboardMode = 0x30;
 
+// The kind of an insertion named by its code.
+TEditKind KindOfCode(int32_t value)
+{
+    if (value & DelayFlag)
+        return TEditKind::Delay;
+    if (value & BeepFlag)
+        return TEditKind::Beep;
+    if (value & CommandFlag)
+        return TEditKind::LedCommand;
+    return TEditKind::Insert;
+}
+
 // Top-left cell of the selected rectangle, as a macro position.
 int selectionTopLeft(const TMacroGrid* grid)
 {
@@ -38,9 +50,10 @@ int selectionTopLeft(const TMacroGrid* grid)
 
 // ------------------------------------------------------------------------ inserting
 
-bool TMacroEditor::AddData(int32_t value)
+bool TMacroEditor::AddData(int32_t value, TEditKind kind)
 {
-    int32_t position = GridPosition();
+    const int positionBefore = GridPosition();
+    int32_t position = positionBefore;
     const int32_t start = std::min<int32_t>(position, fDefinition.NumOfElements());
     const uint8_t countBefore = fDefinition.NumOfElements();
     // A plain code equal to the command prefix would start a command on the
@@ -52,7 +65,7 @@ bool TMacroEditor::AddData(int32_t value)
         Prompts::Error(this, tr("Not enough room or macro full!"));
         return false;
     }
-    Inserted(position);
+    Inserted(kind == TEditKind::Edit ? KindOfCode(value) : kind, positionBefore, position);
     return true;
 }
 
@@ -61,7 +74,7 @@ bool TMacroEditor::AddByte(int32_t value)
     return AddBytes({value});
 }
 
-bool TMacroEditor::AddBytes(const QList<int32_t>& values)
+bool TMacroEditor::AddBytes(const QList<int32_t>& values, TEditKind kind)
 {
     // Several codes are one message (a MIDI event): half of it would corrupt
     // what the keypad sends, so it goes in whole or not at all.
@@ -77,7 +90,7 @@ bool TMacroEditor::AddBytes(const QList<int32_t>& values)
             return false;
         }
     }
-    Inserted(position);
+    Inserted(kind, GridPosition(), position);
     return true;
 }
 
@@ -104,18 +117,38 @@ bool TMacroEditor::EscapePrefixAround(int32_t index)
     return false;
 }
 
-void TMacroEditor::Inserted(int32_t position)
+void TMacroEditor::Inserted(TEditKind kind, int32_t start, int32_t position)
 {
     fModifiers &= ~(ModLShift | ModRShift | ModLCtrl | ModRCtrl);
     if (fDefinition.GetMacroName().isEmpty())
         fDefinition.SetMacroName(fDefinition.GetDisplayValue(0));
     CopyDataToScreen(position);
+    Edited(kind, start, position);
+}
+
+void TMacroEditor::Edited(TEditKind kind, int positionBefore, int positionAfter)
+{
+    Q_EMIT edited(kind, positionBefore, positionAfter);
+    Q_EMIT changed();
+}
+
+void TMacroEditor::ShowChange(int32_t gridIndex)
+{
+    CopyDataToScreen(gridIndex);
     Q_EMIT changed();
 }
 
 // ------------------------------------------------------------------------ removing
 
-void TMacroEditor::RemoveData(int32_t index)
+void TMacroEditor::RemoveData(int32_t index, TEditKind kind)
+{
+    const int positionBefore = GridPosition();
+    RemoveCodes(index);
+    CopyDataToScreen(index);
+    Edited(kind, positionBefore, index);
+}
+
+void TMacroEditor::RemoveCodes(int32_t index)
 {
     int left = Grid->currentColumn();
     int right = left;
@@ -137,9 +170,12 @@ void TMacroEditor::RemoveData(int32_t index)
         p += TMacroGrid::Columns - width;
     }
     if (top >= 0 && left >= 0)
-        Grid->setCurrentCell(top, left);
-    CopyDataToScreen(index);
-    Q_EMIT changed();
+        SetCursor(top, left);
+}
+
+int TMacroEditor::SelectionTopLeft() const
+{
+    return selectionTopLeft(Grid);
 }
 
 // ------------------------------------------------------------------------ grid events
@@ -184,9 +220,9 @@ void TMacroEditor::GridKeyPress(uint code)
     // Characters above 255 have no one-byte form on the keypad: refused
     // without a message.
     if (code > 127 && code <= 255)
-        AddData(static_cast<int32_t>(code));
+        AddData(static_cast<int32_t>(code), TEditKind::Typing);
     else if (code <= 127 && AsciiToKeyNumber[code] > 0)
-        AddData(AsciiToKeyNumber[code]);
+        AddData(AsciiToKeyNumber[code], TEditKind::Typing);
     Q_EMIT characterTyped();
 }
 
@@ -205,8 +241,14 @@ void TMacroEditor::GridMouseDown(const QPoint& globalPos)
 
 void TMacroEditor::menuitemClearMacroClick()
 {
+    // An empty macro is left alone, with no change marked.
+    if (fDefinition.NumOfElements() == 0)
+        return;
+    const int positionBefore = GridPosition();
     while (fDefinition.NumOfElements() > 0)
-        RemoveData(0);
+        RemoveCodes(0);
+    CopyDataToScreen(0);
+    Edited(TEditKind::Erase, positionBefore, 0);
 }
 
 void TMacroEditor::menuitemViewKeysAsTextClick()

@@ -26,6 +26,22 @@ constexpr int GridColumnWidth = 82;
 constexpr int GridRowHeight = 21;
 constexpr int NameLength = 40;
 
+// The release of a key pressed for a command (with Ctrl, Alt or Meta), or of
+// one of those keys: it stores nothing in the name. What such a command
+// changes in the text arrives through textEdited.
+bool IsShortcutRelease(const QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_Meta:
+    case Qt::Key_AltGr:
+        return true;
+    default:
+        return (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
+    }
+}
+
 } // namespace
 
 TMacroEditor::TMacroEditor(TKeypadClass& definition, const THostKeyboard& keyboard, QWidget* parent)
@@ -153,7 +169,11 @@ void TMacroEditor::BuildGrid(QWidget* parent)
         if (row >= 0 && col >= 0)
             Q_EMIT modifierKeysShown(fDefinition.GetModifierSet(
                 static_cast<uint8_t>(row * TMacroGrid::Columns + col + 1)));
+        if (!fSettingCursor)
+            Q_EMIT cursorMovedByHand();
     });
+    connect(Grid->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &TMacroEditor::codeSelectionChanged);
 
     popmenuClearMacro = new QMenu(this);
     popmenuClearMacro->setObjectName(QStringLiteral("popmenuClearMacro"));
@@ -196,7 +216,7 @@ void TMacroEditor::CopyDataToScreen(int32_t gridIndex)
 {
     // A refused cell (or one outside the grid) leaves the cursor where it is.
     if (gridIndex >= 0 && gridIndex < TMacroGrid::Rows * TMacroGrid::Columns)
-        Grid->setCurrentCell(gridIndex / TMacroGrid::Columns, gridIndex % TMacroGrid::Columns);
+        SetCursor(gridIndex / TMacroGrid::Columns, gridIndex % TMacroGrid::Columns);
     ShowMacroCodes();
     Q_EMIT modifierKeysShown(
         fDefinition.GetModifierSet(static_cast<uint8_t>(qBound(0, gridIndex, 255))));
@@ -228,6 +248,13 @@ void TMacroEditor::ShowMacroName()
     // the edit does not store it cut to 40 characters.
     EditName->setMaxLength(qMax(NameLength, static_cast<int>(name.size())));
     EditName->setText(name);
+}
+
+void TMacroEditor::SetCursor(int row, int col)
+{
+    fSettingCursor = true;
+    Grid->setCurrentCell(row, col);
+    fSettingCursor = false;
 }
 
 int TMacroEditor::GridPosition() const
@@ -278,7 +305,7 @@ void TMacroEditor::chkboxAutorepeatClick()
 {
     if (chkboxAutoRepeat->isChecked() != fDefinition.CanAutoRepeat()) {
         fDefinition.SetCanAutoRepeat(chkboxAutoRepeat->isChecked());
-        Q_EMIT changed();
+        Edited(TEditKind::AutoRepeat, GridPosition(), GridPosition());
     }
 }
 
@@ -286,28 +313,35 @@ void TMacroEditor::cboxKeyAsTrueTerminalClick()
 {
     if (cboxKeyAsTrueTerminal->isChecked() != fDefinition.SendKeyNow()) {
         fDefinition.SetSendKeyNow(cboxKeyAsTrueTerminal->isChecked());
-        Q_EMIT changed();
+        Edited(TEditKind::TransmitNow, GridPosition(), GridPosition());
     }
 }
 
 void TMacroEditor::EditNameKeyUp()
 {
     fDefinition.SetMacroName(EditName->text());
-    Q_EMIT changed();
+    Edited(TEditKind::Name, GridPosition(), GridPosition());
 }
 
 bool TMacroEditor::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == EditName) {
-        if (event->type() == QEvent::KeyPress) {
+        if (event->type() == QEvent::ShortcutOverride) {
+            // Undo and Redo are the definition's, not the edit's own: left
+            // unclaimed, they reach the window's commands.
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo))
+                return true;
+        } else if (event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent*>(event)->key();
             if (key == Qt::Key_Return || key == Qt::Key_Enter) {
                 Grid->setFocus();
                 return true;
             }
         } else if (event->type() == QEvent::KeyRelease) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key != Qt::Key_Return && key != Qt::Key_Enter)
+            const auto* release = static_cast<QKeyEvent*>(event);
+            if (release->key() != Qt::Key_Return && release->key() != Qt::Key_Enter &&
+                !IsShortcutRelease(release))
                 EditNameKeyUp();
         }
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/KeypadClass.h"
+#include "ui/main/EditStep.h"
 
 #include <QList>
 #include <QWidget>
@@ -45,12 +46,34 @@ public:
 
     // Insert at the grid cursor: a key number, command or character code
     // (AddData), a plain code (AddByte), or plain codes that go in together
-    // or not at all (AddBytes). A full macro is reported; false then.
-    bool AddData(int32_t value);
+    // or not at all (AddBytes). A full macro is reported; false then. `kind`
+    // names the edit; Edit means by the code (a delay, a beep, an LED command
+    // or an insertion).
+    bool AddData(int32_t value, TEditKind kind = TEditKind::Edit);
     bool AddByte(int32_t value);
-    bool AddBytes(const QList<int32_t>& values);
+    bool AddBytes(const QList<int32_t>& values, TEditKind kind = TEditKind::Insert);
     // Removes the codes under the grid selection, walking from `index`.
-    void RemoveData(int32_t index);
+    void RemoveData(int32_t index, TEditKind kind = TEditKind::Delete);
+
+    // The clipboard in the grid (MacroClipboard.cpp). The selected codes are
+    // those under the selected cells, row by row.
+    QList<int32_t> SelectedCodes() const;
+    bool HasSelectedCodes() const { return !SelectedCodes().isEmpty(); }
+    void CopySelection();
+    void CutSelection();
+    // As the Delete key does.
+    void DeleteSelection();
+    void SelectAllCodes();
+    // Inserts what the clipboard holds at the grid cursor: codes of this
+    // editor's format, or text typed as the grid types it.
+    void PasteFromClipboard();
+    // Inserts `codes` (of the definition's prefix) at the grid cursor, all or
+    // none; "Macro Full!" when they do not fit.
+    bool PasteCodes(const QList<int32_t>& codes);
+
+    // An undo or redo changed the definition: redraws with the cursor at
+    // `gridIndex` and tells about the change as an edit does.
+    void ShowChange(int32_t gridIndex);
 
     // Redraws the grid and the header and puts the cursor at `gridIndex`.
     void CopyDataToScreen(int32_t gridIndex);
@@ -76,11 +99,19 @@ public:
     void mnuLedClick(int tag);
 
 Q_SIGNALS:
-    // The macro or its flags or name were edited.
+    // An edit of `kind` was made: the cursor stood at `positionBefore` and
+    // now stands at `positionAfter`. changed() follows.
+    void edited(TEditKind kind, int positionBefore, int positionAfter);
+    // The macro or its flags or name were edited, or an undo or redo changed
+    // what the editor shows.
     void changed();
     // The selected macro was drawn anew: after an edit, a key or level
     // chosen, New or Open.
     void macroShown();
+    // The user moved the grid cursor (a click, an arrow key).
+    void cursorMovedByHand();
+    // The selected cells changed.
+    void codeSelectionChanged();
     // A level tab was chosen; the level is selected.
     void levelChanged(int level);
     // A character was typed into the grid, whether or not it went in.
@@ -102,7 +133,15 @@ private:
     // One plain code at `position` (advanced past it on success); no message.
     bool InsertPlainCode(int32_t& position, int32_t value);
     // What every successful insertion does afterwards.
-    void Inserted(int32_t position);
+    void Inserted(TEditKind kind, int32_t start, int32_t position);
+    // The codes under the selection, walking from `index`; no redraw.
+    void RemoveCodes(int32_t index);
+    // The edit is done: it is reported, then the change.
+    void Edited(TEditKind kind, int positionBefore, int positionAfter);
+    // Moves the grid cursor without it counting as a move by hand.
+    void SetCursor(int row, int col);
+    // The selected rectangle's top-left cell as a macro position.
+    int SelectionTopLeft() const;
 
     // Handlers.
     void TabControlLevelChange(int index);
@@ -119,6 +158,7 @@ private:
     TKeypadClass& fDefinition;
     const THostKeyboard& fKeyboard;
     int fModifiers = 0;
+    bool fSettingCursor = false;
 
     QTabBar* TabControlLevel = nullptr;
     QWidget* pnlMacroHeader = nullptr;

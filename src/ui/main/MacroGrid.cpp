@@ -85,6 +85,21 @@ bool TMacroGrid::accepts(const QModelIndex& index) const
     return !CanSelectCell || CanSelectCell(index.column(), index.row());
 }
 
+bool TMacroGrid::event(QEvent* event)
+{
+    // Delete and Backspace keep the grid's own meaning, whatever command
+    // carries them as its shortcut.
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Delete || key->key() == Qt::Key_Backspace) &&
+            (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            event->accept();
+            return true;
+        }
+    }
+    return QTableWidget::event(event);
+}
+
 QModelIndex TMacroGrid::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
 {
     const QModelIndex target = QTableWidget::moveCursor(cursorAction, modifiers);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/ClipFormat.h"
 #include "model/AppState.h"
 #include "ui/common/Prompts.h"
 #include "ui/main/Document.h"
@@ -9,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 class QCloseEvent;
 class QDragEnterEvent;
@@ -128,9 +130,11 @@ public:
     void SetModifiers(int mask);
     // The view mode (the MIDI dialog turns the hex view on); shown at the next redraw.
     void SetViewInHex(bool value);
-    // A dialog applied its changes: they are pending, and the codes are
-    // redrawn (a new command prefix shows as a character of its own).
+    // A dialog applied its changes: they are one step of the history, and
+    // the codes are redrawn (a new command prefix shows as a character of
+    // its own). RecordDialogApply names the step after its dialog.
     void DialogChangesApplied();
+    void RecordDialogApply(TEditKind kind);
 
     // ---------------------------------------------------------------- knowing before a download (MainAnalysis.cpp)
     // The definition check of the definition as it is now, in the mode and
@@ -178,6 +182,10 @@ private:
     void BuildMenuBar();
     // The grid's pop-up menu: Erase, the view items, the insertion items.
     void BuildGridMenu();
+    // The key buttons' menu: the key types, then the key commands.
+    void BuildKeyMenu();
+    // Copy and Paste Macro, Copy and Paste Key, Clear Key, Swap Key With.
+    void AddKeyCommands(QMenu* menu);
     void FillInsertItems(QMenu* menu);
     void ConnectCommands();
     void SetPropertiesButtonForMode(bool romMenu);
@@ -270,9 +278,31 @@ private:
     // Copies the file sent and its definition into the backups folder; a
     // failure goes to the port panel's hint.
     void BackupDownload(const QString& sentFile);
+    // Undo, redo and the clipboard of keys and macros (MainEdit.cpp)
+    void ConnectEditing();
+    // Records the edit just made at the selected key and level as one step.
+    void RecordEdit(TEditKind kind, int positionBefore = -1, int positionAfter = -1);
+    // An undo or redo: shows the step's key and level with the cursor where
+    // the change was, and everything that follows an edit.
+    void ShowStep(const TStepInfo& info, bool redo);
+    void UpdateEditCommands();
+    void ClipboardChanged();
+    void CopyMacroClick();
+    void PasteMacroClick();
+    void CopyKeyClick();
+    void PasteKeyClick();
+    void ClearKeyClick();
+    // The keys change places; `to` is shown, holding what `from` held.
+    void SwapKeys(int from, int to);
+    // After an edit of whole keys: key `key` shown with the cursor after its codes.
+    void ShowKeyEdit(TEditKind kind, int key, int otherKey = -1);
 
     TEditMode fMode = TEditMode::User;
     bool fShown = false;
+    // What the clipboard holds, read when it changes: this editor's content
+    // or text from elsewhere.
+    std::optional<TClipContent> fClip;
+    bool fClipboardHasText = false;
     bool fWaitingForPortProgram = false;
     std::unique_ptr<THostKeyboard> fOwnKeyboard;
     THostKeyboard* fKeyboard = nullptr;

@@ -136,6 +136,7 @@ TMainActions::TMainActions(QWidget* window) : QObject(window), fWindow(window)
     CreateFileListActions();
     CreatePrintActions();
     CreateEditActions();
+    CreateKeyActions();
     CreateInsertActions();
     CreateViewActions();
     CreateToolActions();
@@ -226,10 +227,11 @@ void TMainActions::CreateEditActions()
     DeleteMenuItem = makeAction(fWindow, "DeleteMenuItem", tr("&Delete"), QKeySequence::Delete);
     SelectAllMenuItem =
         makeAction(fWindow, "SelectAllMenuItem", tr("Select &All"), QKeySequence::SelectAll);
-    for (QAction* reserved : {UndoMenuItem, RedoMenuItem, CutMenuItem, CopyMenuItem, PasteMenuItem,
-                              DeleteMenuItem, SelectAllMenuItem}) {
-        reserved->setEnabled(false);
-        SetHint(reserved);
+    // Enabled by the window as the history, the grid and the clipboard allow.
+    for (QAction* action : {UndoMenuItem, RedoMenuItem, CutMenuItem, CopyMenuItem, PasteMenuItem,
+                            DeleteMenuItem, SelectAllMenuItem}) {
+        action->setEnabled(false);
+        SetHint(action);
     }
 
     menuitemClearMacro =
@@ -243,6 +245,24 @@ void TMainActions::CreateEditActions()
     for (int i = 0; i < 3; ++i) {
         KeyTypeItems[i] = makeAction(fWindow, names[i], captions[i]);
         KeyTypeItems[i]->setCheckable(true);
+    }
+}
+
+void TMainActions::CreateKeyActions()
+{
+    CopyMacroMenuItem = makeAction(fWindow, "CopyMacroMenuItem", tr("Copy &Macro"));
+    PasteMacroMenuItem = makeAction(fWindow, "PasteMacroMenuItem", tr("Paste Macr&o"));
+    CopyKeyMenuItem = makeAction(fWindow, "CopyKeyMenuItem", tr("Copy &Key"));
+    PasteKeyMenuItem = makeAction(fWindow, "PasteKeyMenuItem", tr("Paste K&ey"));
+    ClearKeyMenuItem = makeAction(fWindow, "ClearKeyMenuItem", tr("C&lear Key"));
+    SwapKeyMenu = new QMenu(tr("S&wap Key With"), fWindow);
+    SwapKeyMenu->setObjectName(QStringLiteral("SwapKeyMenu"));
+    SwapKeyMenu->menuAction()->setObjectName(QStringLiteral("SwapKeyMenuAction"));
+    for (int key = 0; key < MaxKeys; ++key) {
+        QAction* item = SwapKeyMenu->addAction(tr("Key %1").arg(key + 1));
+        item->setObjectName(QStringLiteral("SwapKeyItem%1").arg(key + 1));
+        item->setData(key);
+        SwapKeyItems[size_t(key)] = item;
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/KeypadClass.h"
+
 #include <QObject>
 
 #include <array>
@@ -40,9 +42,8 @@ public:
     QAction* PrintKeyLabelsMenuItem = nullptr;
     QAction* ExportSetupSheetMenuItem = nullptr;
 
-    // Edit. The standard editing commands are reserved: they have their
-    // standard shortcuts but stay disabled until they are built, so those
-    // keys still reach the control that has the focus.
+    // Edit, with their standard shortcuts. Undo and Redo name the step they
+    // undo or redo; Cut, Copy, Paste, Delete and Select All act on the grid.
     QAction* UndoMenuItem = nullptr;
     QAction* RedoMenuItem = nullptr;
     QAction* CutMenuItem = nullptr;
@@ -54,6 +55,17 @@ public:
     // ktToggle, ktAlpha).
     QAction* menuitemClearMacro = nullptr;
     std::array<QAction*, 3> KeyTypeItems{};
+
+    // Keys and macros: on the key buttons' menu and in Edit. They act on the
+    // selected key (and level).
+    QAction* CopyMacroMenuItem = nullptr;
+    QAction* PasteMacroMenuItem = nullptr;
+    QAction* CopyKeyMenuItem = nullptr;
+    QAction* PasteKeyMenuItem = nullptr;
+    QAction* ClearKeyMenuItem = nullptr;
+    // "Swap Key With": one item per key, its data() the key index.
+    QMenu* SwapKeyMenu = nullptr;
+    std::array<QAction*, MaxKeys> SwapKeyItems{};
 
     // Insertion: the four menus of plain codes (each item's data() is its
     // code), the MIDI dialog and the LED commands (data() is the command byte).
@@ -105,6 +117,7 @@ private:
     void CreateFileListActions();
     void CreatePrintActions();
     void CreateEditActions();
+    void CreateKeyActions();
     void CreateInsertActions();
     void CreateViewActions();
     void CreateToolActions();

@@ -30,14 +30,18 @@ void TfrmMain::EditScreenData1Click()
         Prompts::Information(this, tr("Warning: You have not enabled \"Automated Screen Mode\" "
                                       "(on the Advanced ROM Properties form)."));
     Q_EMIT screenDataRequested();
+    // An Apply without an edit still commits the screens; with a one-line
+    // display that can empty second lines. It is a step of its own, which
+    // leaves a clean definition clean, as such an Apply marks nothing.
+    TStepInfo info;
+    info.Kind = TEditKind::ScreenData;
+    info.MarksChange = false;
+    fDocument->RecordEdit(info);
 }
 
 void TfrmMain::DialogChangesApplied()
 {
-    ChangesPending(true);
-    // A new command prefix rewrites the macros (the escaped prefix shows as
-    // a character of its own), while the dialog may stay open.
-    fEditor->ShowMacroCodes();
+    RecordDialogApply(TEditKind::Properties);
 }
 
 void TfrmMain::InsertMIDIMessage1Click()

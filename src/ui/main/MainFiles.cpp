@@ -77,6 +77,7 @@ void TfrmMain::ToolBtnNewClick()
 
     KeypadDefinition.Initialize();
     AppState.SetAdvancedDefaults();
+    fDocument->ResetHistory();
     fKeypad->RefreshKeyButtons();
     SelectFirstKey();
     CopyDataToScreen(KeypadDefinition.NumOfElements());

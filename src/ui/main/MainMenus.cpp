@@ -159,6 +159,8 @@ void TfrmMain::BuildMenuBar()
     edit->addSeparator();
     edit->addAction(a.SelectAllMenuItem);
     edit->addSeparator();
+    AddKeyCommands(edit);
+    edit->addSeparator();
     edit->addAction(a.menuitemClearMacro);
     QMenu* insert = edit->addMenu(tr("&Insert"));
     insert->setObjectName(QStringLiteral("mnuInsert"));
@@ -197,11 +199,30 @@ void TfrmMain::BuildGridMenu()
     const TMainActions& a = *fActions;
     fEditor->SetViewItems(a.menuitemViewKeysAsText, a.menuitemViewKeysAsHex);
     QMenu* menu = fEditor->GridMenu();
+    menu->addActions({a.CutMenuItem, a.CopyMenuItem, a.PasteMenuItem, a.DeleteMenuItem,
+                      a.SelectAllMenuItem});
+    menu->addSeparator();
     menu->addAction(a.menuitemClearMacro);
     menu->addSeparator();
     menu->addActions({a.menuitemViewKeysAsText, a.menuitemViewKeysAsHex});
     menu->addSeparator();
     FillInsertItems(menu);
+}
+
+void TfrmMain::BuildKeyMenu()
+{
+    QMenu* menu = fKeypad->KeyMenu();
+    menu->addSeparator();
+    AddKeyCommands(menu);
+}
+
+void TfrmMain::AddKeyCommands(QMenu* menu)
+{
+    const TMainActions& a = *fActions;
+    menu->addActions({a.CopyMacroMenuItem, a.PasteMacroMenuItem});
+    menu->addSeparator();
+    menu->addActions({a.CopyKeyMenuItem, a.PasteKeyMenuItem, a.ClearKeyMenuItem});
+    menu->addMenu(a.SwapKeyMenu);
 }
 
 void TfrmMain::FillInsertItems(QMenu* menu)

@@ -52,6 +52,7 @@ TfrmMain::TfrmMain(TAppState& state, const QStringList& arguments, THostKeyboard
     ConnectCommands();
     BuildFileLists();
     setAcceptDrops(true);
+    ConnectEditing();
     KeypadDefinition.SetModifierSource(fEditor);
     FormCreate(arguments);
     UpdateAnalysisViews();
@@ -109,6 +110,7 @@ void TfrmMain::BuildWindow()
 
     BuildGridMenu();
     BuildFindingsDock();
+    BuildKeyMenu();
 
     // The layout fixes the window's size; only the preview and the findings
     // dock change it when they are shown or hidden.
@@ -127,7 +129,6 @@ void TfrmMain::ConnectParts()
     connect(fKeypad, &TKeypadPanel::layoutChosen, this, &TfrmMain::LayoutChosen);
     connect(fKeypad, &TKeypadPanel::keyTypeChanged, this, &TfrmMain::KeyTypeChanged);
 
-    connect(fEditor, &TMacroEditor::changed, this, [this] { ChangesPending(true); });
     connect(fEditor, &TMacroEditor::levelChanged, fKeypad, &TKeypadPanel::SetLevelColour);
     connect(fEditor, &TMacroEditor::characterTyped, this, &TfrmMain::CheckMacroLenWarning);
     connect(fEditor, &TMacroEditor::modifierKeysShown, fPalette, &TCodePalette::UpdateKeyboard);
@@ -150,7 +151,8 @@ void TfrmMain::ConnectParts()
 
 void TfrmMain::InsertKeyCode(int32_t code)
 {
-    fEditor->AddData(code);
+    // The keyboard's keys type; Delay and Beep are insertions of their own.
+    fEditor->AddData(code, code & (DelayFlag | BeepFlag) ? TEditKind::Edit : TEditKind::Typing);
     fEditor->FocusGrid();
     CheckMacroLenWarning();
 }
@@ -170,13 +172,14 @@ void TfrmMain::LayoutChosen(int layout)
 void TfrmMain::KeyTypeChanged()
 {
     fEditor->ShowMacroName();
-    ChangesPending(true);
+    RecordEdit(TEditKind::KeyType, GridPosition(), GridPosition());
 }
 
 void TfrmMain::UpdateCommandStates()
 {
     fActions->SaveMenuItem->setEnabled(fDocument->IsModified());
     fActions->KeyLabelsMenuItem->setEnabled(GuiKeyLayout() == 2);
+    UpdateEditCommands();
 }
 
 // ------------------------------------------------------------------------ start-up
@@ -191,6 +194,7 @@ void TfrmMain::FormCreate(const QStringList& arguments)
     // 3. The definition and the ROM properties at their defaults.
     KeypadDefinition.Initialize();
     AppState.SetAdvancedDefaults();
+    fDocument->ResetHistory();
 
     // 4. The settings file.
     fSettings = std::make_unique<TAppSettings>(SettingsFile());
@@ -307,6 +311,8 @@ bool TfrmMain::ApplyLoadResult(const TLoadResult& result, const QString& path, T
     CopyDataToScreen(KeypadDefinition.NumOfElements());
     // Kept for the definition check until the next New or Open.
     fDocument->SetReadWarnings(ReadWarningsOf(result));
+    // A file read is a new start: its history begins here, clean.
+    fDocument->ResetHistory();
     ChangesPending(false);
     fDocument->SetFileName(kind, path);
     return true;
@@ -352,7 +358,8 @@ bool TfrmMain::AddByte(int32_t value)
 
 bool TfrmMain::AddBytes(const QList<int32_t>& values)
 {
-    return fEditor->AddBytes(values);
+    // The MIDI event dialog inserts its messages here.
+    return fEditor->AddBytes(values, TEditKind::MidiMessage);
 }
 
 void TfrmMain::CopyDataToScreen(int32_t gridIndex)
