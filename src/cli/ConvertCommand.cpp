@@ -84,7 +84,9 @@ void Convert(TConversion& c, const TConvertOptions& options)
 int ConvertOne(const QString& in, const QString& out, TConvertOptions options)
 {
     options.LoaderSettings = Folders::DelaySettingsFile();
-    TConversion c{in, out};
+    TConversion c;
+    c.In = in;
+    c.Out = out;
     Convert(c, options);
     Errors(c.Lines);
     return c.Status;
