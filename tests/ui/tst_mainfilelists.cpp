@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QMap>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QTest>
@@ -294,7 +295,8 @@ void TestMainFileLists::menusAreInTheManual_data()
 }
 
 // The manual's chapter of menus names every item of the menu bar (the code
-// menus of Insert are described with the grid menu) and every shortcut.
+// menus of Insert are described with the grid menu) and every shortcut; no
+// two items of a menu share an underlined letter.
 void TestMainFileLists::menusAreInTheManual()
 {
     QFETCH(bool, rom);
@@ -306,7 +308,15 @@ void TestMainFileLists::menusAreInTheManual()
     TfrmMain& w = CreateIn(f, rom);
     QStringList missing;
     std::function<void(const QMenu*)> check = [&](const QMenu* menu) {
+        QMap<QChar, QString> mnemonics; // two items with one letter: Alt+letter picks neither
         for (QAction* item : menu->actions()) {
+            const qsizetype amp = item->text().indexOf('&');
+            if (item->isVisible() && amp >= 0 && amp + 1 < item->text().size()) {
+                const QChar letter = item->text().at(amp + 1).toLower();
+                if (mnemonics.contains(letter))
+                    missing << QStringLiteral("&%1 twice: %2, %3").arg(letter).arg(mnemonics[letter], item->text());
+                mnemonics[letter] = item->text();
+            }
             // Shown texts without mnemonics; the key type items' explanations cut off.
             const QString text = item->text().remove('&').section(" --", 0, 0).trimmed();
             if (item->isSeparator() || item->data().isValid() || !item->isVisible())

@@ -311,8 +311,8 @@ QList<QAction*> TMainActions::CodeItems() const
 
 void TMainActions::CreateViewActions()
 {
-    Layout20MenuItem = makeAction(fWindow, "Layout20MenuItem", tr("&20 keys"));
-    Layout12MenuItem = makeAction(fWindow, "Layout12MenuItem", tr("&12 keys"));
+    Layout20MenuItem = makeAction(fWindow, "Layout20MenuItem", tr("20 &keys"));
+    Layout12MenuItem = makeAction(fWindow, "Layout12MenuItem", tr("12 k&eys"));
     Level1MenuItem = makeAction(fWindow, "Level1MenuItem", tr("Level &1"));
     Level2MenuItem = makeAction(fWindow, "Level2MenuItem", tr("Level &2"));
     for (auto pair : {std::pair{Layout20MenuItem, Layout12MenuItem},
@@ -346,7 +346,7 @@ void TMainActions::CreateToolActions()
     EditScreenData1 = EditMenu->addAction(tr("Edit &Screen Data"));
     EditScreenData1->setObjectName(QStringLiteral("EditScreenData1"));
 
-    SetPortMenuItem = makeAction(fWindow, "SetPortMenuItem", tr("Set &Port..."));
+    SetPortMenuItem = makeAction(fWindow, "SetPortMenuItem", tr("Set P&ort..."));
     SetPortMenuItem->setIconText(tr("Set Port"));
     SetPortMenuItem->setIcon(toolbarIcon(fWindow, QStyle::SP_ComputerIcon));
     SetHint(SetPortMenuItem, tr("Set COM Port # for the Download and Test operations"));

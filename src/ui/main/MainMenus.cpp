@@ -165,7 +165,7 @@ void TfrmMain::BuildMenuBar()
     QMenu* insert = edit->addMenu(tr("&Insert"));
     insert->setObjectName(QStringLiteral("mnuInsert"));
     FillInsertItems(insert);
-    QMenu* keyType = edit->addMenu(tr("&Key Type"));
+    QMenu* keyType = edit->addMenu(tr("Key T&ype"));
     keyType->setObjectName(QStringLiteral("mnuKeyType"));
     for (QAction* item : a.KeyTypeItems)
         keyType->addAction(item);
