@@ -2,16 +2,27 @@
 
 #include "model/AdvancedClass.h"
 
+#include <QCoreApplication>
+
 namespace Encodings {
 
 namespace {
+
+// The captions are the dialogs' texts: marked for translation here and
+// translated when they are made (without a translation they stay as written).
+#define CAPTION(text) QT_TRANSLATE_NOOP("Encodings", text)
+
+QString caption(const char* text)
+{
+    return QCoreApplication::translate("Encodings", text);
+}
 
 template <std::size_t N> QStringList toList(const std::array<const char*, N>& texts)
 {
     QStringList list;
     list.reserve(int(N));
     for (const char* text : texts)
-        list.append(QString::fromUtf8(text));
+        list.append(caption(text));
     return list;
 }
 
@@ -59,22 +70,25 @@ void SelectOperatingMode(TAdvancedParams& params, TOperatingMode mode)
 QStringList AdvancedLedCaptions(TLed led, bool hidHost)
 {
     if (!hidHost)
-        return toList<4>(
-            {"Not Used", "Shift/Toggle Indicator", "Under Host Control", "Power Indicator"});
+        return toList<4>({CAPTION("Not Used"), CAPTION("Shift/Toggle Indicator"),
+                          CAPTION("Under Host Control"), CAPTION("Power Indicator")});
     if (led == TLed::Green)
-        return toList<4>(
-            {"Not Used", "CapsLock Indicator", "NumLock Indicator", "Power Indicator"});
-    return toList<4>(
-        {"Not Used", "CapsLock Indicator", "NumLock Indicator", "Shift/Toggle Indicator"});
+        return toList<4>({CAPTION("Not Used"), CAPTION("CapsLock Indicator"),
+                          CAPTION("NumLock Indicator"), CAPTION("Power Indicator")});
+    return toList<4>({CAPTION("Not Used"), CAPTION("CapsLock Indicator"),
+                      CAPTION("NumLock Indicator"), CAPTION("Shift/Toggle Indicator")});
 }
 
 QStringList UserLedCaptions(TLed led, bool hidHost)
 {
     if (!hidHost)
-        return toList<4>({"Off", "Level Indicator", "Host/Macro Control", "Power Indicator"});
+        return toList<4>({CAPTION("Off"), CAPTION("Level Indicator"), CAPTION("Host/Macro Control"),
+                          CAPTION("Power Indicator")});
     if (led == TLed::Green)
-        return toList<4>({"Off", "CapsLock Indicator", "NumLock Indicator", "Power Indicator"});
-    return toList<4>({"Off", "CapsLock Indicator", "NumLock Indicator", "Level Indicator"});
+        return toList<4>({CAPTION("Off"), CAPTION("CapsLock Indicator"),
+                          CAPTION("NumLock Indicator"), CAPTION("Power Indicator")});
+    return toList<4>({CAPTION("Off"), CAPTION("CapsLock Indicator"), CAPTION("NumLock Indicator"),
+                      CAPTION("Level Indicator")});
 }
 
 // ---------------------------------------------------------------- simple lists
@@ -100,7 +114,8 @@ QStringList StopBitsCaptions()
 }
 QStringList ParityCaptions()
 {
-    return toList<5>({"None", "Odd", "Even", "Mark", "Space"});
+    return toList<5>(
+        {CAPTION("None"), CAPTION("Odd"), CAPTION("Even"), CAPTION("Mark"), CAPTION("Space")});
 }
 QStringList UserWordFormatCaptions()
 {
@@ -111,24 +126,25 @@ QStringList StartScreenCaptions()
 {
     QStringList list;
     for (int n = 1; n <= 8; ++n)
-        list.append(QStringLiteral("Screen ") + QString::number(n));
-    list.append(QStringLiteral("Demo"));
+        list.append(caption(CAPTION("Screen %1")).arg(n));
+    list.append(caption(CAPTION("Demo")));
     return list;
 }
 
 QStringList CardTypeCaptions()
 {
-    return toList<4>({"None", "Barcode/RFID", "Magnetic Card", "Ext. Wedge"});
+    return toList<4>({CAPTION("None"), CAPTION("Barcode/RFID"), CAPTION("Magnetic Card"),
+                      CAPTION("Ext. Wedge")});
 }
 
 QStringList UserCardTypeCaptions()
 {
-    return toList<3>({"None", "Barcode/RFID", "Magnetic Card"});
+    return toList<3>({CAPTION("None"), CAPTION("Barcode/RFID"), CAPTION("Magnetic Card")});
 }
 
 QStringList LedModeCaptions()
 {
-    return toList<3>({"Off", "On", "Flashing"});
+    return toList<3>({CAPTION("Off"), CAPTION("On"), CAPTION("Flashing")});
 }
 
 // ---------------------------------------------------------------- word format
@@ -246,17 +262,20 @@ int UserHostMode(uint8_t opMode)
 
 QString CardPageTitle(uint8_t formCardType)
 {
-    return formCardType == CardTypeWedge ? QStringLiteral("Ext. Wedge")
-                                         : QStringLiteral("Barcode/RFID");
+    return formCardType == CardTypeWedge ? caption(CAPTION("Ext. Wedge"))
+                                         : caption(CAPTION("Barcode/RFID"));
 }
 
 QStringList CardDelimiterCaptions(uint8_t formCardType)
 {
     if (formCardType == CardTypeWedge)
-        return toList<4>({"External Wedge prefix character:", "External Wedge start character: *",
-                          "External Wedge end character: *", "External Wedge suffix character:"});
-    return toList<4>({"Barcode/RFID prefix character:", "Barcode/RFID start character: *",
-                      "Barcode/RFID end character: *", "Barcode/RFID suffix character:"});
+        return toList<4>({CAPTION("External Wedge prefix character:"),
+                          CAPTION("External Wedge start character: *"),
+                          CAPTION("External Wedge end character: *"),
+                          CAPTION("External Wedge suffix character:")});
+    return toList<4>(
+        {CAPTION("Barcode/RFID prefix character:"), CAPTION("Barcode/RFID start character: *"),
+         CAPTION("Barcode/RFID end character: *"), CAPTION("Barcode/RFID suffix character:")});
 }
 
 QStringList SentinelNames()
@@ -287,7 +306,7 @@ QString SentinelName(int code)
 
 QStringList EcrTrackCaptions()
 {
-    return toList<2>({"Track 1 (MCR/BCR/RFID)", "Track 2 (MCR only)"});
+    return toList<2>({CAPTION("Track 1 (MCR/BCR/RFID)"), CAPTION("Track 2 (MCR only)")});
 }
 
 QStringList EcrFieldCaptions()
@@ -295,7 +314,7 @@ QStringList EcrFieldCaptions()
     QStringList list;
     for (int n = 1; n <= EcrFieldCount; ++n) {
         // The ninth entry carries a trailing blank in the device's own list.
-        list.append(QStringLiteral("Field ") + QString::number(n) +
+        list.append(caption(CAPTION("Field %1")).arg(n) +
                     (n == 9 ? QStringLiteral(" ") : QString()));
     }
     list.append(QString());
@@ -308,18 +327,18 @@ QString ActionCaption(int code)
 {
     switch (code) {
     case ActionNothing:
-        return QStringLiteral("Nothing");
+        return caption(CAPTION("Nothing"));
     case ActionBeep:
-        return QStringLiteral("Beep");
+        return caption(CAPTION("Beep"));
     case ActionEraseOne:
-        return QStringLiteral("Erase one character");
+        return caption(CAPTION("Erase one character"));
     case ActionEraseAll:
-        return QStringLiteral("Erase all characters");
+        return caption(CAPTION("Erase all characters"));
     case ActionAcceptKeyData:
-        return QStringLiteral("Accept key data");
+        return caption(CAPTION("Accept key data"));
     default:
         if (IsGoToScreenAction(code))
-            return QStringLiteral("Go to Screen ") + QString::number(code);
+            return caption(CAPTION("Go to Screen %1")).arg(code);
         return QString();
     }
 }
