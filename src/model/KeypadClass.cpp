@@ -340,7 +340,7 @@ QString TKeypadClass::MakeCodes() const
 QString TKeypadClass::CodesOf(int key, int level) const
 {
     const TMacroData& macro = MacroAt(key, level);
-    return CodeString(macro.Values.data(), ElementCount(macro), fCmdPrefix);
+    return CodeString(macro.Values.data(), ElementCount(macro), fDevice.CmdPrefix);
 }
 
 int32_t TKeypadClass::CodeCount() const
@@ -480,7 +480,7 @@ bool TKeypadClass::EscapePrefixAt(int32_t index)
     if (index < 0 || index >= NumOfElements())
         return true;
     int32_t& value = selected().Values[index];
-    if (!isPlainCode(value) || (value & 0xFF) != fCmdPrefix)
+    if (!isPlainCode(value) || (value & 0xFF) != fDevice.CmdPrefix)
         return true;
     if (CodeCount() + 1 > MacroCapacity)
         return false;
@@ -490,7 +490,7 @@ bool TKeypadClass::EscapePrefixAt(int32_t index)
 
 TKeypadClass::TPrefixChange TKeypadClass::ChangeCmdPrefix(uint8_t value)
 {
-    const uint8_t old = fCmdPrefix;
+    const uint8_t old = fDevice.CmdPrefix;
     if (value == old)
         return {};
     // A macro already past the capacity (a file can hold one) may stay so,
@@ -508,7 +508,7 @@ TKeypadClass::TPrefixChange TKeypadClass::ChangeCmdPrefix(uint8_t value)
                 return {false, key, level};
         }
     RewriteMacrosForPrefix(old, value);
-    fCmdPrefix = value;
+    fDevice.CmdPrefix = value;
     return {};
 }
 

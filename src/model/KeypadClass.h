@@ -185,22 +185,22 @@ public:
     void SetDeviceParams(const TDeviceParams& params);
 
     // Global device parameters: setters store the value unchanged.
-    uint8_t KeyRollOver() const { return fKeyRollOver; }
-    void SetKeyRollOver(uint8_t v) { fKeyRollOver = v; }
-    uint8_t LEDBehavior() const { return fLEDBehavior; }
-    void SetLEDBehavior(uint8_t v) { fLEDBehavior = v; }
-    uint8_t CharacterPacing() const { return fCharacterPacing; }
-    void SetCharacterPacing(uint8_t v) { fCharacterPacing = v; }
-    int32_t DownloadDelay() const { return fDownloadDelay; }
-    void SetDownloadDelay(int32_t v) { fDownloadDelay = v; }
-    uint8_t OpMode() const { return fOpMode; }
-    void SetOpMode(uint8_t v) { fOpMode = v; }
-    uint8_t TailChar() const { return fTailChar; }
-    void SetTailChar(uint8_t v) { fTailChar = v; }
-    uint8_t KeyClick() const { return fKeyClick; }
-    void SetKeyClick(uint8_t v) { fKeyClick = v; }
-    uint8_t CmdPrefix() const { return fCmdPrefix; }
-    void SetCmdPrefix(uint8_t v) { fCmdPrefix = v; }
+    uint8_t KeyRollOver() const { return fDevice.KeyRollOver; }
+    void SetKeyRollOver(uint8_t v) { fDevice.KeyRollOver = v; }
+    uint8_t LEDBehavior() const { return fDevice.LEDBehavior; }
+    void SetLEDBehavior(uint8_t v) { fDevice.LEDBehavior = v; }
+    uint8_t CharacterPacing() const { return fDevice.CharacterPacing; }
+    void SetCharacterPacing(uint8_t v) { fDevice.CharacterPacing = v; }
+    int32_t DownloadDelay() const { return fDevice.DownloadDelay; }
+    void SetDownloadDelay(int32_t v) { fDevice.DownloadDelay = v; }
+    uint8_t OpMode() const { return fDevice.OpMode; }
+    void SetOpMode(uint8_t v) { fDevice.OpMode = v; }
+    uint8_t TailChar() const { return fDevice.TailChar; }
+    void SetTailChar(uint8_t v) { fDevice.TailChar = v; }
+    uint8_t KeyClick() const { return fDevice.KeyClick; }
+    void SetKeyClick(uint8_t v) { fDevice.KeyClick = v; }
+    uint8_t CmdPrefix() const { return fDevice.CmdPrefix; }
+    void SetCmdPrefix(uint8_t v) { fDevice.CmdPrefix = v; }
     // The user's change of the prefix: every macro is rewritten so that the
     // keypad still receives the same characters (the old escaped prefix
     // becomes a plain byte, a plain byte equal to the new prefix is escaped).
@@ -213,36 +213,36 @@ public:
         int Level = -1;
     };
     TPrefixChange ChangeCmdPrefix(uint8_t value);
-    uint8_t BaudRate() const { return fBaudRate; }
-    void SetBaudRate(uint8_t v) { fBaudRate = v; }
-    uint8_t XonChar() const { return fXonChar; }
-    void SetXonChar(uint8_t v) { fXonChar = v; }
-    uint8_t XoffChar() const { return fXoffChar; }
-    void SetXoffChar(uint8_t v) { fXoffChar = v; }
-    uint8_t WordFormat() const { return fWordFormat; }
-    void SetWordFormat(uint8_t v) { fWordFormat = v; }
-    uint8_t FormCardType() const { return fFormCardType; }
-    void SetFormCardType(uint8_t v) { fFormCardType = v; }
-    uint8_t CardPrefix() const { return fCardPrefix; }
-    void SetCardPrefix(uint8_t v) { fCardPrefix = v; }
-    bool CardPrefixEnable() const { return fCardPrefixEnable; }
-    void SetCardPrefixEnable(bool v) { fCardPrefixEnable = v; }
-    uint8_t CardSuffix() const { return fCardSuffix; }
-    void SetCardSuffix(uint8_t v) { fCardSuffix = v; }
-    bool CardSuffixEnable() const { return fCardSuffixEnable; }
-    void SetCardSuffixEnable(bool v) { fCardSuffixEnable = v; }
-    uint8_t CardTracks() const { return fCardTracks; }
-    void SetCardTracks(uint8_t v) { fCardTracks = v; }
-    uint8_t CardStartSentinel() const { return fCardStartSentinel; }
-    void SetCardStartSentinel(uint8_t v) { fCardStartSentinel = v; }
-    uint8_t CardEndSentinel() const { return fCardEndSentinel; }
-    void SetCardEndSentinel(uint8_t v) { fCardEndSentinel = v; }
-    uint8_t CardFieldSeparator() const { return fCardFieldSeparator; }
-    void SetCardFieldSeparator(uint8_t v) { fCardFieldSeparator = v; }
-    uint8_t CardBadSwipe() const { return fCardBadSwipe; }
-    void SetCardBadSwipe(uint8_t v) { fCardBadSwipe = v; }
-    int32_t CdcSerialNo() const { return fCdcSerialNo; }
-    void SetCdcSerialNo(int32_t v) { fCdcSerialNo = v; }
+    uint8_t BaudRate() const { return fDevice.BaudRate; }
+    void SetBaudRate(uint8_t v) { fDevice.BaudRate = v; }
+    uint8_t XonChar() const { return fDevice.XonChar; }
+    void SetXonChar(uint8_t v) { fDevice.XonChar = v; }
+    uint8_t XoffChar() const { return fDevice.XoffChar; }
+    void SetXoffChar(uint8_t v) { fDevice.XoffChar = v; }
+    uint8_t WordFormat() const { return fDevice.WordFormat; }
+    void SetWordFormat(uint8_t v) { fDevice.WordFormat = v; }
+    uint8_t FormCardType() const { return fDevice.FormCardType; }
+    void SetFormCardType(uint8_t v) { fDevice.FormCardType = v; }
+    uint8_t CardPrefix() const { return fDevice.CardPrefix; }
+    void SetCardPrefix(uint8_t v) { fDevice.CardPrefix = v; }
+    bool CardPrefixEnable() const { return fDevice.CardPrefixEnable; }
+    void SetCardPrefixEnable(bool v) { fDevice.CardPrefixEnable = v; }
+    uint8_t CardSuffix() const { return fDevice.CardSuffix; }
+    void SetCardSuffix(uint8_t v) { fDevice.CardSuffix = v; }
+    bool CardSuffixEnable() const { return fDevice.CardSuffixEnable; }
+    void SetCardSuffixEnable(bool v) { fDevice.CardSuffixEnable = v; }
+    uint8_t CardTracks() const { return fDevice.CardTracks; }
+    void SetCardTracks(uint8_t v) { fDevice.CardTracks = v; }
+    uint8_t CardStartSentinel() const { return fDevice.CardStartSentinel; }
+    void SetCardStartSentinel(uint8_t v) { fDevice.CardStartSentinel = v; }
+    uint8_t CardEndSentinel() const { return fDevice.CardEndSentinel; }
+    void SetCardEndSentinel(uint8_t v) { fDevice.CardEndSentinel = v; }
+    uint8_t CardFieldSeparator() const { return fDevice.CardFieldSeparator; }
+    void SetCardFieldSeparator(uint8_t v) { fDevice.CardFieldSeparator = v; }
+    uint8_t CardBadSwipe() const { return fDevice.CardBadSwipe; }
+    void SetCardBadSwipe(uint8_t v) { fDevice.CardBadSwipe = v; }
+    int32_t CdcSerialNo() const { return fDevice.CdcSerialNo; }
+    void SetCdcSerialNo(int32_t v) { fDevice.CdcSerialNo = v; }
 
     bool bViewInHex = false;
 
@@ -255,29 +255,7 @@ private:
     std::array<TKeyDataRec, MaxKeys> keys{};
     uint8_t fKey = 0;
     uint8_t fLevel = 0;
-    uint8_t fKeyRollOver = 2;
-    uint8_t fLEDBehavior = 49;
-    uint8_t fCharacterPacing = 2;
-    int32_t fDownloadDelay = 0;
-    uint8_t fOpMode = 1;
-    uint8_t fTailChar = 13;
-    uint8_t fKeyClick = 40;
-    uint8_t fCmdPrefix = 64;
-    uint8_t fBaudRate = 3;
-    uint8_t fWordFormat = 8;
-    uint8_t fXonChar = 0;
-    uint8_t fXoffChar = 0;
-    uint8_t fFormCardType = 1;
-    uint8_t fCardPrefix = 9;
-    bool fCardPrefixEnable = false;
-    uint8_t fCardSuffix = 13;
-    bool fCardSuffixEnable = true;
-    uint8_t fCardTracks = 3;
-    uint8_t fCardStartSentinel = 0;
-    uint8_t fCardEndSentinel = 13;
-    uint8_t fCardFieldSeparator = 9;
-    uint8_t fCardBadSwipe = 0;
-    int32_t fCdcSerialNo = 1;
+    TDeviceParams fDevice;
 
     const TModifierSource* fModifierSource = nullptr;
 };

@@ -71,56 +71,10 @@ void TKeypadClass::SwapKeys(int a, int b)
 
 TDeviceParams TKeypadClass::DeviceParams() const
 {
-    TDeviceParams p;
-    p.KeyRollOver = fKeyRollOver;
-    p.LEDBehavior = fLEDBehavior;
-    p.CharacterPacing = fCharacterPacing;
-    p.DownloadDelay = fDownloadDelay;
-    p.OpMode = fOpMode;
-    p.TailChar = fTailChar;
-    p.KeyClick = fKeyClick;
-    p.CmdPrefix = fCmdPrefix;
-    p.BaudRate = fBaudRate;
-    p.WordFormat = fWordFormat;
-    p.XonChar = fXonChar;
-    p.XoffChar = fXoffChar;
-    p.FormCardType = fFormCardType;
-    p.CardPrefix = fCardPrefix;
-    p.CardPrefixEnable = fCardPrefixEnable;
-    p.CardSuffix = fCardSuffix;
-    p.CardSuffixEnable = fCardSuffixEnable;
-    p.CardTracks = fCardTracks;
-    p.CardStartSentinel = fCardStartSentinel;
-    p.CardEndSentinel = fCardEndSentinel;
-    p.CardFieldSeparator = fCardFieldSeparator;
-    p.CardBadSwipe = fCardBadSwipe;
-    p.CdcSerialNo = fCdcSerialNo;
-    return p;
+    return fDevice;
 }
 
 void TKeypadClass::SetDeviceParams(const TDeviceParams& p)
 {
-    fKeyRollOver = p.KeyRollOver;
-    fLEDBehavior = p.LEDBehavior;
-    fCharacterPacing = p.CharacterPacing;
-    fDownloadDelay = p.DownloadDelay;
-    fOpMode = p.OpMode;
-    fTailChar = p.TailChar;
-    fKeyClick = p.KeyClick;
-    fCmdPrefix = p.CmdPrefix;
-    fBaudRate = p.BaudRate;
-    fWordFormat = p.WordFormat;
-    fXonChar = p.XonChar;
-    fXoffChar = p.XoffChar;
-    fFormCardType = p.FormCardType;
-    fCardPrefix = p.CardPrefix;
-    fCardPrefixEnable = p.CardPrefixEnable;
-    fCardSuffix = p.CardSuffix;
-    fCardSuffixEnable = p.CardSuffixEnable;
-    fCardTracks = p.CardTracks;
-    fCardStartSentinel = p.CardStartSentinel;
-    fCardEndSentinel = p.CardEndSentinel;
-    fCardFieldSeparator = p.CardFieldSeparator;
-    fCardBadSwipe = p.CardBadSwipe;
-    fCdcSerialNo = p.CdcSerialNo;
+    fDevice = p;
 }
