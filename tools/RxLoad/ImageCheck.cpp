@@ -403,8 +403,7 @@ bool checkKeyRecords(ImageContext& image)
         if (!readKeyRecord(image, reader, k, levels))
             return false;
         for (int level = 0; level < 2; ++level)
-            checkLevel(image.report, k, level, levels[level],
-                       recordLine + (level == 0 ? 4 : 3));
+            checkLevel(image.report, k, level, levels[level], recordLine + (level == 0 ? 4 : 3));
         if (levels[0].bytes.isEmpty() && levels[1].bytes.isEmpty())
             continue;
         ++usedKeys;
