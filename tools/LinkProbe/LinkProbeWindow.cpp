@@ -62,6 +62,49 @@ LinkProbeWindow::LinkProbeWindow(QWidget* parent) : QMainWindow(parent)
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
 
+    layout->addLayout(buildSettings(central));
+
+    status_ = new QLabel(central);
+    status_->setObjectName(QStringLiteral("lblStatus"));
+    status_->setWordWrap(true);
+    layout->addWidget(status_);
+
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    auto* heading = new QLabel(ByteLog::heading(), central);
+    heading->setFont(fixed);
+    heading->setTextInteractionFlags(Qt::NoTextInteraction);
+    layout->addWidget(heading);
+
+    view_ = new QPlainTextEdit(central);
+    view_->setObjectName(QStringLiteral("edBytes"));
+    view_->setReadOnly(true);
+    view_->setFont(fixed);
+    view_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    layout->addWidget(view_, 1);
+    // Line the heading up with the text inside the view.
+    heading->setContentsMargins(view_->frameWidth() + int(view_->document()->documentMargin()), 0,
+                                0, 0);
+
+    layout->addLayout(buildBottomRow(central));
+
+    setCentralWidget(central);
+    resize(860, 520);
+
+    connect(&port_, &QSerialPort::readyRead, this, &LinkProbeWindow::readBytes);
+    connect(&port_, &QSerialPort::errorOccurred, this, &LinkProbeWindow::portError);
+    clock_.start();
+
+    refreshPorts();
+    clearLog();
+    showStatus(QStringLiteral("Not connected. Choose the port that the keypad is connected to, "
+                              "then press Open."),
+               false);
+    updateControls();
+}
+
+// The port, its speed and word format, with Refresh and Open.
+QGridLayout* LinkProbeWindow::buildSettings(QWidget* central)
+{
     auto* settings = new QGridLayout;
     settings->addWidget(new QLabel(QStringLiteral("Port:"), central), 0, 0);
     ports_ = new QComboBox(central);
@@ -93,29 +136,12 @@ LinkProbeWindow::LinkProbeWindow(QWidget* parent) : QMainWindow(parent)
     settings->addWidget(open_, 1, 4);
     settings->setColumnStretch(1, 1);
     settings->setColumnStretch(3, 1);
-    layout->addLayout(settings);
+    return settings;
+}
 
-    status_ = new QLabel(central);
-    status_->setObjectName(QStringLiteral("lblStatus"));
-    status_->setWordWrap(true);
-    layout->addWidget(status_);
-
-    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    auto* heading = new QLabel(ByteLog::heading(), central);
-    heading->setFont(fixed);
-    heading->setTextInteractionFlags(Qt::NoTextInteraction);
-    layout->addWidget(heading);
-
-    view_ = new QPlainTextEdit(central);
-    view_->setObjectName(QStringLiteral("edBytes"));
-    view_->setReadOnly(true);
-    view_->setFont(fixed);
-    view_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    layout->addWidget(view_, 1);
-    // Line the heading up with the text inside the view.
-    heading->setContentsMargins(view_->frameWidth() + int(view_->document()->documentMargin()), 0,
-                                0, 0);
-
+// The byte count, with Clear and Close.
+QHBoxLayout* LinkProbeWindow::buildBottomRow(QWidget* central)
+{
     auto* bottom = new QHBoxLayout;
     count_ = new QLabel(central);
     count_->setObjectName(QStringLiteral("lblCount"));
@@ -128,21 +154,7 @@ LinkProbeWindow::LinkProbeWindow(QWidget* parent) : QMainWindow(parent)
     closeButton->setObjectName(QStringLiteral("btnClose"));
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     bottom->addWidget(closeButton);
-    layout->addLayout(bottom);
-
-    setCentralWidget(central);
-    resize(860, 520);
-
-    connect(&port_, &QSerialPort::readyRead, this, &LinkProbeWindow::readBytes);
-    connect(&port_, &QSerialPort::errorOccurred, this, &LinkProbeWindow::portError);
-    clock_.start();
-
-    refreshPorts();
-    clearLog();
-    showStatus(QStringLiteral("Not connected. Choose the port that the keypad is connected to, "
-                              "then press Open."),
-               false);
-    updateControls();
+    return bottom;
 }
 
 void LinkProbeWindow::openRequested(const QString& portArgument)

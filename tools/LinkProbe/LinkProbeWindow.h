@@ -7,6 +7,8 @@
 #include <QSerialPort>
 
 class QComboBox;
+class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -25,6 +27,8 @@ public:
     void openRequested(const QString& portArgument);
 
 private:
+    QGridLayout* buildSettings(QWidget* central);
+    QHBoxLayout* buildBottomRow(QWidget* central);
     void refreshPorts();
     void toggleOpen();
     void openPort(const QString& portName);

@@ -179,21 +179,10 @@ QString levelText(const Level& level)
         .arg(level.bytes.size() == 1 ? QString() : QStringLiteral("s"))
         .arg(flagText(level.flags));
 }
-} // namespace
-
-CheckReport checkDownloadImage(const QByteArray& bytes)
+// Every line must be one quoted byte. Fills `values` (-1 for a bad line) and
+// returns false when a line is not one.
+bool readQuotedBytes(const QList<QByteArray>& lines, QVector<int>& values, CheckReport& report)
 {
-    CheckReport report;
-    report.kind = QStringLiteral("download image");
-
-    const QList<QByteArray> lines = splitLines(bytes);
-    if (lines.isEmpty()) {
-        report.faults << QStringLiteral("The file is empty.");
-        return report;
-    }
-
-    // Every line must be one quoted byte.
-    QVector<int> values;
     values.reserve(lines.size());
     int badLines = 0;
     for (int i = 0; i < lines.size(); ++i) {
@@ -213,65 +202,81 @@ CheckReport checkDownloadImage(const QByteArray& bytes)
     if (badLines > MaxListedLineFaults)
         report.faults
             << QStringLiteral("... and %1 more such lines.").arg(badLines - MaxListedLineFaults);
-    if (badLines > 0)
-        return report;
+    return badLines == 0;
+}
 
-    // The header.
-    if (values.size() < HeaderLines) {
-        report.faults << QStringLiteral("The header needs %1 lines; the file has only %2.")
-                             .arg(HeaderLines)
-                             .arg(values.size());
-        return report;
+// What the checks of one image share: its bytes, one a line, and the report.
+struct ImageContext
+{
+    const QVector<int>& values;
+    CheckReport& report;
+    int prefix = 0; // the command prefix of line 1
+
+    int line(int number) const { return values.at(number - 1); }
+    // The serial number of lines 27 and 28 is in BCD.
+    bool serialIsBcd() const
+    {
+        const int high = values.at(26);
+        const int low = values.at(27);
+        return (high >> 4) <= 9 && (high & 15) <= 9 && (low >> 4) <= 9 && (low & 15) <= 9;
     }
+};
+
+// The fixed marks and reserved lines of the header, and its key numbers.
+void checkHeaderFaults(ImageContext& image)
+{
+    const QVector<int>& values = image.values;
     auto expect = [&](int line, int value, const QString& what) {
         if (values.at(line - 1) != value)
-            report.faults << QStringLiteral("Line %1 should hold %2 (%3) but holds %4.")
-                                 .arg(line)
-                                 .arg(hx(value))
-                                 .arg(what)
-                                 .arg(hx(values.at(line - 1)));
+            image.report.faults << QStringLiteral("Line %1 should hold %2 (%3) but holds %4.")
+                                       .arg(line)
+                                       .arg(hx(value))
+                                       .arg(what)
+                                       .arg(hx(values.at(line - 1)));
     };
-    const int prefix = values.at(0);
     expect(2, 1, QStringLiteral("the header mark"));
     expect(3, 0x1E, QStringLiteral("the header mark"));
     expect(4, 200, QStringLiteral("the capacity of a key"));
     expect(5, 100, QStringLiteral("the capacity of a level"));
-    expect(16, prefix, QStringLiteral("the command prefix of line 1"));
+    expect(16, image.prefix, QStringLiteral("the command prefix of line 1"));
     expect(26, 0, QStringLiteral("reserved"));
     for (int line = 29; line <= 33; ++line)
         expect(line, 0, QStringLiteral("reserved"));
 
-    const QVector<int> toggleKeys{values.at(5), values.at(6)};
-    const QVector<int> shiftKeys{values.at(7), values.at(8)};
     for (int line = 6; line <= 9; ++line) {
         if (!isKeyIndexOrNone(values.at(line - 1), 128))
-            report.faults << QStringLiteral("Line %1 should name a level key (00 to 13, or 80 "
-                                            "for none) but holds %2.")
-                                 .arg(line)
-                                 .arg(hx(values.at(line - 1)));
+            image.report.faults << QStringLiteral("Line %1 should name a level key (00 to 13, "
+                                                  "or 80 for none) but holds %2.")
+                                       .arg(line)
+                                       .arg(hx(values.at(line - 1)));
     }
     const int alphaKey = values.at(24);
     if (!isKeyIndexOrNone(alphaKey, 255))
-        report.faults << QStringLiteral("Line 25 should name the alpha lock key (00 to 13, or FF "
-                                        "for none) but holds %1.")
-                             .arg(hx(alphaKey));
+        image.report.faults << QStringLiteral("Line 25 should name the alpha lock key (00 to "
+                                              "13, or FF for none) but holds %1.")
+                                   .arg(hx(alphaKey));
+}
 
-    const int rollOver = values.at(9);
+// Header values the keypad takes but that are unusual.
+void checkHeaderNotes(const ImageContext& image)
+{
+    const int rollOver = image.line(10);
     if (rollOver != 1 && rollOver != 2)
-        report.notes << QStringLiteral("The key roll-over (line 10) is %1; the keypad knows 1 "
-                                       "and 2.")
-                            .arg(rollOver);
-    if (values.at(13) > 8)
-        report.notes << QStringLiteral("The baud rate code (line 14) is %1, which names no "
-                                       "baud rate.")
-                            .arg(values.at(13));
-    const int serialHigh = values.at(26);
-    const int serialLow = values.at(27);
-    const bool bcd = (serialHigh >> 4) <= 9 && (serialHigh & 15) <= 9 && (serialLow >> 4) <= 9 &&
-                     (serialLow & 15) <= 9;
-    if (!bcd)
-        report.notes << QStringLiteral("The serial number (lines 27 and 28) is not in BCD.");
+        image.report.notes << QStringLiteral("The key roll-over (line 10) is %1; the keypad "
+                                             "knows 1 and 2.")
+                                  .arg(rollOver);
+    if (image.line(14) > 8)
+        image.report.notes << QStringLiteral("The baud rate code (line 14) is %1, which names "
+                                             "no baud rate.")
+                                  .arg(image.line(14));
+    if (!image.serialIsBcd())
+        image.report.notes << QStringLiteral("The serial number (lines 27 and 28) is not in BCD.");
+}
 
+// The global parameters of the header, for a person to read.
+void describeHeader(const ImageContext& image)
+{
+    const QVector<int>& values = image.values;
     const int mode = values.at(18);
     QStringList modeParts;
     modeParts << ((mode & 1) ? QStringLiteral("line edit") : QStringLiteral("true terminal"));
@@ -284,10 +289,10 @@ CheckReport checkDownloadImage(const QByteArray& bytes)
     if (mode & 8)
         tracks << QStringLiteral("2");
 
-    QStringList& c = report.contents;
+    QStringList& c = image.report.contents;
     c << QStringLiteral("Global parameters");
-    c << QStringLiteral("  Command prefix:        %1").arg(ValueText::character(prefix));
-    c << QStringLiteral("  Key roll-over:         %1").arg(rollOver);
+    c << QStringLiteral("  Command prefix:        %1").arg(ValueText::character(image.prefix));
+    c << QStringLiteral("  Key roll-over:         %1").arg(values.at(9));
     c << QStringLiteral("  Key beep:              %1 ms").arg(values.at(10) * 2);
     c << QStringLiteral("  Character pacing:      %1 ms").arg(values.at(11) * 2);
     c << QStringLiteral("  Green LED:             %1").arg(ValueText::ledUse(values.at(12) >> 4));
@@ -305,79 +310,100 @@ CheckReport checkDownloadImage(const QByteArray& bytes)
              .arg(values.at(21))
              .arg(values.at(22))
              .arg(values.at(23));
-    c << QStringLiteral("  Toggle level keys:     %1").arg(keyList(toggleKeys, 128));
-    c << QStringLiteral("  Shift level keys:      %1").arg(keyList(shiftKeys, 128));
-    c << QStringLiteral("  Alpha lock key:        %1").arg(keyList({alphaKey}, 255));
-    if (bcd)
-        c << QStringLiteral("  Serial number:         %1%2").arg(hx(serialHigh)).arg(hx(serialLow));
+    c << QStringLiteral("  Toggle level keys:     %1")
+             .arg(keyList({values.at(5), values.at(6)}, 128));
+    c << QStringLiteral("  Shift level keys:      %1")
+             .arg(keyList({values.at(7), values.at(8)}, 128));
+    c << QStringLiteral("  Alpha lock key:        %1").arg(keyList({values.at(24)}, 255));
+    if (image.serialIsBcd())
+        c << QStringLiteral("  Serial number:         %1%2")
+                 .arg(hx(values.at(26)))
+                 .arg(hx(values.at(27)));
+}
 
-    // The key records.
-    Reader reader(values);
+// Reads the record of key `k` (from 0): its six head lines and the data of
+// both levels. False, with the fault reported, when it cannot.
+bool readKeyRecord(ImageContext& image, Reader& reader, int k, Level (&levels)[2])
+{
+    const int recordLine = reader.lineNumber();
+    int head[6] = {};
+    for (int& v : head) {
+        if (!reader.take(v)) {
+            image.report.faults << QStringLiteral("The file ends inside the record of key %1 "
+                                                  "(line %2 on); it needs records for 20 keys.")
+                                       .arg(k + 1)
+                                       .arg(recordLine);
+            return false;
+        }
+    }
+    if (head[0] != image.prefix || head[1] != 2 || head[2] != k || head[5] != k) {
+        image.report.faults << QStringLiteral("The record of key %1 (line %2 on) should start "
+                                              "with %3, 02, %4, the two level flags and %4.")
+                                   .arg(k + 1)
+                                   .arg(recordLine)
+                                   .arg(hx(image.prefix))
+                                   .arg(hx(k));
+        return false;
+    }
+    levels[1].flags = head[3];
+    levels[0].flags = head[4];
+    for (int level = 0; level < 2; ++level) {
+        QString fault;
+        if (!readLevelData(reader, levels[level], fault)) {
+            image.report.faults
+                << QStringLiteral("Key %1, level %2: %3.").arg(k + 1).arg(level + 1).arg(fault);
+            return false;
+        }
+    }
+    return true;
+}
+
+// A level's flags must be one the keypad knows and agree with its bytes.
+void checkLevel(CheckReport& report, int k, int level, const Level& l, int flagLine)
+{
+    if (l.flags != 0 && l.flags != 1 && l.flags != 3 && l.flags != 5 && l.flags != 7)
+        report.faults << QStringLiteral("Key %1, level %2: the flags on line %3 are %4; "
+                                        "they can only be 00, 01, 03, 05 or 07.")
+                             .arg(k + 1)
+                             .arg(level + 1)
+                             .arg(flagLine)
+                             .arg(hx(l.flags));
+    else if ((l.flags == 0) != l.bytes.isEmpty())
+        report.faults << QStringLiteral("Key %1, level %2: the flags on line %3 say the "
+                                        "level is %4, but it holds %5 bytes.")
+                             .arg(k + 1)
+                             .arg(level + 1)
+                             .arg(flagLine)
+                             .arg(l.flags == 0 ? QStringLiteral("empty") : QStringLiteral("in use"))
+                             .arg(l.bytes.size());
+    if (l.bytes.size() > LevelCapacity)
+        report.notes << QStringLiteral("Key %1, level %2 holds %3 bytes, more than the "
+                                       "%4 a level holds.")
+                            .arg(k + 1)
+                            .arg(level + 1)
+                            .arg(l.bytes.size())
+                            .arg(LevelCapacity);
+}
+
+// The 20 key records after the header. False when a record cannot be read;
+// the report then has the fault and no more contents.
+bool checkKeyRecords(ImageContext& image)
+{
+    Reader reader(image.values);
     for (int i = 0; i < HeaderLines; ++i) {
         int skipped = 0;
         reader.take(skipped);
     }
+    QStringList& c = image.report.contents;
     c << QStringLiteral("Keys");
     int usedKeys = 0;
     for (int k = 0; k < KeyCount; ++k) {
         const int recordLine = reader.lineNumber();
-        int head[6] = {};
-        for (int& v : head) {
-            if (!reader.take(v)) {
-                report.faults << QStringLiteral("The file ends inside the record of key %1 "
-                                                "(line %2 on); it needs records for 20 keys.")
-                                     .arg(k + 1)
-                                     .arg(recordLine);
-                return report;
-            }
-        }
-        if (head[0] != prefix || head[1] != 2 || head[2] != k || head[5] != k) {
-            report.faults << QStringLiteral("The record of key %1 (line %2 on) should start "
-                                            "with %3, 02, %4, the two level flags and %4.")
-                                 .arg(k + 1)
-                                 .arg(recordLine)
-                                 .arg(hx(prefix))
-                                 .arg(hx(k));
-            return report;
-        }
         Level levels[2];
-        levels[1].flags = head[3];
-        levels[0].flags = head[4];
-        for (int level = 0; level < 2; ++level) {
-            QString fault;
-            if (!readLevelData(reader, levels[level], fault)) {
-                report.faults
-                    << QStringLiteral("Key %1, level %2: %3.").arg(k + 1).arg(level + 1).arg(fault);
-                return report;
-            }
-        }
-        for (int level = 0; level < 2; ++level) {
-            const Level& l = levels[level];
-            const int flagLine = recordLine + (level == 0 ? 4 : 3);
-            if (l.flags != 0 && l.flags != 1 && l.flags != 3 && l.flags != 5 && l.flags != 7)
-                report.faults << QStringLiteral("Key %1, level %2: the flags on line %3 are %4; "
-                                                "they can only be 00, 01, 03, 05 or 07.")
-                                     .arg(k + 1)
-                                     .arg(level + 1)
-                                     .arg(flagLine)
-                                     .arg(hx(l.flags));
-            else if ((l.flags == 0) != l.bytes.isEmpty())
-                report.faults << QStringLiteral("Key %1, level %2: the flags on line %3 say the "
-                                                "level is %4, but it holds %5 bytes.")
-                                     .arg(k + 1)
-                                     .arg(level + 1)
-                                     .arg(flagLine)
-                                     .arg(l.flags == 0 ? QStringLiteral("empty")
-                                                       : QStringLiteral("in use"))
-                                     .arg(l.bytes.size());
-            if (l.bytes.size() > LevelCapacity)
-                report.notes << QStringLiteral("Key %1, level %2 holds %3 bytes, more than the "
-                                               "%4 a level holds.")
-                                    .arg(k + 1)
-                                    .arg(level + 1)
-                                    .arg(l.bytes.size())
-                                    .arg(LevelCapacity);
-        }
+        if (!readKeyRecord(image, reader, k, levels))
+            return false;
+        for (int level = 0; level < 2; ++level)
+            checkLevel(image.report, k, level, levels[level], recordLine + (level == 0 ? 4 : 3));
         if (levels[0].bytes.isEmpty() && levels[1].bytes.isEmpty())
             continue;
         ++usedKeys;
@@ -394,11 +420,41 @@ CheckReport checkDownloadImage(const QByteArray& bytes)
     if (usedKeys == 0)
         c << QStringLiteral("  Every key is empty.");
     if (!reader.atEnd())
-        report.faults << QStringLiteral("%1 lines follow the record of key 20 (line %2 on); "
-                                        "the image ends there.")
-                             .arg(values.size() - reader.position())
-                             .arg(reader.lineNumber());
-    c.prepend(QStringLiteral("%1 lines: a header of 33 lines and the records of 20 keys.")
-                  .arg(values.size()));
+        image.report.faults << QStringLiteral("%1 lines follow the record of key 20 (line %2 on); "
+                                              "the image ends there.")
+                                   .arg(image.values.size() - reader.position())
+                                   .arg(reader.lineNumber());
+    return true;
+}
+} // namespace
+
+CheckReport checkDownloadImage(const QByteArray& bytes)
+{
+    CheckReport report;
+    report.kind = QStringLiteral("download image");
+
+    const QList<QByteArray> lines = splitLines(bytes);
+    if (lines.isEmpty()) {
+        report.faults << QStringLiteral("The file is empty.");
+        return report;
+    }
+    QVector<int> values;
+    if (!readQuotedBytes(lines, values, report))
+        return report;
+    if (values.size() < HeaderLines) {
+        report.faults << QStringLiteral("The header needs %1 lines; the file has only %2.")
+                             .arg(HeaderLines)
+                             .arg(values.size());
+        return report;
+    }
+    ImageContext image{values, report, values.at(0)};
+    checkHeaderFaults(image);
+    checkHeaderNotes(image);
+    describeHeader(image);
+    if (!checkKeyRecords(image))
+        return report;
+    report.contents.prepend(
+        QStringLiteral("%1 lines: a header of 33 lines and the records of 20 keys.")
+            .arg(values.size()));
     return report;
 }

@@ -165,38 +165,38 @@ void checkGlobals(const TIniFile& ini, CheckReport& report)
             checkInteger(ini, Global, QLatin1String(p.Key), p.Default, report);
     }
 }
-} // namespace
-
-CheckReport checkDefinitionFile(const QByteArray& bytes, bool romFile)
+// What the checks of one definition share: the file, read as the editor
+// reads it, and the report.
+struct DefinitionContext
 {
-    CheckReport report;
-    report.kind = romFile ? QStringLiteral("ROM file") : QStringLiteral("definition file");
-    const TIniFile ini = TIniFile::FromBytes(bytes);
-    const QStringList sections = ini.SectionNames();
-    if (sections.isEmpty()) {
-        report.faults << QStringLiteral("The file holds no sections: it is not a definition file.");
-        return report;
-    }
-    if (!ini.SectionExists(Global)) {
-        report.faults << QStringLiteral("The section [GLOBAL_PARAMETERS] is missing.");
-        return report;
-    }
-    const bool hasAdvanced = ini.SectionExists(Advanced);
-    if (romFile && !hasAdvanced)
-        report.notes << QStringLiteral("The section [ADVANCED_PARAMETERS] is missing: the ROM "
-                                       "parameters take their usual values.");
-    checkGlobals(ini, report);
-    if (hasAdvanced)
-        checkIntegers(ini, Advanced, AdvancedIntegers, int(std::size(AdvancedIntegers)), report);
+    const TIniFile& ini;
+    CheckReport& report;
+    bool hasAdvanced = false;
 
-    // Sort the sections as the editor does: the first of each known name is
-    // a parameter or screen section, every other one a key section.
+    int integer(const QString& section, const char* key, int fallback) const
+    {
+        return ini.ReadInteger(section, QLatin1String(key), fallback);
+    }
+    // A global value, with the default the editor reads it with.
+    int global(const char* key) const
+    {
+        const TGlobalParam* p = FindGlobalParam(QString::fromLatin1(key));
+        return ini.ReadInteger(Global, QLatin1String(key), p ? p->Default : 0);
+    }
+};
+
+// Sorts the sections as the editor does: the first of each known name is a
+// parameter or screen section, every other one a key section. Returns the
+// key sections by key index; counts the screen sections into `screens`.
+QMap<int, QString> sortSections(const DefinitionContext& file, const QStringList& sections,
+                                int& screens)
+{
+    CheckReport& report = file.report;
     QSet<QString> known{Global.toLower(), Advanced.toLower()};
     for (int n = 1; n <= 8; ++n)
         known.insert(QStringLiteral("screen%1").arg(n));
     QSet<QString> seenKnown;
     QMap<int, QString> keySections;
-    int screens = 0;
     for (const QString& name : sections) {
         const QString folded = name.toLower();
         if (known.contains(folded) && !seenKnown.contains(folded)) {
@@ -227,19 +227,14 @@ CheckReport checkDefinitionFile(const QByteArray& bytes, bool romFile)
         }
         keySections.insert(int(number), name);
     }
-    if (keySections.isEmpty())
-        report.faults << QStringLiteral("The file has no key sections (KEY0 to KEY19).");
+    return keySections;
+}
 
-    // What the file holds.
-    QStringList& c = report.contents;
-    auto integer = [&](const QString& section, const char* key, int fallback) {
-        return ini.ReadInteger(section, QLatin1String(key), fallback);
-    };
-    // A global value, with the default the editor reads it with.
-    auto global = [&](const char* key) {
-        const TGlobalParam* p = FindGlobalParam(QString::fromLatin1(key));
-        return ini.ReadInteger(Global, QLatin1String(key), p ? p->Default : 0);
-    };
+// The global parameters, for a person to read.
+void describeGlobals(const DefinitionContext& file)
+{
+    const TIniFile& ini = file.ini;
+    QStringList& c = file.report.contents;
     c << QStringLiteral("Global parameters");
     const QString savedBy = ini.ReadString(Global, QStringLiteral("MODEL_NUMBER"), QString()) +
                             QLatin1Char(' ') +
@@ -247,114 +242,132 @@ CheckReport checkDefinitionFile(const QByteArray& bytes, bool romFile)
     c << QStringLiteral("  Saved by:              %1")
              .arg(savedBy.trimmed().isEmpty() ? QStringLiteral("unknown") : savedBy.trimmed());
     c << QStringLiteral("  Keypad model:          %1 keys")
-             .arg(global("Number_Of_Keys") == 12 ? 12 : 20);
+             .arg(file.global("Number_Of_Keys") == 12 ? 12 : 20);
     c << QStringLiteral("  Command prefix:        %1")
-             .arg(ValueText::character(global("Command_Prefix") & 0xFF));
-    c << QStringLiteral("  Key roll-over:         %1").arg(global("Key_Roll_Over"));
-    c << QStringLiteral("  Key beep:              %1 ms").arg(global("Key_Click"));
-    c << QStringLiteral("  Character pacing:      %1 ms").arg(global("Character_Pacing"));
-    const int led = global("LED_Function");
+             .arg(ValueText::character(file.global("Command_Prefix") & 0xFF));
+    c << QStringLiteral("  Key roll-over:         %1").arg(file.global("Key_Roll_Over"));
+    c << QStringLiteral("  Key beep:              %1 ms").arg(file.global("Key_Click"));
+    c << QStringLiteral("  Character pacing:      %1 ms").arg(file.global("Character_Pacing"));
+    const int led = file.global("LED_Function");
     c << QStringLiteral("  Green LED:             %1").arg(ValueText::ledUse(led >> 4));
     c << QStringLiteral("  Red LED:               %1").arg(ValueText::ledUse(led));
     c << QStringLiteral("  Baud rate:             %1")
-             .arg(ValueText::baudRate(global("Baud_Rate")));
-    const int mode = global("Operating_Mode");
+             .arg(ValueText::baudRate(file.global("Baud_Rate")));
+    const int mode = file.global("Operating_Mode");
     QStringList modeParts;
     modeParts << ((mode & 1) ? QStringLiteral("line edit") : QStringLiteral("true terminal"));
     if (mode & 2)
         modeParts << QStringLiteral("user input masked");
-    if (hasAdvanced) {
-        if (integer(Advanced, "ScreenEnable", 0))
+    if (file.hasAdvanced) {
+        if (file.integer(Advanced, "ScreenEnable", 0))
             modeParts.prepend(QStringLiteral("automated screen mode"));
-        modeParts << ValueText::hostMode(integer(Advanced, "HostType", 0));
+        modeParts << ValueText::hostMode(file.integer(Advanced, "HostType", 0));
     } else {
         modeParts << ValueText::hostMode((mode >> 4) & 15);
     }
     c << QStringLiteral("  Operating mode:        %1").arg(modeParts.join(QStringLiteral("; ")));
-    c << QStringLiteral("  Download delay:        %1 ms").arg(global("DOWNLOAD_DELAY"));
+    c << QStringLiteral("  Download delay:        %1 ms").arg(file.global("DOWNLOAD_DELAY"));
+}
 
-    if (hasAdvanced) {
-        const bool oneLine = integer(Advanced, "LcdSize", 32) == 16;
-        auto line = [&](const char* key, const char* fallback) {
-            const QString value =
-                ini.ReadString(Advanced, QLatin1String(key),
-                               QLatin1Char('%') + QLatin1String(fallback) + QLatin1Char('%'));
-            return QLatin1Char('[') + lcdText(value).leftJustified(16) + QLatin1Char(']');
-        };
-        c << QStringLiteral("ROM parameters");
-        c << QStringLiteral("  LCD:                   %1")
-                 .arg(oneLine ? QStringLiteral("1 line x 16 characters")
-                              : QStringLiteral("2 lines x 16 characters"));
-        c << QStringLiteral("  Sign-on message:       %1")
-                 .arg(line("SignOnMsgLine1", "*  Halvorsten  *"));
-        if (!oneLine)
-            c << QStringLiteral("                         %1")
-                     .arg(line("SignOnMsgLine2", "*   Ostrella   *"));
-        c << QStringLiteral("  Card read message:     %1")
-                 .arg(line("CardReadMsgLine1", " Card Read OK!  "));
-        if (!oneLine)
-            c << QStringLiteral("                         %1")
-                     .arg(line("CardReadMsgLine2", " ==== ==== ===  "));
-        c << QStringLiteral("  Screens:               %1 of 8 present%2")
-                 .arg(screens)
-                 .arg(integer(Advanced, "ScreenEnable", 0)
-                          ? QStringLiteral(", automated screen mode on")
-                          : QString());
-        for (int n = 1; n <= 8; ++n) {
-            const QString section = QStringLiteral("SCREEN%1").arg(n);
-            if (!ini.SectionExists(section))
-                continue;
-            const QString l1 = lcdText(
-                ini.ReadString(section, QStringLiteral("TextLine1"), QStringLiteral("%Line 1%")));
-            const QString l2 = lcdText(
-                ini.ReadString(section, QStringLiteral("TextLine2"), QStringLiteral("%Line 2%")));
-            c << QStringLiteral("    Screen %1:           [%2]%3")
-                     .arg(QString::number(n), l1.leftJustified(16),
-                          oneLine ? QString() : QStringLiteral(" [%1]").arg(l2.leftJustified(16)));
-        }
+// The LCD, its messages and the screens of the advanced section.
+void describeRomParameters(const DefinitionContext& file, int screens)
+{
+    const TIniFile& ini = file.ini;
+    QStringList& c = file.report.contents;
+    const bool oneLine = file.integer(Advanced, "LcdSize", 32) == 16;
+    auto line = [&](const char* key, const char* fallback) {
+        const QString value =
+            ini.ReadString(Advanced, QLatin1String(key),
+                           QLatin1Char('%') + QLatin1String(fallback) + QLatin1Char('%'));
+        return QLatin1Char('[') + lcdText(value).leftJustified(16) + QLatin1Char(']');
+    };
+    c << QStringLiteral("ROM parameters");
+    c << QStringLiteral("  LCD:                   %1")
+             .arg(oneLine ? QStringLiteral("1 line x 16 characters")
+                          : QStringLiteral("2 lines x 16 characters"));
+    c << QStringLiteral("  Sign-on message:       %1")
+             .arg(line("SignOnMsgLine1", "*  Halvorsten  *"));
+    if (!oneLine)
+        c << QStringLiteral("                         %1")
+                 .arg(line("SignOnMsgLine2", "*   Ostrella   *"));
+    c << QStringLiteral("  Card read message:     %1")
+             .arg(line("CardReadMsgLine1", " Card Read OK!  "));
+    if (!oneLine)
+        c << QStringLiteral("                         %1")
+                 .arg(line("CardReadMsgLine2", " ==== ==== ===  "));
+    c << QStringLiteral("  Screens:               %1 of 8 present%2")
+             .arg(screens)
+             .arg(file.integer(Advanced, "ScreenEnable", 0)
+                      ? QStringLiteral(", automated screen mode on")
+                      : QString());
+    for (int n = 1; n <= 8; ++n) {
+        const QString section = QStringLiteral("SCREEN%1").arg(n);
+        if (!ini.SectionExists(section))
+            continue;
+        const QString l1 = lcdText(
+            ini.ReadString(section, QStringLiteral("TextLine1"), QStringLiteral("%Line 1%")));
+        const QString l2 = lcdText(
+            ini.ReadString(section, QStringLiteral("TextLine2"), QStringLiteral("%Line 2%")));
+        c << QStringLiteral("    Screen %1:           [%2]%3")
+                 .arg(QString::number(n), l1.leftJustified(16),
+                      oneLine ? QString() : QStringLiteral(" [%1]").arg(l2.leftJustified(16)));
     }
+}
 
+// Reads one level of the key section `section` (key index `key`), with the
+// faults and notes its codes give.
+LevelInfo readLevel(const DefinitionContext& file, const QString& section, int key, int level)
+{
+    const TIniFile& ini = file.ini;
+    CheckReport& report = file.report;
+    LevelInfo info;
+    const QString codesKey = QStringLiteral("Level_%1_Codes").arg(level + 1);
+    const QString codes = ini.ReadString(section, codesKey, QString());
+    const qsizetype length = ini.FullValueLength(section, codesKey);
+    if (length > TIniFile::MaxValueLength) {
+        report.faults << QStringLiteral("[%1] %2 is too long: %3 characters, more than the "
+                                        "%4 a value holds; the editor reads only the "
+                                        "first %4.")
+                             .arg(section, codesKey)
+                             .arg(length)
+                             .arg(TIniFile::MaxValueLength);
+        decodeCodes(codes.left(codes.size() & ~qsizetype(1)), info.bytes);
+    } else if (!decodeCodes(codes, info.bytes)) {
+        report.faults << QStringLiteral("[%1] %2 is not written as whole pairs of "
+                                        "hexadecimal digits.")
+                             .arg(section, codesKey);
+        info.bytes.clear();
+    }
+    if (info.bytes.size() > LevelCapacity)
+        report.notes << QStringLiteral("Key %1, level %2 holds %3 bytes, more than the "
+                                       "%4 a level holds.")
+                            .arg(key + 1)
+                            .arg(level + 1)
+                            .arg(info.bytes.size())
+                            .arg(LevelCapacity);
+    info.name = ini.ReadString(section, QStringLiteral("Level_%1_Name").arg(level + 1), QString());
+    info.autoRepeat = ini.ReadBool(section, QStringLiteral("L%1_AutoRepeat").arg(level + 1), false);
+    info.sendNow =
+        ini.ReadBool(section, QStringLiteral("L%1_SendLineEditKeyASAP").arg(level + 1), false);
+    return info;
+}
+
+// The key sections: their types and codes, and which keys are in use.
+void checkKeys(const DefinitionContext& file, const QMap<int, QString>& keySections)
+{
+    CheckReport& report = file.report;
+    QStringList& c = report.contents;
     c << QStringLiteral("Keys");
     int usedKeys = 0;
     for (auto it = keySections.cbegin(); it != keySections.cend(); ++it) {
         const QString& section = it.value();
-        const int keyType = ini.ReadInteger(section, QStringLiteral("KeyType"), 0);
+        const int keyType = file.ini.ReadInteger(section, QStringLiteral("KeyType"), 0);
         if (keyType < 0 || keyType > 3)
             report.faults << QStringLiteral("[%1] KeyType=%2 is not a key type (0 to 3).")
                                  .arg(section, QString::number(keyType));
         LevelInfo levels[2];
-        for (int level = 0; level < 2; ++level) {
-            const QString codesKey = QStringLiteral("Level_%1_Codes").arg(level + 1);
-            const QString codes = ini.ReadString(section, codesKey, QString());
-            const qsizetype length = ini.FullValueLength(section, codesKey);
-            if (length > TIniFile::MaxValueLength) {
-                report.faults << QStringLiteral("[%1] %2 is too long: %3 characters, more than the "
-                                                "%4 a value holds; the editor reads only the "
-                                                "first %4.")
-                                     .arg(section, codesKey)
-                                     .arg(length)
-                                     .arg(TIniFile::MaxValueLength);
-                decodeCodes(codes.left(codes.size() & ~qsizetype(1)), levels[level].bytes);
-            } else if (!decodeCodes(codes, levels[level].bytes)) {
-                report.faults << QStringLiteral("[%1] %2 is not written as whole pairs of "
-                                                "hexadecimal digits.")
-                                     .arg(section, codesKey);
-                levels[level].bytes.clear();
-            }
-            if (levels[level].bytes.size() > LevelCapacity)
-                report.notes << QStringLiteral("Key %1, level %2 holds %3 bytes, more than the "
-                                               "%4 a level holds.")
-                                    .arg(it.key() + 1)
-                                    .arg(level + 1)
-                                    .arg(levels[level].bytes.size())
-                                    .arg(LevelCapacity);
-            levels[level].name =
-                ini.ReadString(section, QStringLiteral("Level_%1_Name").arg(level + 1), QString());
-            levels[level].autoRepeat =
-                ini.ReadBool(section, QStringLiteral("L%1_AutoRepeat").arg(level + 1), false);
-            levels[level].sendNow = ini.ReadBool(
-                section, QStringLiteral("L%1_SendLineEditKeyASAP").arg(level + 1), false);
-        }
+        for (int level = 0; level < 2; ++level)
+            levels[level] = readLevel(file, section, it.key(), level);
         if (levels[0].bytes.isEmpty() && levels[1].bytes.isEmpty() && keyType == 0)
             continue;
         ++usedKeys;
@@ -373,5 +386,39 @@ CheckReport checkDefinitionFile(const QByteArray& bytes, bool romFile)
     if (!keySections.isEmpty() && keySections.size() < KeyCount)
         report.notes << QStringLiteral("%1 of the 20 keys have no section; they are empty.")
                             .arg(KeyCount - keySections.size());
+}
+} // namespace
+
+CheckReport checkDefinitionFile(const QByteArray& bytes, bool romFile)
+{
+    CheckReport report;
+    report.kind = romFile ? QStringLiteral("ROM file") : QStringLiteral("definition file");
+    const TIniFile ini = TIniFile::FromBytes(bytes);
+    const QStringList sections = ini.SectionNames();
+    if (sections.isEmpty()) {
+        report.faults << QStringLiteral("The file holds no sections: it is not a definition file.");
+        return report;
+    }
+    if (!ini.SectionExists(Global)) {
+        report.faults << QStringLiteral("The section [GLOBAL_PARAMETERS] is missing.");
+        return report;
+    }
+    const DefinitionContext file{ini, report, ini.SectionExists(Advanced)};
+    if (romFile && !file.hasAdvanced)
+        report.notes << QStringLiteral("The section [ADVANCED_PARAMETERS] is missing: the ROM "
+                                       "parameters take their usual values.");
+    checkGlobals(ini, report);
+    if (file.hasAdvanced)
+        checkIntegers(ini, Advanced, AdvancedIntegers, int(std::size(AdvancedIntegers)), report);
+
+    int screens = 0;
+    const QMap<int, QString> keySections = sortSections(file, sections, screens);
+    if (keySections.isEmpty())
+        report.faults << QStringLiteral("The file has no key sections (KEY0 to KEY19).");
+
+    describeGlobals(file);
+    if (file.hasAdvanced)
+        describeRomParameters(file, screens);
+    checkKeys(file, keySections);
     return report;
 }

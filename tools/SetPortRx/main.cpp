@@ -27,11 +27,9 @@ int listPorts()
     }
     return Done;
 }
-} // namespace
-
-int main(int argc, char* argv[])
+// The command-line modes need no window, so they work without a display.
+bool needsWindow(int argc, char* argv[])
 {
-    // The command-line modes need no window, so they work without a display.
     bool windowed = true;
     for (int i = 1; i < argc; ++i) {
         for (const char* option :
@@ -40,11 +38,20 @@ int main(int argc, char* argv[])
                 windowed = false;
         }
     }
-    std::unique_ptr<QCoreApplication> app(windowed ? new QApplication(argc, argv)
-                                                   : new QCoreApplication(argc, argv));
-    QCoreApplication::setApplicationName(QStringLiteral("SetPortRx"));
+    return windowed;
+}
 
-    QCommandLineParser parser;
+struct Options
+{
+    QCommandLineOption list;
+    QCommandLineOption port;
+    QCommandLineOption keyboard;
+    QCommandLineOption type;
+    QCommandLineOption show;
+};
+
+Options addOptions(QCommandLineParser& parser)
+{
     parser.setApplicationDescription(
         QStringLiteral("Chooses the keypad's serial port, or keyboard mode, for the editor's "
                        "Download and Test. Without options it shows a window."));
@@ -64,53 +71,71 @@ int main(int argc, char* argv[])
     const QCommandLineOption showOption(QStringLiteral("show"),
                                         QStringLiteral("Show the current choice."));
     parser.addOptions({listOption, portOption, keyboardOption, typeOption, showOption});
+    return {listOption, portOption, keyboardOption, typeOption, showOption};
+}
+
+// --port and --keyboard: records the choice in the settings file.
+int writePortChoice(const QCommandLineParser& parser, const Options& options,
+                    const QString& settingsPath)
+{
+    QTextStream err(stderr);
+    TLoaderPortChoice choice;
+    if (parser.isSet(options.port)) {
+        PortEntry port;
+        QString error;
+        if (!SerialPorts::resolve(parser.value(options.port), SerialPorts::list(), port, error)) {
+            err << error << '\n';
+            return BadArguments;
+        }
+        choice.ComPort = port.number;
+        choice.ComType = SerialPorts::comType(port);
+        choice.bOstrellaK = parser.isSet(options.keyboard);
+    } else {
+        choice.ComPort = -1;
+        choice.ComType = QStringLiteral("U");
+        choice.bOstrellaK = true;
+    }
+    if (parser.isSet(options.type)) {
+        const QString type = parser.value(options.type).toUpper();
+        if (type != QLatin1String("U") && type != QLatin1String("R")) {
+            err << "--type takes U (USB) or R (classic serial port).\n";
+            return BadArguments;
+        }
+        choice.ComType = type;
+    }
+    const TSaveResult written = TLoaderSettings(settingsPath).WritePortChoice(choice);
+    if (!written.Ok) {
+        err << written.Message << '\n';
+        return WriteRefused;
+    }
+    QTextStream(stdout) << DescribePort(choice) << '\n';
+    return Done;
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const bool windowed = needsWindow(argc, argv);
+    std::unique_ptr<QCoreApplication> app(windowed ? new QApplication(argc, argv)
+                                                   : new QCoreApplication(argc, argv));
+    QCoreApplication::setApplicationName(QStringLiteral("SetPortRx"));
+
+    QCommandLineParser parser;
+    const Options options = addOptions(parser);
     parser.process(*app);
 
     const QString settingsPath = Folders::PortSettingsFile();
-    QTextStream err(stderr);
-
-    if (parser.isSet(listOption))
+    if (parser.isSet(options.list))
         return listPorts();
-    if (parser.isSet(showOption)) {
+    if (parser.isSet(options.show)) {
         QTextStream(stdout) << QDir::toNativeSeparators(settingsPath) << ": "
                             << DescribePort(TLoaderSettings(settingsPath).ReadPortChoice()) << '\n';
         return Done;
     }
-    if (parser.isSet(portOption) || parser.isSet(keyboardOption)) {
-        TLoaderPortChoice choice;
-        if (parser.isSet(portOption)) {
-            PortEntry port;
-            QString error;
-            if (!SerialPorts::resolve(parser.value(portOption), SerialPorts::list(), port, error)) {
-                err << error << '\n';
-                return BadArguments;
-            }
-            choice.ComPort = port.number;
-            choice.ComType = SerialPorts::comType(port);
-            choice.bOstrellaK = parser.isSet(keyboardOption);
-        } else {
-            choice.ComPort = -1;
-            choice.ComType = QStringLiteral("U");
-            choice.bOstrellaK = true;
-        }
-        if (parser.isSet(typeOption)) {
-            const QString type = parser.value(typeOption).toUpper();
-            if (type != QLatin1String("U") && type != QLatin1String("R")) {
-                err << "--type takes U (USB) or R (classic serial port).\n";
-                return BadArguments;
-            }
-            choice.ComType = type;
-        }
-        const TSaveResult written = TLoaderSettings(settingsPath).WritePortChoice(choice);
-        if (!written.Ok) {
-            err << written.Message << '\n';
-            return WriteRefused;
-        }
-        QTextStream(stdout) << DescribePort(choice) << '\n';
-        return Done;
-    }
-    if (parser.isSet(typeOption)) {
-        err << "--type goes with --port.\n";
+    if (parser.isSet(options.port) || parser.isSet(options.keyboard))
+        return writePortChoice(parser, options, settingsPath);
+    if (parser.isSet(options.type)) {
+        QTextStream(stderr) << "--type goes with --port.\n";
         return BadArguments;
     }
 

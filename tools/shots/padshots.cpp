@@ -131,16 +131,70 @@ void saveAnalysis(TfrmMain& main, const QString& other)
     saveDialog(main.findChild<QDialog*>(QStringLiteral("frmCompare")), QStringLiteral("compare"));
 }
 
-} // namespace
-
-int main(int argc, char* argv[])
+// The pages of the advanced ROM properties, one picture each, then the
+// screen editor.
+void saveRomDialogs(TAppWindows& windows)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("PadwrightRx"));
+    QDialog* advanced = &windows.Advanced();
+    QTabWidget* pages = advanced ? advanced->findChild<QTabWidget*>() : nullptr;
+    if (pages) {
+        advanced->show();
+        for (int i = 0; i < pages->count(); ++i) {
+            if (!pages->isTabVisible(i))
+                continue; // pages the card type hides
+            pages->setCurrentIndex(i);
+            QString page = pages->tabText(i).toLower().remove(QLatin1Char('&'));
+            page.replace(QRegularExpression(QStringLiteral("[^a-z0-9]+")), QStringLiteral("-"));
+            save(advanced, QStringLiteral("advanced-") + page);
+        }
+        pages->setCurrentIndex(0);
+        advanced->hide();
+    } else {
+        saveDialog(advanced, QStringLiteral("advanced"));
+    }
+    saveDialog(&windows.ScreenEdit(), QStringLiteral("screens"));
+}
 
+// The properties, the MIDI events and the about box of USER Mode.
+void saveUserDialogs(TAppWindows& windows, TfrmMain& main)
+{
+    saveDialog(&windows.Parameters(), QStringLiteral("properties"));
+    saveDialog(&windows.MidiEvents(), QStringLiteral("midi"));
+    TfrmAbout about(&main);
+    about.CentreOn(&main);
+    saveDialog(&about, QStringLiteral("about"));
+}
+
+// Clicks key `key` (from 1) and the menu item of level `level`, when asked.
+void selectKeyAndLevel(TfrmMain& main, int key, int level)
+{
+    if (key >= 1 && key <= MaxKeys) {
+        if (auto* button =
+                main.findChild<QAbstractButton*>(QStringLiteral("SpeedButton%1").arg(key)))
+            button->click();
+    }
+    if (level == 1 || level == 2)
+        main.findChild<QAction*>(level == 1 ? QStringLiteral("Level1MenuItem")
+                                            : QStringLiteral("Level2MenuItem"))
+            ->trigger();
+}
+
+struct Options
+{
+    bool dialogs = false;
+    QString romFile;
+    int key = 0;
+    int level = 0;
+    QString other;
+    QStringList rest; // OUTDIR PREFIX [DEFINITION.ckd]
+};
+
+Options parseOptions()
+{
+    Options options;
     QStringList args = QApplication::arguments();
     args.removeFirst();
-    const bool dialogs = args.removeAll(QStringLiteral("--dialogs")) > 0;
+    options.dialogs = args.removeAll(QStringLiteral("--dialogs")) > 0;
     // Takes "NAME VALUE" out of the arguments; returns VALUE or an empty string.
     auto takeOption = [&args](const QString& name) {
         const int at = args.indexOf(name);
@@ -150,10 +204,23 @@ int main(int argc, char* argv[])
         args.remove(at, 2);
         return value;
     };
-    const QString romFile = takeOption(QStringLiteral("--open-rom"));
-    const int key = takeOption(QStringLiteral("--key")).toInt();
-    const int level = takeOption(QStringLiteral("--level")).toInt();
-    const QString other = takeOption(QStringLiteral("--analysis"));
+    options.romFile = takeOption(QStringLiteral("--open-rom"));
+    options.key = takeOption(QStringLiteral("--key")).toInt();
+    options.level = takeOption(QStringLiteral("--level")).toInt();
+    options.other = takeOption(QStringLiteral("--analysis"));
+    options.rest = args;
+    return options;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("PadwrightRx"));
+
+    Options options = parseOptions();
+    QStringList& args = options.rest;
     if (args.size() < 2 || args.size() > 3) {
         std::fprintf(stderr, "usage: padshots OUTDIR PREFIX [--dialogs] [--open-rom FILE.rom] "
                              "[--key N] [--level L] [--analysis OTHER.ckd] [DEFINITION.ckd]\n");
@@ -166,6 +233,7 @@ int main(int argc, char* argv[])
     TAppState state;
     TAppWindows windows(state, args);
     TfrmMain& main = windows.Main();
+    const QString& romFile = options.romFile;
     if (!romFile.isEmpty() &&
         !main.ApplyLoadResult(LoadRomFile(state, romFile), romFile, TFileKind::Rom)) {
         std::fprintf(stderr, "padshots: cannot open %s\n", qPrintable(romFile));
@@ -173,48 +241,17 @@ int main(int argc, char* argv[])
     }
     main.show();
     settle();
-    if (key >= 1 && key <= MaxKeys) {
-        if (auto* button =
-                main.findChild<QAbstractButton*>(QStringLiteral("SpeedButton%1").arg(key)))
-            button->click();
-    }
-    if (level == 1 || level == 2)
-        main.findChild<QAction*>(level == 1 ? QStringLiteral("Level1MenuItem")
-                                            : QStringLiteral("Level2MenuItem"))
-            ->trigger();
-    if (other.isEmpty())
+    selectKeyAndLevel(main, options.key, options.level);
+    if (options.other.isEmpty())
         save(&main, QStringLiteral("main"));
     else
-        saveAnalysis(main, other);
+        saveAnalysis(main, options.other);
 
-    if (dialogs) {
-        if (main.IsRomEditMode()) {
-            QDialog* advanced = &windows.Advanced();
-            QTabWidget* pages = advanced ? advanced->findChild<QTabWidget*>() : nullptr;
-            if (pages) {
-                advanced->show();
-                for (int i = 0; i < pages->count(); ++i) {
-                    if (!pages->isTabVisible(i))
-                        continue; // pages the card type hides
-                    pages->setCurrentIndex(i);
-                    QString page = pages->tabText(i).toLower().remove(QLatin1Char('&'));
-                    page.replace(QRegularExpression(QStringLiteral("[^a-z0-9]+")),
-                                 QStringLiteral("-"));
-                    save(advanced, QStringLiteral("advanced-") + page);
-                }
-                pages->setCurrentIndex(0);
-                advanced->hide();
-            } else {
-                saveDialog(advanced, QStringLiteral("advanced"));
-            }
-            saveDialog(&windows.ScreenEdit(), QStringLiteral("screens"));
-        } else {
-            saveDialog(&windows.Parameters(), QStringLiteral("properties"));
-            saveDialog(&windows.MidiEvents(), QStringLiteral("midi"));
-            TfrmAbout about(&main);
-            about.CentreOn(&main);
-            saveDialog(&about, QStringLiteral("about"));
-        }
+    if (options.dialogs) {
+        if (main.IsRomEditMode())
+            saveRomDialogs(windows);
+        else
+            saveUserDialogs(windows, main);
     }
 
     // Leave without the close question: nothing was changed.

@@ -195,7 +195,37 @@ QWidget* TfrmAdvanced::BuildModePage()
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("tsMode"));
     auto* group = MakeGroup(page, QStringLiteral("gboxOperatingMode"), tr(" Operating Mode "));
+    BuildModeChoices(group);
+    QGridLayout* framingGrid = BuildCalcFraming(group);
 
+    const int indent = 24;
+    auto* grid = new QGridLayout(group);
+    grid->setColumnMinimumWidth(0, indent);
+    grid->setColumnStretch(4, 1);
+    grid->setVerticalSpacing(6);
+    grid->addWidget(rbTrueTerminalMode, 0, 0, 1, 5);
+    grid->addWidget(cboxEcho, 1, 1, 1, 4);
+    grid->addWidget(rbLineEditMode, 2, 0, 1, 5);
+    grid->addWidget(cboxMaskUserInput, 3, 1, 1, 4);
+    grid->addWidget(rbScreenMode, 4, 0, 1, 5);
+    grid->addWidget(lblStartScreen, 5, 1);
+    grid->addWidget(cboxStartScreen, 5, 2);
+    grid->addWidget(lblMaskChar, 6, 1);
+    grid->addWidget(edMaskChar, 6, 2, Qt::AlignLeft);
+    grid->setRowMinimumHeight(7, 10);
+    grid->addLayout(framingGrid, 8, 1, 1, 4);
+
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(group);
+    layout->addStretch(1);
+
+    ConnectModePage();
+    return page;
+}
+
+// The three operating modes with their options, in the group's tab order.
+void TfrmAdvanced::BuildModeChoices(QGroupBox* group)
+{
     rbTrueTerminalMode = MakeRadio(group, QStringLiteral("rbTrueTerminalMode"),
                                    QString::fromUtf8(Encodings::TrueTerminalModeCaption));
     cboxEcho =
@@ -217,8 +247,11 @@ QWidget* TfrmAdvanced::BuildModePage()
     cboxStartScreen =
         MakeList(group, QStringLiteral("cboxStartScreen"), Encodings::StartScreenCaptions());
     MakeRadioSet(this, {{rbTrueTerminalMode, 0}, {rbLineEditMode, 1}, {rbScreenMode, 2}});
+}
 
-    // The line-edit framing characters.
+// The line-edit framing characters, with their note and data format below.
+QGridLayout* TfrmAdvanced::BuildCalcFraming(QGroupBox* group)
+{
     struct TFraming
     {
         TLooseSpinBox** Box;
@@ -262,28 +295,11 @@ QWidget* TfrmAdvanced::BuildModePage()
     fCalcFramingWidgets << lblCalcNote << lblCalcDataFormat;
     framingGrid->addWidget(lblCalcNote, row++, 0, 1, 4);
     framingGrid->addWidget(lblCalcDataFormat, row++, 0, 1, 4);
+    return framingGrid;
+}
 
-    const int indent = 24;
-    auto* grid = new QGridLayout(group);
-    grid->setColumnMinimumWidth(0, indent);
-    grid->setColumnStretch(4, 1);
-    grid->setVerticalSpacing(6);
-    grid->addWidget(rbTrueTerminalMode, 0, 0, 1, 5);
-    grid->addWidget(cboxEcho, 1, 1, 1, 4);
-    grid->addWidget(rbLineEditMode, 2, 0, 1, 5);
-    grid->addWidget(cboxMaskUserInput, 3, 1, 1, 4);
-    grid->addWidget(rbScreenMode, 4, 0, 1, 5);
-    grid->addWidget(lblStartScreen, 5, 1);
-    grid->addWidget(cboxStartScreen, 5, 2);
-    grid->addWidget(lblMaskChar, 6, 1);
-    grid->addWidget(edMaskChar, 6, 2, Qt::AlignLeft);
-    grid->setRowMinimumHeight(7, 10);
-    grid->addLayout(framingGrid, 8, 1, 1, 4);
-
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(group);
-    layout->addStretch(1);
-
+void TfrmAdvanced::ConnectModePage()
+{
     connect(rbTrueTerminalMode, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             rbTrueTerminalModeClick();
@@ -327,7 +343,6 @@ QWidget* TfrmAdvanced::BuildModePage()
             [this](int v) { Edit([v](TAdvancedParams& p) { p.TailChar = uint8_t(v); }); });
     connect(spinCalcSuffix, qOverload<int>(&QSpinBox::valueChanged), this,
             [this](int v) { Edit([v](TAdvancedParams& p) { p.CalcSuffix = uint8_t(v); }); });
-    return page;
 }
 
 void TfrmAdvanced::rbTrueTerminalModeClick()

@@ -7,6 +7,7 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -14,6 +15,7 @@ class QPushButton;
 class QRadioButton;
 class QSlider;
 class QTabWidget;
+class QVBoxLayout;
 class TAppState;
 class TLooseSpinBox;
 struct TAdvancedParams;
@@ -78,6 +80,30 @@ private:
     QWidget* BuildMagCardPage();
     QWidget* BuildEcrPage();
     QWidget* BuildLedGroup(bool green);
+    // The parts of the pages: one builder per group box, then the page's
+    // connections where they are made together.
+    void BuildModeChoices(QGroupBox* group);
+    QGridLayout* BuildCalcFraming(QGroupBox* group);
+    void ConnectModePage();
+    QGroupBox* BuildLcdSizeGroup(QWidget* page);
+    QGroupBox* BuildSignOnGroup(QWidget* page);
+    QGroupBox* BuildCursorStyleGroup(QWidget* page);
+    QGroupBox* BuildScrollWrapGroup(QWidget* page);
+    QGroupBox* BuildLcdXlateGroup(QWidget* page);
+    QGroupBox* BuildBrightnessGroup(QWidget* page);
+    void ConnectLcdPage();
+    QGroupBox* BuildHostConnectionGroup(QWidget* page);
+    QVBoxLayout* BuildHostNotes(QGroupBox* gboxConnection);
+    QGroupBox* BuildHostComGroup(QWidget* page);
+    QGroupBox* BuildHostCmdPrefixGroup(QWidget* page);
+    QGroupBox* BuildHostFlowGroup(QWidget* page);
+    QGroupBox* BuildCardTypeGroup(QWidget* page);
+    void BuildCardComGroup(QWidget* page);
+    void BuildCardReadMsgGroup(QWidget* page);
+    QGroupBox* BuildMCRDelimiterGroup(QWidget* page);
+    QGroupBox* BuildMCRTrackGroup(QWidget* page);
+    QGridLayout* BuildEcrOptions(QGroupBox* group);
+    void ConnectEcrPage();
 
     // Loading, in the order FormShow runs them.
     void LoadModePage();

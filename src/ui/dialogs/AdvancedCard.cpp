@@ -24,6 +24,22 @@ QWidget* TfrmAdvanced::BuildCardTypePage()
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("tsCardType"));
 
+    QGroupBox* gboxType = BuildCardTypeGroup(page);
+    BuildCardComGroup(page);
+    BuildCardReadMsgGroup(page);
+
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(gboxType);
+    auto* lower = new QHBoxLayout;
+    lower->addWidget(gboxCardComParams, 1);
+    lower->addWidget(gboxCardReadMsg);
+    layout->addLayout(lower);
+    layout->addStretch(1);
+    return page;
+}
+
+QGroupBox* TfrmAdvanced::BuildCardTypeGroup(QWidget* page)
+{
     auto* gboxType = MakeGroup(page, QStringLiteral("gboxCardType"), tr(" Card Reader Type * "));
     const QStringList types = Encodings::CardTypeCaptions();
     auto* rbCardNone =
@@ -55,6 +71,15 @@ QWidget* TfrmAdvanced::BuildCardTypePage()
     type->addWidget(imgWedge, 1, 3, Qt::AlignHCenter);
     type->setColumnStretch(4, 1);
 
+    connect(fCardTypeGroup, &QButtonGroup::idToggled, this, [this](int cardType, bool on) {
+        if (on)
+            rbCardTypeClick(cardType);
+    });
+    return gboxType;
+}
+
+void TfrmAdvanced::BuildCardComGroup(QWidget* page)
+{
     gboxCardComParams =
         MakeGroup(page, QStringLiteral("gboxCardComParams"), tr(" Card Reader COM Parameters "));
     cboxCardBaudRate = MakeList(gboxCardComParams, QStringLiteral("cboxCardBaudRate"),
@@ -109,38 +134,6 @@ QWidget* TfrmAdvanced::BuildCardTypePage()
     com->addWidget(rbCardStopBits2, 3, 2);
     com->setColumnStretch(6, 1);
 
-    gboxCardReadMsg =
-        MakeGroup(page, QStringLiteral("gboxCardReadMsg"), tr(" Card Read OK Message "));
-    auto* lcd = new TLcdLinesPanel(QStringLiteral("edLcdLine1CardOK"),
-                                   QStringLiteral("edLcdLine2CardOK"), gboxCardReadMsg);
-    lcd->setObjectName(QStringLiteral("imgCardOkLcd"));
-    edLcdLine1CardOK = lcd->Line1();
-    edLcdLine2CardOK = lcd->Line2();
-    auto* lblHold = MakeLabel(gboxCardReadMsg, QStringLiteral("lblTCardReadHold"),
-                              tr("Card read OK message display time:"));
-    spinTCardReadHold =
-        MakeSpin(gboxCardReadMsg, QStringLiteral("spinTCardReadHold"), Encodings::MessageHoldRange);
-    lblHold->setBuddy(spinTCardReadHold);
-    auto* msg = new QGridLayout(gboxCardReadMsg);
-    msg->addWidget(lcd, 0, 0, 1, 3);
-    msg->addWidget(lblHold, 1, 0);
-    msg->addWidget(spinTCardReadHold, 1, 1);
-    msg->addWidget(MakeLabel(gboxCardReadMsg, QStringLiteral("lblTCardReadHoldUnit"), tr(" ms ")),
-                   1, 2);
-    msg->setColumnStretch(3, 1);
-
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(gboxType);
-    auto* lower = new QHBoxLayout;
-    lower->addWidget(gboxCardComParams, 1);
-    lower->addWidget(gboxCardReadMsg);
-    layout->addLayout(lower);
-    layout->addStretch(1);
-
-    connect(fCardTypeGroup, &QButtonGroup::idToggled, this, [this](int cardType, bool on) {
-        if (on)
-            rbCardTypeClick(cardType);
-    });
     connect(cboxCardBaudRate, qOverload<int>(&QComboBox::currentIndexChanged), this,
             [this](int index) {
                 Edit([index](TAdvancedParams& p) {
@@ -160,6 +153,29 @@ QWidget* TfrmAdvanced::BuildCardTypePage()
         if (on)
             rbCardParityClick(parity);
     });
+}
+
+void TfrmAdvanced::BuildCardReadMsgGroup(QWidget* page)
+{
+    gboxCardReadMsg =
+        MakeGroup(page, QStringLiteral("gboxCardReadMsg"), tr(" Card Read OK Message "));
+    auto* lcd = new TLcdLinesPanel(QStringLiteral("edLcdLine1CardOK"),
+                                   QStringLiteral("edLcdLine2CardOK"), gboxCardReadMsg);
+    lcd->setObjectName(QStringLiteral("imgCardOkLcd"));
+    edLcdLine1CardOK = lcd->Line1();
+    edLcdLine2CardOK = lcd->Line2();
+    auto* lblHold = MakeLabel(gboxCardReadMsg, QStringLiteral("lblTCardReadHold"),
+                              tr("Card read OK message display time:"));
+    spinTCardReadHold =
+        MakeSpin(gboxCardReadMsg, QStringLiteral("spinTCardReadHold"), Encodings::MessageHoldRange);
+    lblHold->setBuddy(spinTCardReadHold);
+    auto* msg = new QGridLayout(gboxCardReadMsg);
+    msg->addWidget(lcd, 0, 0, 1, 3);
+    msg->addWidget(lblHold, 1, 0);
+    msg->addWidget(spinTCardReadHold, 1, 1);
+    msg->addWidget(MakeLabel(gboxCardReadMsg, QStringLiteral("lblTCardReadHoldUnit"), tr(" ms ")),
+                   1, 2);
+    msg->setColumnStretch(3, 1);
     connect(edLcdLine1CardOK, &QLineEdit::textChanged, this, [this](const QString& t) {
         Edit([t](TAdvancedParams& p) { p.CardReadMsgLine1 = t; });
     });
@@ -168,7 +184,6 @@ QWidget* TfrmAdvanced::BuildCardTypePage()
     });
     connect(spinTCardReadHold, qOverload<int>(&QSpinBox::valueChanged), this,
             [this](int v) { Edit([v](TAdvancedParams& p) { p.TCardReadHold = v; }); });
-    return page;
 }
 
 void TfrmAdvanced::rbCardTypeClick(int cardType)
@@ -315,6 +330,18 @@ QWidget* TfrmAdvanced::BuildMagCardPage()
 {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("tsMagCard"));
+    QGroupBox* group = BuildMCRDelimiterGroup(page);
+    QGroupBox* gboxTracks = BuildMCRTrackGroup(page);
+
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(group);
+    layout->addWidget(gboxTracks);
+    layout->addStretch(1);
+    return page;
+}
+
+QGroupBox* TfrmAdvanced::BuildMCRDelimiterGroup(QWidget* page)
+{
     auto* group = MakeGroup(page, QStringLiteral("gboxMCRDelimiters"), tr(" Delimiters "));
 
     struct TDelimiter
@@ -376,7 +403,11 @@ QWidget* TfrmAdvanced::BuildMagCardPage()
         MakeLabel(group, QStringLiteral("lblMCRNote"), QString::fromUtf8(Encodings::MagCardNote)));
     delimiters->addWidget(MakeLabel(group, QStringLiteral("lblMCRDataFormat"),
                                     QString::fromUtf8(Encodings::MagCardDataFormat)));
+    return group;
+}
 
+QGroupBox* TfrmAdvanced::BuildMCRTrackGroup(QWidget* page)
+{
     auto* gboxTracks = MakeGroup(page, QStringLiteral("gboxMCRTracks"), tr(" Track Selection "));
     cboxMCRTrack1 = MakeCheck(gboxTracks, QStringLiteral("cboxMCRTrack1"), tr("Track 1"));
     cboxMCRTrack2 = MakeCheck(gboxTracks, QStringLiteral("cboxMCRTrack2"), tr("Track 2"));
@@ -388,14 +419,9 @@ QWidget* TfrmAdvanced::BuildMagCardPage()
     tracks->addWidget(cboxMCRTrack2);
     tracks->addStretch(1);
 
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(group);
-    layout->addWidget(gboxTracks);
-    layout->addStretch(1);
-
     connect(cboxMCRTrack1, &QCheckBox::toggled, this, &TfrmAdvanced::cboxMCRTrackClick);
     connect(cboxMCRTrack2, &QCheckBox::toggled, this, &TfrmAdvanced::cboxMCRTrackClick);
-    return page;
+    return gboxTracks;
 }
 
 void TfrmAdvanced::spinMCRDelimiterChange()

@@ -31,6 +31,29 @@ QWidget* TfrmAdvanced::BuildEcrPage()
 
     cboxEnableEcrMode = MakeCheck(group, QStringLiteral("cboxEnableEcrMode"),
                                   QString::fromUtf8(Encodings::EcrEnableCaption));
+    QGridLayout* grid = BuildEcrOptions(group);
+
+    auto* inner = new QVBoxLayout(group);
+    inner->addWidget(lblEcrInfo);
+    inner->addSpacing(8);
+    inner->addWidget(cboxEnableEcrMode);
+    inner->addSpacing(6);
+    auto* indented = new QHBoxLayout;
+    indented->addSpacing(24);
+    indented->addLayout(grid, 1);
+    inner->addLayout(indented);
+
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(group);
+    layout->addStretch(1);
+
+    ConnectEcrPage();
+    return page;
+}
+
+// The options the enable box governs, in a grid of captions and controls.
+QGridLayout* TfrmAdvanced::BuildEcrOptions(QGroupBox* group)
+{
     auto* lblSelectTrack = MakeLabel(group, QStringLiteral("lblSelectTrack"),
                                      QString::fromUtf8(Encodings::EcrTrackLabel));
     cboxSelectTrack =
@@ -92,21 +115,11 @@ QWidget* TfrmAdvanced::BuildEcrPage()
     grid->addWidget(edRemoveSuffix, 5, 1, Qt::AlignLeft);
     grid->setColumnMinimumWidth(0, 24);
     grid->setColumnStretch(2, 1);
+    return grid;
+}
 
-    auto* inner = new QVBoxLayout(group);
-    inner->addWidget(lblEcrInfo);
-    inner->addSpacing(8);
-    inner->addWidget(cboxEnableEcrMode);
-    inner->addSpacing(6);
-    auto* indented = new QHBoxLayout;
-    indented->addSpacing(24);
-    indented->addLayout(grid, 1);
-    inner->addLayout(indented);
-
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(group);
-    layout->addStretch(1);
-
+void TfrmAdvanced::ConnectEcrPage()
+{
     auto ecrBit = [this](QCheckBox* box, int32_t bit, bool reload) {
         connect(box, &QCheckBox::toggled, this, [this, bit, reload](bool on) {
             Edit([bit, on](
@@ -134,5 +147,4 @@ QWidget* TfrmAdvanced::BuildEcrPage()
             });
     connect(edRemoveSuffix, &QLineEdit::textChanged, this,
             [this](const QString& t) { Edit([t](TAdvancedParams& p) { p.EcrString = t; }); });
-    return page;
 }

@@ -42,8 +42,25 @@ QWidget* TfrmAdvanced::BuildHostPage()
 {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("tsHost"));
+    QGroupBox* gboxConnection = BuildHostConnectionGroup(page);
+    QGroupBox* gboxCom = BuildHostComGroup(page);
+    // Never shown: the command prefix and the flow-control characters are
+    // kept as stored; these boxes only carry their values.
+    QGroupBox* gboxCmdPrefix = BuildHostCmdPrefixGroup(page);
+    QGroupBox* gboxFlow = BuildHostFlowGroup(page);
 
-    // Connection type.
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(gboxConnection);
+    layout->addWidget(gboxCom);
+    layout->addWidget(gboxCmdPrefix);
+    layout->addWidget(gboxFlow);
+    layout->addStretch(1);
+    return page;
+}
+
+// The connection types, each with its notes or options, and the Notes link.
+QGroupBox* TfrmAdvanced::BuildHostConnectionGroup(QWidget* page)
+{
     auto* gboxConnection =
         MakeGroup(page, QStringLiteral("gboxHostConnection"), tr(" Host Connection Type * "));
     fHostModeGroup = new QButtonGroup(this);
@@ -79,7 +96,25 @@ QWidget* TfrmAdvanced::BuildHostPage()
             modes->addLayout(cdc, row++, 1, 1, 2);
         }
     }
+    QVBoxLayout* notes = BuildHostNotes(gboxConnection);
 
+    auto* connection = new QHBoxLayout(gboxConnection);
+    connection->addLayout(modes, 1);
+    connection->addSpacing(12);
+    connection->addLayout(notes);
+
+    connect(fHostModeGroup, &QButtonGroup::idToggled, this, [this](int code, bool on) {
+        if (on)
+            rbHostModeClick(code);
+    });
+    connect(spinCdcSerialNo, qOverload<int>(&QSpinBox::valueChanged), this,
+            [this](int v) { Edit([v](TAdvancedParams& p) { p.CdcSerialNo = v; }); });
+    return gboxConnection;
+}
+
+// The picture and the underlined label that show the host type information.
+QVBoxLayout* TfrmAdvanced::BuildHostNotes(QGroupBox* gboxConnection)
+{
     auto* imgHostNotes = new TAdvancedArt(TAdvancedArt::TKind::Notes, gboxConnection);
     imgHostNotes->setObjectName(QStringLiteral("imgHostNotes"));
     auto* lblHostNotes = MakeLabel(gboxConnection, QStringLiteral("lblHostNotes"), tr(" Notes "));
@@ -96,13 +131,11 @@ QWidget* TfrmAdvanced::BuildHostPage()
     notes->addWidget(imgHostNotes, 0, Qt::AlignHCenter);
     notes->addWidget(lblHostNotes, 0, Qt::AlignHCenter);
     notes->addStretch(1);
+    return notes;
+}
 
-    auto* connection = new QHBoxLayout(gboxConnection);
-    connection->addLayout(modes, 1);
-    connection->addSpacing(12);
-    connection->addLayout(notes);
-
-    // Serial parameters.
+QGroupBox* TfrmAdvanced::BuildHostComGroup(QWidget* page)
+{
     auto* gboxCom =
         MakeGroup(page, QStringLiteral("gboxHostComParams"), tr(" Host COM Parameters * "));
     auto* imgDb9 = new TAdvancedArt(TAdvancedArt::TKind::Db9, gboxCom);
@@ -159,43 +192,6 @@ QWidget* TfrmAdvanced::BuildHostPage()
     comRow->addSpacing(12);
     comRow->addLayout(com, 1);
 
-    // Never shown: the command prefix and the flow-control characters are
-    // kept as stored; these boxes only carry their values.
-    auto* gboxCmdPrefix =
-        MakeGroup(page, QStringLiteral("gboxCmdPrefix"), tr(" Command Prefix * "));
-    spinCmdPrefix =
-        MakeSpin(gboxCmdPrefix, QStringLiteral("spinCmdPrefix"), Encodings::CharCodeRange);
-    auto* cmd = new QHBoxLayout(gboxCmdPrefix);
-    cmd->addWidget(MakeLabel(gboxCmdPrefix, QStringLiteral("lblCmdPrefix"),
-                             tr("Host Command Prefix (decimal):")));
-    cmd->addWidget(spinCmdPrefix);
-    auto* gboxFlow = MakeGroup(page, QStringLiteral("gboxFlowControl"), tr(" Flow Control * "));
-    spinXonChar = MakeSpin(gboxFlow, QStringLiteral("spinXonChar"), Encodings::CharCodeRange);
-    spinXoffChar = MakeSpin(gboxFlow, QStringLiteral("spinXoffChar"), Encodings::CharCodeRange);
-    auto* flow = new QGridLayout(gboxFlow);
-    flow->addWidget(MakeLabel(gboxFlow, QStringLiteral("lblXonChar"), tr("Xon char (decimal):")), 0,
-                    0);
-    flow->addWidget(spinXonChar, 0, 1);
-    flow->addWidget(MakeLabel(gboxFlow, QStringLiteral("lblXoffChar"), tr("Xoff char (decimal):")),
-                    1, 0);
-    flow->addWidget(spinXoffChar, 1, 1);
-    SetEnabled({spinCmdPrefix, spinXonChar, spinXoffChar}, false);
-    gboxCmdPrefix->hide();
-    gboxFlow->hide();
-
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(gboxConnection);
-    layout->addWidget(gboxCom);
-    layout->addWidget(gboxCmdPrefix);
-    layout->addWidget(gboxFlow);
-    layout->addStretch(1);
-
-    connect(fHostModeGroup, &QButtonGroup::idToggled, this, [this](int code, bool on) {
-        if (on)
-            rbHostModeClick(code);
-    });
-    connect(spinCdcSerialNo, qOverload<int>(&QSpinBox::valueChanged), this,
-            [this](int v) { Edit([v](TAdvancedParams& p) { p.CdcSerialNo = v; }); });
     connect(cboxHostBaudRate, qOverload<int>(&QComboBox::currentIndexChanged), this,
             [this](int index) {
                 Edit([index](TAdvancedParams& p) {
@@ -215,7 +211,39 @@ QWidget* TfrmAdvanced::BuildHostPage()
         if (on)
             rbHostParityClick(parity);
     });
-    return page;
+    return gboxCom;
+}
+
+QGroupBox* TfrmAdvanced::BuildHostCmdPrefixGroup(QWidget* page)
+{
+    auto* gboxCmdPrefix =
+        MakeGroup(page, QStringLiteral("gboxCmdPrefix"), tr(" Command Prefix * "));
+    spinCmdPrefix =
+        MakeSpin(gboxCmdPrefix, QStringLiteral("spinCmdPrefix"), Encodings::CharCodeRange);
+    auto* cmd = new QHBoxLayout(gboxCmdPrefix);
+    cmd->addWidget(MakeLabel(gboxCmdPrefix, QStringLiteral("lblCmdPrefix"),
+                             tr("Host Command Prefix (decimal):")));
+    cmd->addWidget(spinCmdPrefix);
+    spinCmdPrefix->setEnabled(false);
+    gboxCmdPrefix->hide();
+    return gboxCmdPrefix;
+}
+
+QGroupBox* TfrmAdvanced::BuildHostFlowGroup(QWidget* page)
+{
+    auto* gboxFlow = MakeGroup(page, QStringLiteral("gboxFlowControl"), tr(" Flow Control * "));
+    spinXonChar = MakeSpin(gboxFlow, QStringLiteral("spinXonChar"), Encodings::CharCodeRange);
+    spinXoffChar = MakeSpin(gboxFlow, QStringLiteral("spinXoffChar"), Encodings::CharCodeRange);
+    auto* flow = new QGridLayout(gboxFlow);
+    flow->addWidget(MakeLabel(gboxFlow, QStringLiteral("lblXonChar"), tr("Xon char (decimal):")), 0,
+                    0);
+    flow->addWidget(spinXonChar, 0, 1);
+    flow->addWidget(MakeLabel(gboxFlow, QStringLiteral("lblXoffChar"), tr("Xoff char (decimal):")),
+                    1, 0);
+    flow->addWidget(spinXoffChar, 1, 1);
+    SetEnabled({spinXonChar, spinXoffChar}, false);
+    gboxFlow->hide();
+    return gboxFlow;
 }
 
 void TfrmAdvanced::rbHostModeClick(int code)

@@ -23,6 +23,28 @@ QWidget* TfrmAdvanced::BuildLcdPage()
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("tsLCD"));
 
+    QGroupBox* gboxSize = BuildLcdSizeGroup(page);
+    QGroupBox* gboxSignOn = BuildSignOnGroup(page);
+    QGroupBox* gboxCursor = BuildCursorStyleGroup(page);
+    QGroupBox* gboxScroll = BuildScrollWrapGroup(page);
+    QGroupBox* gboxXlate = BuildLcdXlateGroup(page);
+    QGroupBox* gboxBrightness = BuildBrightnessGroup(page);
+
+    auto* layout = new QGridLayout(page);
+    layout->addWidget(gboxSize, 0, 0);
+    layout->addWidget(gboxCursor, 0, 1);
+    layout->addWidget(gboxSignOn, 1, 0, 2, 1);
+    layout->addWidget(gboxScroll, 1, 1);
+    layout->addWidget(gboxBrightness, 2, 1);
+    layout->addWidget(gboxXlate, 3, 0, 1, 2);
+    layout->setRowStretch(4, 1);
+
+    ConnectLcdPage();
+    return page;
+}
+
+QGroupBox* TfrmAdvanced::BuildLcdSizeGroup(QWidget* page)
+{
     auto* gboxSize = MakeGroup(page, QStringLiteral("gboxLcdSize"), tr(" Size "));
     rbLcdIs1x16 = MakeRadio(gboxSize, QStringLiteral("rbLcdIs1x16"),
                             QString::fromUtf8(Encodings::LcdOneLineCaption));
@@ -33,7 +55,11 @@ QWidget* TfrmAdvanced::BuildLcdPage()
     auto* size = new QVBoxLayout(gboxSize);
     size->addWidget(rbLcdIs1x16);
     size->addWidget(rbLcdIs2x16);
+    return gboxSize;
+}
 
+QGroupBox* TfrmAdvanced::BuildSignOnGroup(QWidget* page)
+{
     auto* gboxSignOn = MakeGroup(page, QStringLiteral("gboxSignOn"), tr(" Sign-On Message "));
     auto* lcd =
         new TLcdLinesPanel(QStringLiteral("edLcdLine1"), QStringLiteral("edLcdLine2"), gboxSignOn);
@@ -56,7 +82,11 @@ QWidget* TfrmAdvanced::BuildLcdPage()
     signOn->addWidget(spinTSignOnHold, 1, 1);
     signOn->addWidget(lblSignOnHoldUnit, 1, 2);
     signOn->setColumnStretch(4, 1);
+    return gboxSignOn;
+}
 
+QGroupBox* TfrmAdvanced::BuildCursorStyleGroup(QWidget* page)
+{
     auto* gboxCursor = MakeGroup(page, QStringLiteral("gboxCursorStyle"), tr(" Cursor Style "));
     cbLcdCursorUnderline = MakeCheck(gboxCursor, QStringLiteral("cbLcdCursorUnderline"),
                                      QString::fromUtf8(Encodings::CursorUnderlineCaption));
@@ -76,7 +106,11 @@ QWidget* TfrmAdvanced::BuildLcdPage()
     cursor->addWidget(cbLcdCursorBlock, 1, 0);
     cursor->addWidget(lblBlockGlyph, 1, 1);
     cursor->setColumnStretch(2, 1);
+    return gboxCursor;
+}
 
+QGroupBox* TfrmAdvanced::BuildScrollWrapGroup(QWidget* page)
+{
     auto* gboxScroll = MakeGroup(page, QStringLiteral("gboxScrollWrap"), tr(" Scroll / Wrap "));
     cbEnableScroll = MakeCheck(gboxScroll, QStringLiteral("cbEnableScroll"),
                                QString::fromUtf8(Encodings::ScrollCaption));
@@ -85,7 +119,11 @@ QWidget* TfrmAdvanced::BuildLcdPage()
     auto* scroll = new QVBoxLayout(gboxScroll);
     scroll->addWidget(cbEnableScroll);
     scroll->addWidget(cbEnableWrap);
+    return gboxScroll;
+}
 
+QGroupBox* TfrmAdvanced::BuildLcdXlateGroup(QWidget* page)
+{
     auto* gboxXlate = MakeGroup(page, QStringLiteral("gboxLcdXlate"), tr(" LCD Char Translation "));
     cbLcdXlate = MakeCheck(gboxXlate, QStringLiteral("cbLcdXlate"),
                            QString::fromUtf8(Encodings::LcdXlateCaption));
@@ -98,7 +136,11 @@ QWidget* TfrmAdvanced::BuildLcdPage()
     auto* xlate = new QVBoxLayout(gboxXlate);
     xlate->addWidget(cbLcdXlate);
     xlate->addWidget(lblXlateNote);
+    return gboxXlate;
+}
 
+QGroupBox* TfrmAdvanced::BuildBrightnessGroup(QWidget* page)
+{
     auto* gboxBrightness =
         MakeGroup(page, QStringLiteral("gboxBrightness"), tr(" Backlight Brightness "));
     auto* lblOff = MakeLabel(gboxBrightness, QStringLiteral("lblBrightnessOff"),
@@ -117,16 +159,11 @@ QWidget* TfrmAdvanced::BuildLcdPage()
     brightness->addWidget(lblOff);
     brightness->addWidget(tbarLcdBrightness, 1);
     brightness->addWidget(lblMax);
+    return gboxBrightness;
+}
 
-    auto* layout = new QGridLayout(page);
-    layout->addWidget(gboxSize, 0, 0);
-    layout->addWidget(gboxCursor, 0, 1);
-    layout->addWidget(gboxSignOn, 1, 0, 2, 1);
-    layout->addWidget(gboxScroll, 1, 1);
-    layout->addWidget(gboxBrightness, 2, 1);
-    layout->addWidget(gboxXlate, 3, 0, 1, 2);
-    layout->setRowStretch(4, 1);
-
+void TfrmAdvanced::ConnectLcdPage()
+{
     connect(rbLcdIs1x16, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             rbLcdSizeClick(true);
@@ -166,7 +203,6 @@ QWidget* TfrmAdvanced::BuildLcdPage()
     });
     connect(tbarLcdBrightness, &QSlider::valueChanged, this,
             &TfrmAdvanced::tbarLcdBrightnessChange);
-    return page;
 }
 
 void TfrmAdvanced::rbLcdSizeClick(bool oneLine)

@@ -125,7 +125,28 @@ TfrmMidiEvents::TfrmMidiEvents(TAppState& state, uint8_t& midiChannel, QWidget* 
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setModal(false);
 
-    // Event kinds.
+    QGroupBox* gboxType = buildKindGroup();
+    QGroupBox* gboxValues = buildValuesGroup();
+    buildStatusBar();
+
+    auto* body = new QHBoxLayout;
+    body->setSpacing(10);
+    body->addWidget(gboxType);
+    body->addWidget(gboxValues, 1);
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(10, 10, 10, 0);
+    outer->setSpacing(8);
+    outer->addLayout(body, 1);
+    outer->addWidget(sbarMiniNoteOn);
+
+    UpdateMidiDisplay();
+    setFixedSize(sizeHint());
+}
+
+// Event kinds.
+QGroupBox* TfrmMidiEvents::buildKindGroup()
+{
     auto* gboxType = new QGroupBox(tr("MIDI Event Type"), this);
     gboxType->setObjectName(QStringLiteral("gboxMidiEventType"));
     auto* typeLayout = new QVBoxLayout(gboxType);
@@ -146,8 +167,12 @@ TfrmMidiEvents::TfrmMidiEvents(TAppState& state, uint8_t& midiChannel, QWidget* 
     typeLayout->addStretch(1);
     fKindRadios[0]->setChecked(true);
     connect(fKindGroup, &QButtonGroup::idClicked, this, &TfrmMidiEvents::rbMidiKindClick);
+    return gboxType;
+}
 
-    // Channel and data values.
+// Channel and data values, and the Insert button below them.
+QGroupBox* TfrmMidiEvents::buildValuesGroup()
+{
     auto* gboxValues = new QGroupBox(tr("MIDI Event Values"), this);
     gboxValues->setObjectName(QStringLiteral("gboxMidiEventValues"));
     auto* values = new QGridLayout(gboxValues);
@@ -199,8 +224,12 @@ TfrmMidiEvents::TfrmMidiEvents(TAppState& state, uint8_t& midiChannel, QWidget* 
     connect(tbMidiParam1, &QSlider::valueChanged, this, [this] { UpdateMidiDisplay(); });
     connect(tbMidiParam2, &QSlider::valueChanged, this, [this] { UpdateMidiDisplay(); });
     connect(btnInsert, &QPushButton::clicked, this, &TfrmMidiEvents::btnInsertClick);
+    return gboxValues;
+}
 
-    // Status line: what Insert will put into the macro.
+// Status line: what Insert will put into the macro.
+void TfrmMidiEvents::buildStatusBar()
+{
     sbarMiniNoteOn = new QStatusBar(this);
     sbarMiniNoteOn->setObjectName(QStringLiteral("sbarMiniNoteOn"));
     sbarMiniNoteOn->setSizeGripEnabled(false);
@@ -215,20 +244,6 @@ TfrmMidiEvents::TfrmMidiEvents(TAppState& state, uint8_t& midiChannel, QWidget* 
     }
     sbarMiniNoteOn->addWidget(fStatusPanel0);
     sbarMiniNoteOn->addWidget(fStatusPanel1, 1);
-
-    auto* body = new QHBoxLayout;
-    body->setSpacing(10);
-    body->addWidget(gboxType);
-    body->addWidget(gboxValues, 1);
-
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(10, 10, 10, 0);
-    outer->setSpacing(8);
-    outer->addLayout(body, 1);
-    outer->addWidget(sbarMiniNoteOn);
-
-    UpdateMidiDisplay();
-    setFixedSize(sizeHint());
 }
 
 QString TfrmMidiEvents::NoteToName(int note)

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 class QButtonGroup;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -55,6 +56,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    QGroupBox* buildKindGroup();
+    QGroupBox* buildValuesGroup();
+    void buildStatusBar();
     void rbMidiKindClick(int kind);
     void tbMidiChannelChange(int position);
     void btnInsertClick();

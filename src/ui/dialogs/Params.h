@@ -50,6 +50,9 @@ private:
     QWidget* buildLedGroup(bool green);
     QWidget* buildSmallGroups();
     QWidget* buildCardPanel();
+    QWidget* buildCardTypeFrame(QWidget* holder);
+    void buildBcrGroup(QWidget* holder);
+    void buildMcrGroup(QWidget* holder);
     QWidget* buildHostGroup();
     QWidget* buildButtons();
     void connectHandlers();

@@ -326,6 +326,29 @@ QWidget* TfrmParameters::buildCardPanel()
     auto* box = new QVBoxLayout(holder);
     box->setContentsMargins(0, 0, 0, 0);
 
+    box->addWidget(buildCardTypeFrame(holder));
+    buildBcrGroup(holder);
+    buildMcrGroup(holder);
+
+    // The two reader groups share one place; it keeps its size when both are hidden.
+    auto* readers = new QWidget(holder);
+    readers->setObjectName(QStringLiteral("panelReaders"));
+    auto* stack = new QGridLayout(readers);
+    stack->setContentsMargins(0, 0, 0, 0);
+    for (QGroupBox* group : {gboxBCR, gboxMCR}) {
+        QSizePolicy sp = group->sizePolicy();
+        sp.setRetainSizeWhenHidden(true);
+        sp.setVerticalPolicy(QSizePolicy::Expanding);
+        group->setSizePolicy(sp);
+        stack->addWidget(group, 0, 0);
+    }
+    box->addWidget(readers, 1);
+    return holder;
+}
+
+// "Choose Card": the reader type radios.
+QWidget* TfrmParameters::buildCardTypeFrame(QWidget* holder)
+{
     auto* panelCardType = new QFrame(holder);
     panelCardType->setObjectName(QStringLiteral("panelCardType"));
     panelCardType->setFrameShape(QFrame::StyledPanel);
@@ -357,9 +380,12 @@ QWidget* TfrmParameters::buildCardPanel()
     panelGrid->addWidget(rbMCR, 2, 1);
     panelGrid->setColumnStretch(1, 1);
     panelGrid->setHorizontalSpacing(16);
-    box->addWidget(panelCardType);
+    return panelCardType;
+}
 
-    // Barcode/RFID framing.
+// Barcode/RFID framing.
+void TfrmParameters::buildBcrGroup(QWidget* holder)
+{
     gboxBCR = makeGroup(QStringLiteral("gboxBCR"), tr(" Barcode/RFID Reader "), holder);
     cbStartCharEnable =
         makeCheck(QStringLiteral("cbStartCharEnable"), tr("Enable Start Character"), gboxBCR);
@@ -382,8 +408,11 @@ QWidget* TfrmParameters::buildCardPanel()
     bcrGrid->addWidget(spinEndChar, 4, 2);
     bcrGrid->setColumnStretch(3, 1);
     bcrGrid->setRowStretch(5, 1);
+}
 
-    // Magnetic card tracks and sentinel replacements.
+// Magnetic card tracks and sentinel replacements.
+void TfrmParameters::buildMcrGroup(QWidget* holder)
+{
     gboxMCR = makeGroup(QStringLiteral("gboxMCR"), tr(" Mag Card Reader "), holder);
     QLabel* lblTracks = makeLabel(QStringLiteral("lblTracks"), tr("Process Track(s) : "), gboxMCR);
     cbTrack1 = makeCheck(QStringLiteral("cbTrack1"), tr("Track 1"), gboxMCR);
@@ -423,21 +452,6 @@ QWidget* TfrmParameters::buildCardPanel()
                 tr("Replaces ^ on track 1 and = on track 2."));
     mcrGrid->setColumnStretch(2, 1);
     mcrGrid->setRowStretch(row, 1);
-
-    // The two reader groups share one place; it keeps its size when both are hidden.
-    auto* readers = new QWidget(holder);
-    readers->setObjectName(QStringLiteral("panelReaders"));
-    auto* stack = new QGridLayout(readers);
-    stack->setContentsMargins(0, 0, 0, 0);
-    for (QGroupBox* group : {gboxBCR, gboxMCR}) {
-        QSizePolicy sp = group->sizePolicy();
-        sp.setRetainSizeWhenHidden(true);
-        sp.setVerticalPolicy(QSizePolicy::Expanding);
-        group->setSizePolicy(sp);
-        stack->addWidget(group, 0, 0);
-    }
-    box->addWidget(readers, 1);
-    return holder;
 }
 
 QWidget* TfrmParameters::buildHostGroup()

@@ -82,6 +82,36 @@ QString TfrmKeyLabels::OverridesPath() const
 
 void TfrmKeyLabels::BuildControls()
 {
+    QGroupBox* gboxLabel = BuildLabelGroup();
+    QGroupBox* gboxTexts = BuildTextsGroup();
+
+    lblSheet = new QLabel;
+    lblSheet->setObjectName(QStringLiteral("lblSheet"));
+    imgPreview = new TPagePreview;
+    imgPreview->setObjectName(QStringLiteral("imgPreview"));
+    connect(imgPreview, &TPagePreview::resized, this, &TfrmKeyLabels::UpdatePreview);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(gboxLabel);
+    left->addWidget(gboxTexts, 1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(lblSheet);
+    right->addWidget(imgPreview, 1);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left, 0);
+    columns->addLayout(right, 1);
+
+    QHBoxLayout* buttons = BuildButtonRow();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns, 1);
+    layout->addLayout(buttons);
+    resize(1000, 700);
+}
+
+// The label size, paper and font.
+QGroupBox* TfrmKeyLabels::BuildLabelGroup()
+{
     spinLabelWidth = MmSpin(QStringLiteral("spinLabelWidth"), KeyLabelLimits::MinSize,
                             KeyLabelLimits::MaxSize, KeyLabelLimits::SizeStep, tr(" mm"));
     spinLabelHeight = MmSpin(QStringLiteral("spinLabelHeight"), KeyLabelLimits::MinSize,
@@ -114,7 +144,12 @@ void TfrmKeyLabels::BuildControls()
     connect(cbCutMarks, &QCheckBox::toggled, this, &TfrmKeyLabels::SettingsChanged);
     connect(cboxPaper, &QComboBox::currentIndexChanged, this, &TfrmKeyLabels::SettingsChanged);
     connect(cboxFont, &QFontComboBox::currentFontChanged, this, &TfrmKeyLabels::SettingsChanged);
+    return gboxLabel;
+}
 
+// The grid of label texts, with the reset button and where the texts are kept.
+QGroupBox* TfrmKeyLabels::BuildTextsGroup()
+{
     gridLabels = new QTableWidget(int(fKeys.size()), 3);
     gridLabels->setObjectName(QStringLiteral("gridLabels"));
     gridLabels->setHorizontalHeaderLabels({tr("Key"), tr("Label"), tr("Level 2")});
@@ -147,23 +182,11 @@ void TfrmKeyLabels::BuildControls()
     resetRow->addStretch();
     texts->addLayout(resetRow);
     texts->addWidget(lblOverrides);
+    return gboxTexts;
+}
 
-    lblSheet = new QLabel;
-    lblSheet->setObjectName(QStringLiteral("lblSheet"));
-    imgPreview = new TPagePreview;
-    imgPreview->setObjectName(QStringLiteral("imgPreview"));
-    connect(imgPreview, &TPagePreview::resized, this, &TfrmKeyLabels::UpdatePreview);
-
-    auto* left = new QVBoxLayout;
-    left->addWidget(gboxLabel);
-    left->addWidget(gboxTexts, 1);
-    auto* right = new QVBoxLayout;
-    right->addWidget(lblSheet);
-    right->addWidget(imgPreview, 1);
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(left, 0);
-    columns->addLayout(right, 1);
-
+QHBoxLayout* TfrmKeyLabels::BuildButtonRow()
+{
     auto* btnPrint = Button(QStringLiteral("btnPrint"), tr("&Print..."));
     auto* btnPrintPreview = Button(QStringLiteral("btnPrintPreview"), tr("Print Pre&view..."));
     auto* btnExportPdf = Button(QStringLiteral("btnExportPdf"), tr("Export P&DF..."));
@@ -183,11 +206,7 @@ void TfrmKeyLabels::BuildControls()
         buttons->addWidget(b);
     buttons->addStretch();
     buttons->addWidget(btnClose);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(columns, 1);
-    layout->addLayout(buttons);
-    resize(1000, 700);
+    return buttons;
 }
 
 void TfrmKeyLabels::LoadSettings(const TKeyLabelSettings& s)

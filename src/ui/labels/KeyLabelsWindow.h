@@ -13,6 +13,8 @@ class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
 class QFontComboBox;
+class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -54,6 +56,9 @@ public:
 
 private:
     void BuildControls();
+    QGroupBox* BuildLabelGroup();
+    QGroupBox* BuildTextsGroup();
+    QHBoxLayout* BuildButtonRow();
     void LoadSettings(const TKeyLabelSettings& settings);
     void FillTable();
     void SettingsChanged();
