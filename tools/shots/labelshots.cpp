@@ -17,10 +17,10 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QThread>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -40,12 +40,9 @@ bool Save(const QImage& image, const QString& path)
 
 void Settle()
 {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < 300) {
-        QApplication::processEvents(QEventLoop::AllEvents, 50);
-        QThread::msleep(10);
-    }
+    QEventLoop loop;
+    QTimer::singleShot(300, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 } // namespace

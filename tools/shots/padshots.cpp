@@ -32,14 +32,14 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
-#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
 #include <QRegularExpression>
 #include <QTabWidget>
-#include <QThread>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -52,12 +52,9 @@ bool gOk = true;
 // Lets the windows lay themselves out and paint.
 void settle()
 {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < 300) {
-        QApplication::processEvents(QEventLoop::AllEvents, 50);
-        QThread::msleep(10);
-    }
+    QEventLoop loop;
+    QTimer::singleShot(300, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 // The window's contents under a plain title bar with its title: there is no
