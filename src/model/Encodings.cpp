@@ -6,23 +6,23 @@
 
 namespace Encodings {
 
+QString Caption(const char* text)
+{
+    return QCoreApplication::translate("Encodings", text);
+}
+
 namespace {
 
 // The captions are the dialogs' texts: marked for translation here and
 // translated when they are made (without a translation they stay as written).
 #define CAPTION(text) QT_TRANSLATE_NOOP("Encodings", text)
 
-QString caption(const char* text)
-{
-    return QCoreApplication::translate("Encodings", text);
-}
-
 template <std::size_t N> QStringList toList(const std::array<const char*, N>& texts)
 {
     QStringList list;
     list.reserve(int(N));
     for (const char* text : texts)
-        list.append(caption(text));
+        list.append(Caption(text));
     return list;
 }
 
@@ -126,8 +126,8 @@ QStringList StartScreenCaptions()
 {
     QStringList list;
     for (int n = 1; n <= 8; ++n)
-        list.append(caption(CAPTION("Screen %1")).arg(n));
-    list.append(caption(CAPTION("Demo")));
+        list.append(Caption(CAPTION("Screen %1")).arg(n));
+    list.append(Caption(CAPTION("Demo")));
     return list;
 }
 
@@ -245,7 +245,7 @@ int HostModeIndex(int hostType)
 
 QString HostModeCaption(int hostType)
 {
-    return QString::fromUtf8(HostModes[std::size_t(HostModeIndex(hostType))].Caption);
+    return Caption(HostModes[std::size_t(HostModeIndex(hostType))].Caption);
 }
 
 int UserHostMode(uint8_t opMode)
@@ -262,8 +262,8 @@ int UserHostMode(uint8_t opMode)
 
 QString CardPageTitle(uint8_t formCardType)
 {
-    return formCardType == CardTypeWedge ? caption(CAPTION("Ext. Wedge"))
-                                         : caption(CAPTION("Barcode/RFID"));
+    return formCardType == CardTypeWedge ? Caption(CAPTION("Ext. Wedge"))
+                                         : Caption(CAPTION("Barcode/RFID"));
 }
 
 QStringList CardDelimiterCaptions(uint8_t formCardType)
@@ -314,7 +314,7 @@ QStringList EcrFieldCaptions()
     QStringList list;
     for (int n = 1; n <= EcrFieldCount; ++n) {
         // The ninth entry carries a trailing blank in the device's own list.
-        list.append(caption(CAPTION("Field %1")).arg(n) +
+        list.append(Caption(CAPTION("Field %1")).arg(n) +
                     (n == 9 ? QStringLiteral(" ") : QString()));
     }
     list.append(QString());
@@ -327,18 +327,18 @@ QString ActionCaption(int code)
 {
     switch (code) {
     case ActionNothing:
-        return caption(CAPTION("Nothing"));
+        return Caption(CAPTION("Nothing"));
     case ActionBeep:
-        return caption(CAPTION("Beep"));
+        return Caption(CAPTION("Beep"));
     case ActionEraseOne:
-        return caption(CAPTION("Erase one character"));
+        return Caption(CAPTION("Erase one character"));
     case ActionEraseAll:
-        return caption(CAPTION("Erase all characters"));
+        return Caption(CAPTION("Erase all characters"));
     case ActionAcceptKeyData:
-        return caption(CAPTION("Accept key data"));
+        return Caption(CAPTION("Accept key data"));
     default:
         if (IsGoToScreenAction(code))
-            return caption(CAPTION("Go to Screen %1")).arg(code);
+            return Caption(CAPTION("Go to Screen %1")).arg(code);
         return QString();
     }
 }

@@ -21,6 +21,10 @@ struct TAdvancedParams;
 //  - Captions are the system's own texts, blanks included.
 namespace Encodings {
 
+// A caption of this file as the dialogs show it: translated when a
+// translation is loaded, else as written.
+QString Caption(const char* text);
+
 // ---------------------------------------------------------------- general
 
 // A number box's range and step.
@@ -49,11 +53,14 @@ constexpr uint8_t OpModeLineEditBit = 0x01;
 constexpr uint8_t OpModeMaskInputBit = 0x02;
 constexpr uint8_t OpModeHostModeMask = 0xF0; // keypad definition only
 
-inline constexpr char TrueTerminalModeCaption[] = "True Terminal Mode *";
-inline constexpr char LineEditModeCaption[] = "Line Edit Mode *";
-inline constexpr char MaskInputCaption[] = "Mask (hide) user input *";
-inline constexpr char AutomatedScreenModeCaption[] = "Automated Screen Mode";
-inline constexpr char HostEchoCaption[] = "Enable host data echo";
+inline constexpr char TrueTerminalModeCaption[] =
+    QT_TRANSLATE_NOOP("Encodings", "True Terminal Mode *");
+inline constexpr char LineEditModeCaption[] = QT_TRANSLATE_NOOP("Encodings", "Line Edit Mode *");
+inline constexpr char MaskInputCaption[] =
+    QT_TRANSLATE_NOOP("Encodings", "Mask (hide) user input *");
+inline constexpr char AutomatedScreenModeCaption[] =
+    QT_TRANSLATE_NOOP("Encodings", "Automated Screen Mode");
+inline constexpr char HostEchoCaption[] = QT_TRANSLATE_NOOP("Encodings", "Enable host data echo");
 
 enum class TOperatingMode
 {
@@ -214,7 +221,8 @@ constexpr int UserWordFormatIndex(uint8_t wordFormat)
         return 1;
     return (wordFormat & 0x04) ? 3 : 2;
 }
-inline constexpr char UserWordFormatHint[] = "Data bits, parity, # stop bits";
+inline constexpr char UserWordFormatHint[] =
+    QT_TRANSLATE_NOOP("Encodings", "Data bits, parity, # stop bits");
 
 // ------------------------------------------------ host interface mode (HostType)
 
@@ -233,23 +241,30 @@ struct THostMode
 
 // The host mode choices from top to bottom, as the advanced dialog offers them.
 inline constexpr std::array<THostMode, 6> HostModes{{
-    {HostModeDefault, "Default: Auto-detect between Mode 1 and Mode 2 "},
-    {HostModeHidKeyboard, "Mode 3: USB HID PC Keyboard "},
-    {HostModeEthernet, "Mode 4: Ethernet Virtual COM port (requires XPort)"},
-    {HostModeCdc, "Mode 7: USB CDC Class Virtual COM port ... v5.60+"},
+    {HostModeDefault,
+     QT_TRANSLATE_NOOP("Encodings", "Default: Auto-detect between Mode 1 and Mode 2 ")},
+    {HostModeHidKeyboard, QT_TRANSLATE_NOOP("Encodings", "Mode 3: USB HID PC Keyboard ")},
+    {HostModeEthernet,
+     QT_TRANSLATE_NOOP("Encodings", "Mode 4: Ethernet Virtual COM port (requires XPort)")},
+    {HostModeCdc,
+     QT_TRANSLATE_NOOP("Encodings", "Mode 7: USB CDC Class Virtual COM port ... v5.60+")},
     {HostModeVirtualCom2,
-     "Mode 10: Alternate USB OstrellaPro Virtual COM port  (USB FS) ... v6.16+"},
+     QT_TRANSLATE_NOOP("Encodings",
+                       "Mode 10: Alternate USB OstrellaPro Virtual COM port  (USB FS) ... v6.16+")},
     {HostModeHidKeyboard2,
-     "Mode 11: Alternate USB HID PC Keyboard (MultiMedia, USB FS) ... v6.16+"},
+     QT_TRANSLATE_NOOP("Encodings",
+                       "Mode 11: Alternate USB HID PC Keyboard (MultiMedia, USB FS) ... v6.16+")},
 }};
 // The user properties dialog offers the same without Ethernet.
 inline constexpr std::array<int, 5> UserHostModes{HostModeDefault, HostModeHidKeyboard, HostModeCdc,
                                                   HostModeVirtualCom2, HostModeHidKeyboard2};
 
 // The two plain labels under the Default choice.
-inline constexpr char HostMode1Label[] = "-- Mode 1: RS-232 serial (physical DB-9 COM port) ";
-inline constexpr char HostMode2Label[] = "-- Mode 2: USB OstrellaPro Virtual COM port  ";
-inline constexpr char CdcSerialNoHint[] = "Required v5.60+";
+inline constexpr char HostMode1Label[] =
+    QT_TRANSLATE_NOOP("Encodings", "-- Mode 1: RS-232 serial (physical DB-9 COM port) ");
+inline constexpr char HostMode2Label[] =
+    QT_TRANSLATE_NOOP("Encodings", "-- Mode 2: USB OstrellaPro Virtual COM port  ");
+inline constexpr char CdcSerialNoHint[] = QT_TRANSLATE_NOOP("Encodings", "Required v5.60+");
 
 // The HID keyboard modes, which change the LED captions.
 constexpr bool IsHidHost(int hostMode)
@@ -284,8 +299,10 @@ constexpr uint8_t MakeUserOpMode(bool lineEdit, bool maskInput, int hostMode)
 
 constexpr uint8_t LcdSizeOneLine = 16;
 constexpr uint8_t LcdSizeTwoLines = 32;
-inline constexpr char LcdOneLineCaption[] = "1 line x 16 characters";
-inline constexpr char LcdTwoLinesCaption[] = "2 lines x 16 characters";
+inline constexpr char LcdOneLineCaption[] =
+    QT_TRANSLATE_NOOP("Encodings", "1 line x 16 characters");
+inline constexpr char LcdTwoLinesCaption[] =
+    QT_TRANSLATE_NOOP("Encodings", "2 lines x 16 characters");
 // Every value but 16 is a two-line display.
 constexpr bool IsOneLineLcd(uint8_t lcdSize)
 {
@@ -294,15 +311,19 @@ constexpr bool IsOneLineLcd(uint8_t lcdSize)
 
 constexpr uint8_t CursorUnderlineBit = 0x02;
 constexpr uint8_t CursorBlockBit = 0x01;
-inline constexpr char CursorUnderlineCaption[] = "Enable cursor underline";
-inline constexpr char CursorBlockCaption[] = "Enable cursor block";
+inline constexpr char CursorUnderlineCaption[] =
+    QT_TRANSLATE_NOOP("Encodings", "Enable cursor underline");
+inline constexpr char CursorBlockCaption[] = QT_TRANSLATE_NOOP("Encodings", "Enable cursor block");
 
 constexpr uint8_t ScrollBit = 0x02;
 constexpr uint8_t WrapBit = 0x01;
-inline constexpr char ScrollCaption[] = "Enable scroll (True Terminal mode only)";
-inline constexpr char WrapCaption[] = "Enable wrap (True Terminal mode only)";
+inline constexpr char ScrollCaption[] =
+    QT_TRANSLATE_NOOP("Encodings", "Enable scroll (True Terminal mode only)");
+inline constexpr char WrapCaption[] =
+    QT_TRANSLATE_NOOP("Encodings", "Enable wrap (True Terminal mode only)");
 
-inline constexpr char LcdXlateCaption[] = "Enable Line Edit LCD character translation";
+inline constexpr char LcdXlateCaption[] =
+    QT_TRANSLATE_NOOP("Encodings", "Enable Line Edit LCD character translation");
 constexpr bool LcdXlateOn(uint8_t lcdXlate)
 {
     return lcdXlate != 0;
@@ -313,8 +334,8 @@ constexpr uint8_t LcdXlateValue(bool on)
 }
 
 constexpr TRange LcdBrightnessRange{0, 9, 1};
-inline constexpr char LcdBrightnessMinCaption[] = "Off";
-inline constexpr char LcdBrightnessMaxCaption[] = "Maximum";
+inline constexpr char LcdBrightnessMinCaption[] = QT_TRANSLATE_NOOP("Encodings", "Off");
+inline constexpr char LcdBrightnessMaxCaption[] = QT_TRANSLATE_NOOP("Encodings", "Maximum");
 
 // StartScreen 0..7 = "Screen 1".."Screen 8", 8 = "Demo".
 QStringList StartScreenCaptions();
@@ -359,9 +380,11 @@ constexpr bool ShowsPacketize(uint8_t formCardType, uint8_t deviceType)
 {
     return formCardType != CardTypeWedge || (deviceType & DeviceTypePacketizeBit) != 0;
 }
-inline constexpr char WedgeModeLabel[] = "Wedge Mode:";
-inline constexpr char WedgePacketizeCaption[] = "Packetize (Ext device must xmit STX/ETX)";
-inline constexpr char WedgePassThruCaption[] = "Non-packetized (data pass-thru)";
+inline constexpr char WedgeModeLabel[] = QT_TRANSLATE_NOOP("Encodings", "Wedge Mode:");
+inline constexpr char WedgePacketizeCaption[] =
+    QT_TRANSLATE_NOOP("Encodings", "Packetize (Ext device must xmit STX/ETX)");
+inline constexpr char WedgePassThruCaption[] =
+    QT_TRANSLATE_NOOP("Encodings", "Non-packetized (data pass-thru)");
 
 // The page of the barcode/RFID reader is named after the wedge for card type 3.
 QString CardPageTitle(uint8_t formCardType);
@@ -390,15 +413,18 @@ constexpr TRange CharCodeRange{0, 255, 1};
 // The user dialog's barcode start and end characters (enabled separately).
 constexpr TRange UserCardCharRange{1, 255, 1};
 
-inline constexpr char DisableCharNote[] = "NOTE: To disable a character, set it's value to zero.";
-inline constexpr char MagCardNote[] =
-    "NOTE: All values decimal. To disable a character, set it's value to zero.";
-inline constexpr char ScreenCharNote[] = "NOTE: To disable a character, set it's value to 0.";
+inline constexpr char DisableCharNote[] =
+    QT_TRANSLATE_NOOP("Encodings", "NOTE: To disable a character, set it's value to zero.");
+inline constexpr char MagCardNote[] = QT_TRANSLATE_NOOP(
+    "Encodings", "NOTE: All values decimal. To disable a character, set it's value to zero.");
+inline constexpr char ScreenCharNote[] =
+    QT_TRANSLATE_NOOP("Encodings", "NOTE: To disable a character, set it's value to 0.");
 inline constexpr char KeypadDataFormat[] =
-    "DATA FORMAT:  <prefix><start><keypad_data><tail><suffix>";
-inline constexpr char CardDataFormat[] = "DATA FORMAT:  <prefix><start><card_data><end><suffix>";
-inline constexpr char MagCardDataFormat[] =
-    "DATA FORMAT:  <prefix><start><card_data/field seps><end><suffix>";
+    QT_TRANSLATE_NOOP("Encodings", "DATA FORMAT:  <prefix><start><keypad_data><tail><suffix>");
+inline constexpr char CardDataFormat[] =
+    QT_TRANSLATE_NOOP("Encodings", "DATA FORMAT:  <prefix><start><card_data><end><suffix>");
+inline constexpr char MagCardDataFormat[] = QT_TRANSLATE_NOOP(
+    "Encodings", "DATA FORMAT:  <prefix><start><card_data/field seps><end><suffix>");
 
 // Names of the sentinel replacement codes 0..127, index = code: "NONE",
 // "SOH".."US", "Space", the printable characters, "DEL".
@@ -455,20 +481,24 @@ constexpr int32_t EcrWithField(int32_t ecrMode, int index)
 }
 
 inline constexpr char EcrEnableCaption[] =
-    "Enable card post-processing options (advanced users only).";
-inline constexpr char EcrTrackLabel[] = "Select card track: ";
-inline constexpr char EcrFieldLabel[] = "Select card field: ";
-inline constexpr char EcrSuppressZerosLabel[] = "Suppress leading zeroes: ";
+    QT_TRANSLATE_NOOP("Encodings", "Enable card post-processing options (advanced users only).");
+inline constexpr char EcrTrackLabel[] = QT_TRANSLATE_NOOP("Encodings", "Select card track: ");
+inline constexpr char EcrFieldLabel[] = QT_TRANSLATE_NOOP("Encodings", "Select card field: ");
+inline constexpr char EcrSuppressZerosLabel[] =
+    QT_TRANSLATE_NOOP("Encodings", "Suppress leading zeroes: ");
 inline constexpr char EcrSuppressZerosCaption[] =
-    " \u00b7\u00b7\u00b7 Remove leading 0's from card.";
-inline constexpr char EcrPrependZerosLabel[] = "Prepend 00 to card data: ";
+    QT_TRANSLATE_NOOP("Encodings", " \u00b7\u00b7\u00b7 Remove leading 0's from card.");
+inline constexpr char EcrPrependZerosLabel[] =
+    QT_TRANSLATE_NOOP("Encodings", "Prepend 00 to card data: ");
 inline constexpr char EcrPrependZerosCaption[] =
-    " \u00b7\u00b7\u00b7 Add two 0's before card data.";
-inline constexpr char EcrConcatenateLabel[] = "Concatenate key data: ";
+    QT_TRANSLATE_NOOP("Encodings", " \u00b7\u00b7\u00b7 Add two 0's before card data.");
+inline constexpr char EcrConcatenateLabel[] =
+    QT_TRANSLATE_NOOP("Encodings", "Concatenate key data: ");
 inline constexpr char EcrConcatenateNote1[] =
-    "\u00b7\u00b7\u00b7 Append key data after card data. ";
-inline constexpr char EcrConcatenateNote2[] = "            (Requires screen mode)";
-inline constexpr char EcrStringLabel[] = "Remove this card suffix:";
+    QT_TRANSLATE_NOOP("Encodings", "\u00b7\u00b7\u00b7 Append key data after card data. ");
+inline constexpr char EcrConcatenateNote2[] =
+    QT_TRANSLATE_NOOP("Encodings", "            (Requires screen mode)");
+inline constexpr char EcrStringLabel[] = QT_TRANSLATE_NOOP("Encodings", "Remove this card suffix:");
 
 // "Track 1 (MCR/BCR/RFID)", "Track 2 (MCR only)".
 QStringList EcrTrackCaptions();

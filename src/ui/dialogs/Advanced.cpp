@@ -227,13 +227,13 @@ QWidget* TfrmAdvanced::BuildModePage()
 void TfrmAdvanced::BuildModeChoices(QGroupBox* group)
 {
     rbTrueTerminalMode = MakeRadio(group, QStringLiteral("rbTrueTerminalMode"),
-                                   QString::fromUtf8(Encodings::TrueTerminalModeCaption));
-    cboxEcho =
-        MakeCheck(group, QStringLiteral("cboxEcho"), QString::fromUtf8(Encodings::HostEchoCaption));
+                                   Encodings::Caption(Encodings::TrueTerminalModeCaption));
+    cboxEcho = MakeCheck(group, QStringLiteral("cboxEcho"),
+                         Encodings::Caption(Encodings::HostEchoCaption));
     rbLineEditMode = MakeRadio(group, QStringLiteral("rbLineEditMode"),
-                               QString::fromUtf8(Encodings::LineEditModeCaption));
+                               Encodings::Caption(Encodings::LineEditModeCaption));
     cboxMaskUserInput = MakeCheck(group, QStringLiteral("cboxMaskUserInput"),
-                                  QString::fromUtf8(Encodings::MaskInputCaption));
+                                  Encodings::Caption(Encodings::MaskInputCaption));
     lblMaskChar = MakeLabel(group, QStringLiteral("lblMaskChar"), tr("Mask character:"));
     edMaskChar = new QLineEdit(group);
     edMaskChar->setObjectName(QStringLiteral("edMaskChar"));
@@ -242,7 +242,7 @@ void TfrmAdvanced::BuildModeChoices(QGroupBox* group)
     edMaskChar->setAlignment(Qt::AlignCenter);
     lblMaskChar->setBuddy(edMaskChar);
     rbScreenMode = MakeRadio(group, QStringLiteral("rbScreenMode"),
-                             QString::fromUtf8(Encodings::AutomatedScreenModeCaption));
+                             Encodings::Caption(Encodings::AutomatedScreenModeCaption));
     lblStartScreen = MakeLabel(group, QStringLiteral("lblStartScreen"), tr("Starting Screen: "));
     cboxStartScreen =
         MakeList(group, QStringLiteral("cboxStartScreen"), Encodings::StartScreenCaptions());
@@ -289,9 +289,9 @@ QGridLayout* TfrmAdvanced::BuildCalcFraming(QGroupBox* group)
         ++row;
     }
     auto* lblCalcNote = MakeLabel(group, QStringLiteral("lblCalcNote"),
-                                  QString::fromUtf8(Encodings::DisableCharNote));
+                                  Encodings::Caption(Encodings::DisableCharNote));
     auto* lblCalcDataFormat = MakeLabel(group, QStringLiteral("lblCalcDataFormat"),
-                                        QString::fromUtf8(Encodings::KeypadDataFormat));
+                                        Encodings::Caption(Encodings::KeypadDataFormat));
     fCalcFramingWidgets << lblCalcNote << lblCalcDataFormat;
     framingGrid->addWidget(lblCalcNote, row++, 0, 1, 4);
     framingGrid->addWidget(lblCalcDataFormat, row++, 0, 1, 4);

@@ -232,11 +232,11 @@ QWidget* TfrmAdvanced::BuildBarcodePage()
     auto* group = MakeGroup(page, QStringLiteral("gboxBCRDelimiters"), tr(" Delimiters "));
 
     lblWedgeMode = MakeLabel(group, QStringLiteral("lblWedgeMode"),
-                             QString::fromUtf8(Encodings::WedgeModeLabel));
+                             Encodings::Caption(Encodings::WedgeModeLabel));
     rbWedgeModePacketize = MakeRadio(group, QStringLiteral("rbWedgeModePacketize"),
-                                     QString::fromUtf8(Encodings::WedgePacketizeCaption));
+                                     Encodings::Caption(Encodings::WedgePacketizeCaption));
     rbWedgeModePassThru = MakeRadio(group, QStringLiteral("rbWedgeModePassThru"),
-                                    QString::fromUtf8(Encodings::WedgePassThruCaption));
+                                    Encodings::Caption(Encodings::WedgePassThruCaption));
     MakeRadioSet(this, {{rbWedgeModePacketize, 1}, {rbWedgeModePassThru, 0}});
     auto* wedge = new QGridLayout;
     wedge->addWidget(lblWedgeMode, 0, 0);
@@ -278,9 +278,9 @@ QWidget* TfrmAdvanced::BuildBarcodePage()
     layout->addLayout(delimiters);
     layout->addSpacing(6);
     layout->addWidget(MakeLabel(group, QStringLiteral("lblBCRNote"),
-                                QString::fromUtf8(Encodings::DisableCharNote)));
+                                Encodings::Caption(Encodings::DisableCharNote)));
     layout->addWidget(MakeLabel(group, QStringLiteral("lblBCRDataFormat"),
-                                QString::fromUtf8(Encodings::CardDataFormat)));
+                                Encodings::Caption(Encodings::CardDataFormat)));
 
     auto* pageLayout = new QVBoxLayout(page);
     pageLayout->addWidget(group);
@@ -400,9 +400,9 @@ QGroupBox* TfrmAdvanced::BuildMCRDelimiterGroup(QWidget* page)
     delimiters->addLayout(grid);
     delimiters->addSpacing(6);
     delimiters->addWidget(
-        MakeLabel(group, QStringLiteral("lblMCRNote"), QString::fromUtf8(Encodings::MagCardNote)));
+        MakeLabel(group, QStringLiteral("lblMCRNote"), Encodings::Caption(Encodings::MagCardNote)));
     delimiters->addWidget(MakeLabel(group, QStringLiteral("lblMCRDataFormat"),
-                                    QString::fromUtf8(Encodings::MagCardDataFormat)));
+                                    Encodings::Caption(Encodings::MagCardDataFormat)));
     return group;
 }
 

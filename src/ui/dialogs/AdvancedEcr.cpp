@@ -30,7 +30,7 @@ QWidget* TfrmAdvanced::BuildEcrPage()
     lblEcrInfo->setWordWrap(true);
 
     cboxEnableEcrMode = MakeCheck(group, QStringLiteral("cboxEnableEcrMode"),
-                                  QString::fromUtf8(Encodings::EcrEnableCaption));
+                                  Encodings::Caption(Encodings::EcrEnableCaption));
     QGridLayout* grid = BuildEcrOptions(group);
 
     auto* inner = new QVBoxLayout(group);
@@ -55,30 +55,30 @@ QWidget* TfrmAdvanced::BuildEcrPage()
 QGridLayout* TfrmAdvanced::BuildEcrOptions(QGroupBox* group)
 {
     auto* lblSelectTrack = MakeLabel(group, QStringLiteral("lblSelectTrack"),
-                                     QString::fromUtf8(Encodings::EcrTrackLabel));
+                                     Encodings::Caption(Encodings::EcrTrackLabel));
     cboxSelectTrack =
         MakeList(group, QStringLiteral("cboxSelectTrack"), Encodings::EcrTrackCaptions());
     auto* lblSelectField = MakeLabel(group, QStringLiteral("lblSelectField"),
-                                     QString::fromUtf8(Encodings::EcrFieldLabel));
+                                     Encodings::Caption(Encodings::EcrFieldLabel));
     cboxSelectField =
         MakeList(group, QStringLiteral("cboxSelectField"), Encodings::EcrFieldCaptions());
     cboxSelectField->setMaxVisibleItems(Encodings::EcrFieldCount + 1);
     auto* lblSuppressLZ = MakeLabel(group, QStringLiteral("lblSuppressLZ"),
-                                    QString::fromUtf8(Encodings::EcrSuppressZerosLabel));
+                                    Encodings::Caption(Encodings::EcrSuppressZerosLabel));
     cboxSuppressLZ = MakeCheck(group, QStringLiteral("cboxSuppressLZ"),
-                               QString::fromUtf8(Encodings::EcrSuppressZerosCaption));
+                               Encodings::Caption(Encodings::EcrSuppressZerosCaption));
     auto* lblPrepend00 = MakeLabel(group, QStringLiteral("lblPrepend00"),
-                                   QString::fromUtf8(Encodings::EcrPrependZerosLabel));
+                                   Encodings::Caption(Encodings::EcrPrependZerosLabel));
     cboxPrepend00 = MakeCheck(group, QStringLiteral("cboxPrepend00"),
-                              QString::fromUtf8(Encodings::EcrPrependZerosCaption));
+                              Encodings::Caption(Encodings::EcrPrependZerosCaption));
     auto* lblConcatenate = MakeLabel(group, QStringLiteral("lblConcatenate"),
-                                     QString::fromUtf8(Encodings::EcrConcatenateLabel));
+                                     Encodings::Caption(Encodings::EcrConcatenateLabel));
     cboxConcatenate = MakeCheck(group, QStringLiteral("cboxConcatenate"), QString());
     auto* lblConcatenateNote = MakeNote(group, QStringLiteral("lblConcatenateNote"),
-                                        {QString::fromUtf8(Encodings::EcrConcatenateNote1),
-                                         QString::fromUtf8(Encodings::EcrConcatenateNote2)});
+                                        {Encodings::Caption(Encodings::EcrConcatenateNote1),
+                                         Encodings::Caption(Encodings::EcrConcatenateNote2)});
     auto* lblRemoveSuffix = MakeLabel(group, QStringLiteral("lblRemoveSuffix"),
-                                      QString::fromUtf8(Encodings::EcrStringLabel));
+                                      Encodings::Caption(Encodings::EcrStringLabel));
     edRemoveSuffix = new QLineEdit(group);
     edRemoveSuffix->setObjectName(QStringLiteral("edRemoveSuffix"));
     edRemoveSuffix->setMaxLength(Encodings::EcrStringMaxLength);

@@ -76,10 +76,10 @@ QGroupBox* TfrmAdvanced::BuildHostConnectionGroup(QWidget* page)
         if (mode.Code == Encodings::HostModeDefault) {
             rbHostNone = radio;
             modes->addWidget(MakeLabel(gboxConnection, QStringLiteral("lblHostMode1"),
-                                       QString::fromUtf8(Encodings::HostMode1Label)),
+                                       Encodings::Caption(Encodings::HostMode1Label)),
                              row++, 1, 1, 2);
             modes->addWidget(MakeLabel(gboxConnection, QStringLiteral("lblHostMode2"),
-                                       QString::fromUtf8(Encodings::HostMode2Label)),
+                                       Encodings::Caption(Encodings::HostMode2Label)),
                              row++, 1, 1, 2);
         } else if (mode.Code == Encodings::HostModeCdc) {
             rbHostCDC = radio;

@@ -47,9 +47,9 @@ QGroupBox* TfrmAdvanced::BuildLcdSizeGroup(QWidget* page)
 {
     auto* gboxSize = MakeGroup(page, QStringLiteral("gboxLcdSize"), tr(" Size "));
     rbLcdIs1x16 = MakeRadio(gboxSize, QStringLiteral("rbLcdIs1x16"),
-                            QString::fromUtf8(Encodings::LcdOneLineCaption));
+                            Encodings::Caption(Encodings::LcdOneLineCaption));
     rbLcdIs2x16 = MakeRadio(gboxSize, QStringLiteral("rbLcdIs2x16"),
-                            QString::fromUtf8(Encodings::LcdTwoLinesCaption));
+                            Encodings::Caption(Encodings::LcdTwoLinesCaption));
     MakeRadioSet(this, {{rbLcdIs1x16, Encodings::LcdSizeOneLine},
                         {rbLcdIs2x16, Encodings::LcdSizeTwoLines}});
     auto* size = new QVBoxLayout(gboxSize);
@@ -89,9 +89,9 @@ QGroupBox* TfrmAdvanced::BuildCursorStyleGroup(QWidget* page)
 {
     auto* gboxCursor = MakeGroup(page, QStringLiteral("gboxCursorStyle"), tr(" Cursor Style "));
     cbLcdCursorUnderline = MakeCheck(gboxCursor, QStringLiteral("cbLcdCursorUnderline"),
-                                     QString::fromUtf8(Encodings::CursorUnderlineCaption));
+                                     Encodings::Caption(Encodings::CursorUnderlineCaption));
     cbLcdCursorBlock = MakeCheck(gboxCursor, QStringLiteral("cbLcdCursorBlock"),
-                                 QString::fromUtf8(Encodings::CursorBlockCaption));
+                                 Encodings::Caption(Encodings::CursorBlockCaption));
     QFont glyphFont = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     glyphFont.setBold(true);
     auto* lblUnderlineGlyph =
@@ -113,9 +113,9 @@ QGroupBox* TfrmAdvanced::BuildScrollWrapGroup(QWidget* page)
 {
     auto* gboxScroll = MakeGroup(page, QStringLiteral("gboxScrollWrap"), tr(" Scroll / Wrap "));
     cbEnableScroll = MakeCheck(gboxScroll, QStringLiteral("cbEnableScroll"),
-                               QString::fromUtf8(Encodings::ScrollCaption));
+                               Encodings::Caption(Encodings::ScrollCaption));
     cbEnableWrap = MakeCheck(gboxScroll, QStringLiteral("cbEnableWrap"),
-                             QString::fromUtf8(Encodings::WrapCaption));
+                             Encodings::Caption(Encodings::WrapCaption));
     auto* scroll = new QVBoxLayout(gboxScroll);
     scroll->addWidget(cbEnableScroll);
     scroll->addWidget(cbEnableWrap);
@@ -126,7 +126,7 @@ QGroupBox* TfrmAdvanced::BuildLcdXlateGroup(QWidget* page)
 {
     auto* gboxXlate = MakeGroup(page, QStringLiteral("gboxLcdXlate"), tr(" LCD Char Translation "));
     cbLcdXlate = MakeCheck(gboxXlate, QStringLiteral("cbLcdXlate"),
-                           QString::fromUtf8(Encodings::LcdXlateCaption));
+                           Encodings::Caption(Encodings::LcdXlateCaption));
     auto* lblXlateNote = MakeNote(
         gboxXlate, QStringLiteral("lblLcdXlateNote"),
         {tr("When the Ostrella is in Line Edit mode, characters displayed on the LCD "),
@@ -144,9 +144,9 @@ QGroupBox* TfrmAdvanced::BuildBrightnessGroup(QWidget* page)
     auto* gboxBrightness =
         MakeGroup(page, QStringLiteral("gboxBrightness"), tr(" Backlight Brightness "));
     auto* lblOff = MakeLabel(gboxBrightness, QStringLiteral("lblBrightnessOff"),
-                             QString::fromUtf8(Encodings::LcdBrightnessMinCaption));
+                             Encodings::Caption(Encodings::LcdBrightnessMinCaption));
     auto* lblMax = MakeLabel(gboxBrightness, QStringLiteral("lblBrightnessMax"),
-                             QString::fromUtf8(Encodings::LcdBrightnessMaxCaption));
+                             Encodings::Caption(Encodings::LcdBrightnessMaxCaption));
     tbarLcdBrightness = new QSlider(Qt::Horizontal, gboxBrightness);
     tbarLcdBrightness->setObjectName(QStringLiteral("tbarLcdBrightness"));
     tbarLcdBrightness->setRange(Encodings::LcdBrightnessRange.Min,

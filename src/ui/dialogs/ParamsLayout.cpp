@@ -218,7 +218,7 @@ QWidget* TfrmParameters::buildRs232Group()
     cboxWordFormat =
         makeList(QStringLiteral("cboxWordFormat"), UserWordFormatCaptions(), gboxRs232);
     lblWordFormat->setBuddy(cboxWordFormat);
-    const QString formatHint = QString::fromLatin1(UserWordFormatHint);
+    const QString formatHint = Encodings::Caption(Encodings::UserWordFormatHint);
     lblWordFormat->setToolTip(formatHint);
     cboxWordFormat->setToolTip(formatHint);
 
@@ -474,15 +474,15 @@ QWidget* TfrmParameters::buildHostGroup()
     };
     addRadio(QStringLiteral("rbHostTypeDefault"), HostModeDefault, 0);
     grid->setColumnMinimumWidth(0, 24);
-    grid->addWidget(
-        makeLabel(QStringLiteral("lblHostMode1"), QString::fromLatin1(HostMode1Label), gboxHost), 1,
-        1);
-    grid->addWidget(
-        makeLabel(QStringLiteral("lblHostMode2"), QString::fromLatin1(HostMode2Label), gboxHost), 2,
-        1);
+    grid->addWidget(makeLabel(QStringLiteral("lblHostMode1"),
+                              Encodings::Caption(Encodings::HostMode1Label), gboxHost),
+                    1, 1);
+    grid->addWidget(makeLabel(QStringLiteral("lblHostMode2"),
+                              Encodings::Caption(Encodings::HostMode2Label), gboxHost),
+                    2, 1);
     addRadio(QStringLiteral("rbHostTypeHIDK1"), HostModeHidKeyboard, 3);
     QRadioButton* cdc = addRadio(QStringLiteral("rbHostTypeCDC"), HostModeCdc, -1);
-    cdc->setToolTip(QString::fromLatin1(CdcSerialNoHint));
+    cdc->setToolTip(Encodings::Caption(Encodings::CdcSerialNoHint));
     addRadio(QStringLiteral("rbHostTypeVS2"), HostModeVirtualCom2, 5);
     addRadio(QStringLiteral("rbHostTypeHIDK2"), HostModeHidKeyboard2, 6);
 
