@@ -16,8 +16,10 @@ TDocument::TDocument(TAppState& state, QObject* parent)
 
 TDocument::~TDocument()
 {
-    // The steps refer to this document; they go first.
-    disconnect(fUndoStack, nullptr, this, nullptr);
+    // The steps refer to this document; they go first. Clearing the stack
+    // emits its change signals, which must reach no one now: the window
+    // that listens may already be half destroyed.
+    fUndoStack->blockSignals(true);
     delete fUndoStack;
 }
 
